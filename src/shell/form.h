@@ -1,0 +1,30 @@
+// The one window (the form): the host it runs in, the picture surface and the work image.
+#pragma once
+#include "platform/bitmap.h"
+#include "platform/host.h"
+
+namespace game {
+
+// The host the form lives in (set by the mains before form creation).
+void set_host(plat::Host* h);
+plat::Host& host();
+
+plat::Bitmap& cg_image();   // the 390×260 picture surface `cg`
+plat::Bitmap& bak_image();  // the hidden work image `bak`, ORed onto `cg` each drawn tick
+
+// The program folder (ends without a slash); pictures in cg/, sounds and data in dat/.
+void set_program_dir(const std::string& dir);
+const std::string& program_dir();
+std::string cg_path(const plat::sjis& name);   // program folder + "/cg/" + name
+std::string dat_path(const plat::sjis& name);  // program folder + "/dat/" + name
+
+// Form events (Part 1.1).
+void form_create();
+void form_destroy();
+void close_request();
+
+// The game's one random generator: a uniform integer 0..n-1 (Part 1.1's draw(n)).
+int draw(int n);
+void seed_random(unsigned seed);
+
+}  // namespace game

@@ -1,0 +1,5 @@
+#include "shell/hooks.h"
+
+namespace game {
+game_hooks hooks;
+}

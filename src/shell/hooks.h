@@ -1,0 +1,46 @@
+// The places where the shell calls into subsystems that are built on top of it (scenario,
+// wrapping, customers, goods, sound). The top of the game fills them in once at start-up
+// (install_game() in src/scenario/); until then each is a no-op, so the shell runs alone in tests.
+#pragma once
+#include "platform/canvas.h"
+#include "platform/sjis.h"
+
+namespace game {
+
+struct game_hooks {
+  // Scene dispatcher: a pressed caption (Part 2.1).
+  void (*dispatch)(const plat::sjis& caption) = nullptr;
+
+  // Form creation step 8: progress file, then catalogue, then roster.
+  void (*load_progress)() = nullptr;
+  void (*build_catalogue)() = nullptr;
+  void (*build_roster)() = nullptr;
+  // Form creation step 9: the random goods picture's file name (empty = none yet).
+  const plat::sjis& (*random_title_goods)() = nullptr;
+  // Title menu's letter test: every seal of the catalogue collected.
+  bool (*all_seals_collected)() = nullptr;
+
+  // Frame layers owned above the shell (Part 1.2's draw_frame steps).
+  void (*draw_totals)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;    // step 7
+  void (*draw_effects)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;   // step 9 (and the log)
+  void (*draw_seal_box)(plat::Canvas& cg) = nullptr;                      // step 14
+  void (*draw_chart)(plat::Canvas& cg) = nullptr;                         // step 15
+  // Ex hint on the third button: the special wrapping for the selected goods is in stock.
+  bool (*ex_wrap_in_stock)() = nullptr;
+
+  // Input owned above the shell (Part 1.5).
+  void (*seal_box_press)(int x, int y) = nullptr;          // a left press handed to the seal box
+  bool (*seal_box_takes_buttons)() = nullptr;              // box shown / seal held / collection
+  void (*wrap_special_toggle)() = nullptr;                 // right press on sel3
+  void (*select_normal_wrapping)() = nullptr;              // left press on sel3 "包む"
+
+  // Sound (Part 1.4): the wave slots and music. Missing = silent.
+  void (*sound_start)() = nullptr;
+  void (*sound_stop)() = nullptr;
+  void (*play_sound)(int slot, const plat::sjis& name) = nullptr;
+  void (*play_music)(const plat::sjis& name) = nullptr;
+};
+
+extern game_hooks hooks;
+
+}  // namespace game
