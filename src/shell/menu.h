@@ -1,0 +1,30 @@
+// The three choice buttons sel1..sel3 and input routing from the host.
+#pragma once
+#include "platform/canvas.h"
+#include "platform/host.h"
+#include "platform/sjis.h"
+
+namespace game {
+
+// Menus (an empty caption hides its button).
+void show_menu(const plat::sjis& c1, const plat::sjis& c2, const plat::sjis& c3);
+int ask_choice(const plat::sjis& c1, const plat::sjis& c2, const plat::sjis& c3);
+
+// Button geometry: left 500 while parked, 256 from the title picture's click on; tops 176/204/232.
+void park_buttons(bool parked);
+int button_left();
+int button_top(int n);  // n = 1..3
+// The button (1..3) under a picture position, 0 for none.
+int button_at(int x, int y);
+
+// Input routing, called by the form's host handler.
+void press_picture(plat::MouseButton b, int x, int y);
+void move_picture(int x, int y);
+void press_button(int n, plat::MouseButton b, int local_x, int local_y);
+void move_button(int n, int local_x, int local_y);
+void key_enter();
+
+// Frame driver layer: slide the menu and draw the buttons (Part 1.2 steps 10 and 11).
+void draw_buttons(plat::Canvas& cg);
+
+}  // namespace game

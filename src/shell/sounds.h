@@ -1,0 +1,11 @@
+// Sound effects on the five wave slots and the background music (Part 1.4's calls). They trace,
+// then go to the sound subsystem through the hooks; without one the game is silent.
+#pragma once
+#include "platform/sjis.h"
+
+namespace game {
+
+void play_sound(int slot, const plat::sjis& name);  // slot 1..5, name in dat/
+void play_music(const plat::sjis& name);            // "not" or empty stops the music
+
+}  // namespace game
