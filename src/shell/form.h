@@ -18,12 +18,12 @@ const std::string& program_dir();
 std::string cg_path(const plat::sjis& name);   // program folder + "/cg/" + name
 std::string dat_path(const plat::sjis& name);  // program folder + "/dat/" + name
 
-// Form events (Part 1.1).
+// Form events: creation, destruction, the close request.
 void form_create();
 void form_destroy();
 void close_request();
 
-// The game's one random generator: a uniform integer 0..n-1 (Part 1.1's draw(n)).
+// The game's one random generator: a uniform integer 0..n-1, draw(n).
 int draw(int n);
 void seed_random(unsigned seed);
 

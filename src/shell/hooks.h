@@ -8,7 +8,7 @@
 namespace game {
 
 struct game_hooks {
-  // Scene dispatcher: a pressed caption (Part 2.1).
+  // Scene dispatcher: a pressed caption.
   void (*dispatch)(const plat::sjis& caption) = nullptr;
 
   // Form creation step 8: progress file, then catalogue, then roster.
@@ -20,7 +20,7 @@ struct game_hooks {
   // Title menu's letter test: every seal of the catalogue collected.
   bool (*all_seals_collected)() = nullptr;
 
-  // Frame layers owned above the shell (Part 1.2's draw_frame steps).
+  // Frame layers owned above the shell (draw_frame's steps).
   void (*draw_totals)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;    // step 7
   void (*draw_effects)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;   // step 9 (and the log)
   void (*draw_seal_box)(plat::Canvas& cg) = nullptr;                      // step 14
@@ -28,13 +28,13 @@ struct game_hooks {
   // Ex hint on the third button: the special wrapping for the selected goods is in stock.
   bool (*ex_wrap_in_stock)() = nullptr;
 
-  // Input owned above the shell (Part 1.5).
+  // Input owned above the shell.
   void (*seal_box_press)(int x, int y) = nullptr;          // a left press handed to the seal box
   bool (*seal_box_takes_buttons)() = nullptr;              // box shown / seal held / collection
   void (*wrap_special_toggle)() = nullptr;                 // right press on sel3
   void (*select_normal_wrapping)() = nullptr;              // left press on sel3 "包む"
 
-  // Sound (Part 1.4): the wave slots and music. Missing = silent.
+  // Sound: the wave slots and music. Missing = silent.
   void (*sound_start)() = nullptr;
   void (*sound_stop)() = nullptr;
   void (*play_sound)(int slot, const plat::sjis& name) = nullptr;

@@ -24,7 +24,7 @@ void press_button(int n, plat::MouseButton b, int local_x, int local_y);
 void move_button(int n, int local_x, int local_y);
 void key_enter();
 
-// Frame driver layer: slide the menu and draw the buttons (Part 1.2 steps 10 and 11).
+// Frame driver layer: slide the menu and draw the buttons.
 void draw_buttons(plat::Canvas& cg);
 
 }  // namespace game

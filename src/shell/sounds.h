@@ -1,4 +1,4 @@
-// Sound effects on the five wave slots and the background music (Part 1.4's calls). They trace,
+// Sound effects on the five wave slots and the background music. They trace,
 // then go to the sound subsystem through the hooks; without one the game is silent.
 #pragma once
 #include "platform/sjis.h"

@@ -15,7 +15,7 @@ using plat::sjis;
 
 struct log_entry {
   sjis text;
-  int colour = 0;  // colour code of Part 1.3 (301..312, 4 = keep the last colour)
+  int colour = 0;  // colour code (301..312, 4 = keep the last colour)
 };
 
 struct game_state {
@@ -43,7 +43,7 @@ extern game_state gs;
 // their non-zero entries keyed by index, shorter arrays as arrays, strings as UTF-8.
 std::string state_json(const game_state& s);
 
-// Part 1.1's resets.
+// The run reset and the New Game reset.
 void reset_run();
 void reset_all();
 
