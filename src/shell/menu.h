@@ -9,6 +9,8 @@ namespace game {
 // Menus (an empty caption hides its button).
 void show_menu(const plat::sjis& c1, const plat::sjis& c2, const plat::sjis& c3);
 int ask_choice(const plat::sjis& c1, const plat::sjis& c2, const plat::sjis& c3);
+// Changes one caption of the open menu in place (n = 1..3), as the Ex-wrapping toggle does.
+void set_caption(int n, const plat::sjis& caption);
 
 // Button geometry: left 500 while parked, 256 from the title picture's click on; tops 176/204/232.
 void park_buttons(bool parked);
@@ -26,5 +28,10 @@ void key_enter();
 
 // Frame driver layer: slide the menu and draw the buttons.
 void draw_buttons(plat::Canvas& cg);
+// The twelve-tick pulse from white to pink used by the captions and "-CLICK HERE-".
+plat::rgb cycling_colour(int frame_counter);
+// Button plate size.
+constexpr int button_width = 133;
+constexpr int button_height = 29;
 
 }  // namespace game

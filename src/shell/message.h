@@ -15,4 +15,7 @@ void clear_message_log();
 // The colour code of a colour name ("green" 301 ... "blue2" 312; any other name 4).
 int colour_code(const plat::sjis& name);
 
+// The click marker `click_l`: shown while a wait is in progress.
+bool click_marker_shown();
+
 }  // namespace game

@@ -1,0 +1,102 @@
+// Input routing: presses and moves on the picture and on the three choice buttons, and the
+// Enter key's reminder box.
+#include <string>
+
+#include "platform/sjis.h"  // before form.h, which uses it
+#include "shell/form.h"
+#include "shell/hooks.h"
+#include "shell/menu.h"
+#include "shell/message.h"
+#include "shell/sounds.h"
+#include "shell/start_screens.h"
+#include "shell/state.h"
+#include "shell/trace.h"
+
+namespace game {
+
+namespace {
+
+bool has_caption(int n) { return n >= 1 && n <= 3 && !gs.menu_label[n - 1].empty(); }
+
+}  // namespace
+
+void press_picture(plat::MouseButton b, int x, int y) {
+  if (b == plat::MouseButton::right) return;
+  gs.mouse_x = x;
+  gs.mouse_y = y;
+  if (gs.stage_mode == -2 || gs.stage_mode == -1) {
+    start_screen_click();
+    return;
+  }
+  take_click();
+  if (hooks.seal_box_press) hooks.seal_box_press(x, y);
+}
+
+void move_picture(int x, int y) {
+  gs.hovered_button = 0;
+  gs.mouse_x = x;
+  gs.mouse_y = y;
+}
+
+void move_button(int n, int local_x, int local_y) {
+  if (n < 1 || n > 3) return;
+  gs.mouse_x = button_left() + local_x;
+  gs.mouse_y = button_top(n) + local_y;
+  if (gs.stage_mode >= 0 && gs.menu_open == 1) {
+    if (gs.hovered_button != n && has_caption(n)) play_sound(1, "key.wav");
+    gs.hovered_button = n;
+  }
+}
+
+void press_button(int n, plat::MouseButton b, int local_x, int local_y) {
+  if (n < 1 || n > 3) return;
+  if (b == plat::MouseButton::right) {
+    // Only the third button answers a right press: the special-wrapping toggle.
+    if (n == 3 && gs.menu_open == 1 && hooks.wrap_special_toggle) hooks.wrap_special_toggle();
+    return;
+  }
+  if (n == 3 && gs.menu_label[2] == SJ("包む") && hooks.select_normal_wrapping)
+    hooks.select_normal_wrapping();
+
+  // While the seal box is shown, a seal is held or the collection is viewed, the buttons lie
+  // over the box: the press belongs to the picture beneath.
+  if (hooks.seal_box_takes_buttons && hooks.seal_box_takes_buttons()) {
+    press_picture(plat::MouseButton::left, button_left() + local_x, button_top(n) + local_y);
+    return;
+  }
+  if (gs.stage_mode < 0) return;
+  take_click();
+  if (gs.menu_open != 1 || !has_caption(n)) return;  // sliding out or closed: only ends a wait
+
+  // The menu closes before anything else runs, so a second press cannot answer twice.
+  play_sound(5, "pi.wav");
+  gs.menu_open = 0;
+  if (gs.choice_pending == 1) {
+    gs.choice_pending = 0;
+    gs.choice_result = n;
+    if (gs.click_state != -1) gs.click_state = 1;  // ends the wait inside ask_choice
+    return;
+  }
+  // The dispatcher offers new captions; hand it a copy of the pressed one.
+  const sjis caption = gs.menu_label[n - 1];
+  if (hooks.dispatch) hooks.dispatch(caption);
+}
+
+void key_enter() {
+  play_sound(1, "1.wav");
+  const sjis& text = SJ(
+      "おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgameを選択してくれやーいっ)");
+  if (tracing()) {
+    std::string line;
+    for (char c : plat::to_utf8(text)) {
+      if (c == '\r')
+        line += "\\r";  // one trace line per event
+      else
+        line += c;
+    }
+    trace("dialog", line);
+  }
+  host().confirm_box(text);
+}
+
+}  // namespace game

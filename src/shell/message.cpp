@@ -1,0 +1,134 @@
+// The message log and click waits. Scripts push lines into the 21-entry log (entry 0 the newest)
+// and block in wait_click() while the message pump keeps the timer and the mouse alive.
+#include "shell/message.h"
+
+#include <string>
+#include <utility>
+
+#include "platform/sjis.h"  // before form.h, which uses it
+#include "shell/form.h"
+#include "shell/sounds.h"
+#include "shell/state.h"
+#include "shell/trace.h"
+
+namespace game {
+
+namespace {
+
+bool marker_shown = false;  // the click marker `click_l`
+
+bool closing() { return gs.click_state == -1; }
+
+void push(const sjis& text, int colour) {
+  for (int i = int(gs.message_log.size()) - 1; i > 0; --i)
+    gs.message_log[i] = std::move(gs.message_log[i - 1]);
+  gs.message_log[0].text = text;
+  gs.message_log[0].colour = colour;
+  if (tracing()) trace("msg", std::to_string(colour) + " " + plat::to_utf8(text));
+}
+
+// Long lines: a text of 70 bytes or more is split after byte 68 and the rest continues on a
+// second entry indented by a full-width space. The split counts bytes, as the log shows them.
+void push_long(sjis text, int colour) {
+  if (text.size() < 70) {
+    push(text, colour);
+    return;
+  }
+  if (text.size() % 2 == 1) text += ' ';
+  push(text.substr(0, 68), colour);
+  push(SJ("　") + text.substr(68), colour);
+}
+
+// Spoken lines wrap at 58 bytes; a continuation that would show only blanks is dropped.
+void push_speech(sjis text, int colour) {
+  if (text.size() < 50) {
+    push(text, colour);
+    return;
+  }
+  if (text.size() % 2 == 1) text += ' ';
+  push(text.substr(0, 58), colour);
+  const sjis rest = SJ("　") + (text.size() > 58 ? text.substr(58) : sjis());
+  if (rest == SJ("　") || rest == SJ("　 ") || rest == SJ("　　") || rest == SJ("　  ") ||
+      rest == " " || rest.empty())
+    return;
+  push(rest, colour);
+}
+
+void typing_sound() { play_sound(draw(2) == 0 ? 1 : 5, "moji.wav"); }
+
+}  // namespace
+
+int colour_code(const sjis& name) {
+  static const struct {
+    const char* name;
+    int code;
+  } names[] = {{"green", 301},  {"yellow", 302},  {"blue", 303},   {"pink", 304},
+               {"purple", 305}, {"aqua", 306},    {"red", 307},    {"yellow2", 308},
+               {"orange", 309}, {"pink2", 310},   {"blue2", 312}};
+  for (const auto& n : names)
+    if (name == n.name) return n.code;
+  return 4;
+}
+
+void post_message(const sjis& text) {
+  if (closing()) return;
+  typing_sound();
+  push_long(text, 0);
+}
+
+void post_colored(const sjis& text, const sjis& colour_name) {
+  if (closing()) return;
+  typing_sound();
+  push_long(text, colour_code(colour_name));
+}
+
+void post_and_wait(const sjis& text) {
+  if (closing()) return;
+  push_long(text, 0);
+  wait_click();
+}
+
+void post_speech(const sjis& text) {
+  if (closing()) return;
+  push_speech(text, 310);
+  wait_click();
+}
+
+void wait_click() {
+  if (closing()) return;
+  gs.click_state = 0;
+  marker_shown = true;
+  trace("wait", "");
+  while (gs.click_state == 0) {
+    // A host with nothing more to deliver (window gone, script ended) is a close: the wait must
+    // not spin, and the script that waits unwinds through the no-op calls that follow.
+    if (!host().process_messages()) {
+      gs.click_state = -1;
+      break;
+    }
+  }
+  marker_shown = false;
+}
+
+void take_click() {
+  if (gs.choice_pending == 1) return;  // a three-way choice is ended by its buttons only
+  if (gs.click_state == 0) {
+    play_sound(1, "3.wav");
+    gs.click_state = 1;
+  } else if (gs.click_state != -1) {
+    // A click with no wait in progress; a close request stays in force.
+    gs.click_state = 1;
+  }
+}
+
+void clear_message_log() {
+  if (closing()) return;
+  for (int i = 0; i <= 19; ++i) {
+    gs.message_log[i].text.clear();
+    gs.message_log[i].colour = 0;
+  }
+}
+
+bool click_marker_shown() { return marker_shown; }
+
+}  // namespace game
