@@ -23,6 +23,7 @@ struct game_hooks {
   // Frame layers owned above the shell (draw_frame's steps).
   void (*draw_totals)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;    // step 7
   void (*draw_effects)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;   // step 9 (and the log)
+  void (*draw_status_panel)(plat::Canvas& cg) = nullptr;                  // step 13
   void (*draw_seal_box)(plat::Canvas& cg) = nullptr;                      // step 14
   void (*draw_chart)(plat::Canvas& cg) = nullptr;                         // step 15
   // Ex hint on the third button: the special wrapping for the selected goods is in stock.
