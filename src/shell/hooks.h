@@ -13,6 +13,8 @@ struct game_hooks {
 
   // Form creation step 8: progress file, then catalogue, then roster.
   void (*load_progress)() = nullptr;
+  // The save of "New Game" and of the save seal stuck on the door: my.dat, then the ledger.
+  bool (*save_progress)() = nullptr;
   void (*build_catalogue)() = nullptr;
   void (*build_roster)() = nullptr;
   // Form creation step 9: the random goods picture's file name (empty = none yet).

@@ -1,0 +1,287 @@
+#include "scenario/progress.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "goods/catalogue.h"
+#include "shell/form.h"
+#include "shell/trace.h"
+
+namespace game {
+
+std::array<int*, progress_lines> progress_fields(game_state& s) {
+  std::array<int*, progress_lines> f{};
+  std::size_t n = 0;
+  auto put = [&](int& v) { f[n++] = &v; };
+  for (int i = 0; i < 100; ++i) put(s.progress[i]);
+  for (int i = 0; i < 1000; ++i) put(s.stock[i]);
+  for (int i = 0; i < 100; ++i) put(s.man_fond[i]);
+  put(s.money);
+  put(s.lovely);
+  put(s.bad_service);
+  put(s.poor_stock);
+  put(s.clerk_lv);
+  put(s.day);
+  put(s.save_marker);
+  put(s.play_count);
+  put(s.progress[105]);  // best clerk level
+  put(s.progress[106]);  // best day count
+  for (int i = 0; i < 20; ++i) {
+    put(s.sales_history[i]);
+    put(s.satisfaction_history[i]);
+  }
+  for (int i = 0; i < 1000; ++i) put(s.collected[i]);
+  put(s.best_sales);
+  put(s.flyer_kind);
+  put(s.shop_image);
+  put(s.flyer_used);
+  put(s.image_days);
+  put(s.award_count);
+  put(s.spare_counter);
+  put(s.draw_speed);
+  put(s.mode);
+  return f;
+}
+
+std::string progress_text(game_state& s) {
+  std::string out;
+  out.reserve(progress_lines * 4);
+  for (int* v : progress_fields(s)) {
+    out += std::to_string(*v);
+    out += "\r\n";
+  }
+  return out;
+}
+
+namespace {
+
+bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// One line of the progress file: optional blanks, an optional sign, decimal digits, optional
+// blanks. Anything else, or a value outside the 32-bit range, is not a number of ours.
+bool parse_line(const char* b, const char* e, int& out) {
+  while (b < e && blank(*b)) ++b;
+  while (e > b && blank(e[-1])) --e;
+  bool neg = false;
+  if (b < e && (*b == '-' || *b == '+')) neg = (*b++ == '-');
+  if (b == e) return false;
+  long long v = 0;
+  for (; b < e; ++b) {
+    if (*b < '0' || *b > '9') return false;
+    v = v * 10 + (*b - '0');
+    if (v > 2147483648LL) return false;
+  }
+  if (neg) v = -v;
+  if (v < -2147483648LL || v > 2147483647LL) return false;
+  out = int(v);
+  return true;
+}
+
+bool slurp(const std::string& path, std::string& out) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+bool exists(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+std::array<plat::sjis, name_count> names;
+
+}  // namespace
+
+bool parse_progress(const std::string& text, std::array<int, progress_lines>& values,
+                    std::string* why) {
+  std::size_t pos = 0;
+  for (int line = 0; line < progress_lines; ++line) {
+    if (pos >= text.size()) {
+      if (why) *why = "only " + std::to_string(line) + " of " + std::to_string(progress_lines) + " lines";
+      return false;
+    }
+    std::size_t nl = text.find('\n', pos);
+    std::size_t end = nl == std::string::npos ? text.size() : nl;
+    if (!parse_line(text.data() + pos, text.data() + end, values[line])) {
+      if (why) *why = "line " + std::to_string(line + 1) + " is not a number";
+      return false;
+    }
+    pos = nl == std::string::npos ? text.size() : nl + 1;
+  }
+  return true;
+}
+
+progress_read read_progress_file(const std::string& path, game_state& s, std::string* why) {
+  if (!exists(path)) return progress_read::missing;
+  std::string text;
+  if (!slurp(path, text)) {
+    if (why) *why = std::strerror(errno);
+    return progress_read::unreadable;
+  }
+  std::array<int, progress_lines> values;
+  if (!parse_progress(text, values, why)) return progress_read::damaged;
+  auto fields = progress_fields(s);
+  for (int i = 0; i < progress_lines; ++i) *fields[i] = values[i];
+  return progress_read::ok;
+}
+
+const std::array<plat::sjis, name_count>& name_list() { return names; }
+
+bool read_name_file(const std::string& path) {
+  for (auto& n : names) n.clear();
+  std::string text;
+  if (!slurp(path, text)) return false;
+  std::size_t pos = 0;
+  for (int i = 0; i < name_count && pos < text.size(); ++i) {
+    std::size_t nl = text.find('\n', pos);
+    std::size_t end = nl == std::string::npos ? text.size() : nl;
+    std::size_t cut = end;
+    if (cut > pos && text[cut - 1] == '\r') --cut;
+    names[i] = text.substr(pos, cut - pos);
+    pos = nl == std::string::npos ? text.size() : nl + 1;
+  }
+  return true;
+}
+
+const char* ledger_file_name() { return "うりあげ帳.txt"; }
+
+plat::sjis ledger_text(const game_state& s) {
+  const plat::sjis crlf = "\r\n";
+  int normal = 0, chara = 0;
+  for (int id = 0; id < item_count; ++id) {
+    const titem& t = item[id];
+    if (t.kind != kind_seal || t.name.empty() || s.collected[id] < 1) continue;
+    if (t.chara == 1) {
+      ++chara;
+    } else {
+      ++normal;
+    }
+  }
+  plat::sjis mode_text;
+  switch (s.mode) {
+    case 0: mode_text = SJ("(ようちえんモード)"); break;
+    case 1: mode_text = SJ("(小学生モード)"); break;
+    case 2: mode_text = SJ("(大人モード)"); break;
+    default: break;
+  }
+  plat::sjis out;
+  out += SJ("★フロリネット ver1.5") + crlf;
+  out += SJ("最高レベル: ") + std::to_string(s.progress[105]) + SJ(" 最高日数:") +
+         std::to_string(s.progress[106]) + SJ("日 ") + mode_text + crlf;
+  out += SJ("最高売り上げ: ￥") + std::to_string(s.best_sales) + SJ("円") + crlf;
+  out += SJ("ノーマルチールコレクション: ") + std::to_string(normal) + SJ("種類") + crlf;
+  out += SJ("キャラチールコレクション: ") + std::to_string(chara) + SJ("種類") + crlf;
+  out += SJ("私の好きなチール:           (←ここには貴方の一番好きなチールを書いてね)") + crlf;
+  if (s.progress[3] >= 1) out += SJ("＜シールマスター＞");
+  if (s.progress[4] >= 1) out += SJ("＜クリアしたよ＞");
+  out += crlf;
+  return out;
+}
+
+bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why) {
+  std::string tmp = path + ".new-" + std::to_string(::getpid());
+  auto fail = [&](const char* step, int fd) {
+    int err = errno;
+    if (fd >= 0) ::close(fd);
+    ::unlink(tmp.c_str());
+    if (why) *why = std::string(step) + ": " + std::strerror(err);
+    return false;
+  };
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (why) *why = std::string("cannot create ") + tmp + ": " + std::strerror(errno);
+    return false;
+  }
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail("write", fd);
+    }
+    p += n;
+    left -= std::size_t(n);
+  }
+  if (::fsync(fd) != 0) return fail("sync", fd);
+  if (::close(fd) != 0) return fail("close", -1);
+  if (::rename(tmp.c_str(), path.c_str()) != 0) return fail("rename", -1);
+  // The rename itself reaches the disk with the folder.
+  std::string folder = path.substr(0, path.find_last_of('/') == std::string::npos
+                                          ? 0
+                                          : path.find_last_of('/'));
+  int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    ::fsync(dfd);
+    ::close(dfd);
+  }
+  return true;
+}
+
+void load_progress_from(const std::string& dir) {
+  const std::string path = dir + "/dat/my.dat";
+  std::string why;
+  switch (read_progress_file(path, gs, &why)) {
+    case progress_read::ok:
+      break;
+    case progress_read::missing:
+      std::fprintf(stderr, "florinet: %s not found; starting from a new game\n", path.c_str());
+      reset_all();
+      break;
+    case progress_read::unreadable:
+      std::fprintf(stderr, "florinet: cannot read %s (%s); starting from a new game\n",
+                   path.c_str(), why.c_str());
+      reset_all();
+      break;
+    case progress_read::damaged: {
+      // Keep the damaged file for the player: the next free my.dat.damaged-N.
+      std::string aside;
+      for (int n = 1; n < 10000; ++n) {
+        aside = path + ".damaged-" + std::to_string(n);
+        if (!exists(aside)) break;
+      }
+      if (::rename(path.c_str(), aside.c_str()) == 0) {
+        std::fprintf(stderr, "florinet: %s is damaged (%s); kept as %s, starting from a new game\n",
+                     path.c_str(), why.c_str(), aside.c_str());
+      } else {
+        std::fprintf(stderr,
+                     "florinet: %s is damaged (%s) and could not be moved aside (%s); "
+                     "starting from a new game\n",
+                     path.c_str(), why.c_str(), std::strerror(errno));
+      }
+      reset_all();
+      break;
+    }
+  }
+  read_name_file(dir + "/dat/name.dat");
+}
+
+bool save_progress_to(const std::string& dir) {
+  trace("save", "");
+  std::string why;
+  const std::string path = dir + "/dat/my.dat";
+  bool ok = write_file_safely(path, progress_text(gs), &why);
+  if (!ok) {
+    std::fprintf(stderr, "florinet: could not save %s (%s); the previous progress is kept\n",
+                 path.c_str(), why.c_str());
+  }
+  const std::string ledger = dir + "/" + ledger_file_name();
+  if (!write_file_safely(ledger, ledger_text(gs), &why)) {
+    std::fprintf(stderr, "florinet: could not write %s (%s)\n", ledger.c_str(), why.c_str());
+  }
+  return ok;
+}
+
+void load_progress() { load_progress_from(program_dir()); }
+bool save_progress() { return save_progress_to(program_dir()); }
+
+}  // namespace game

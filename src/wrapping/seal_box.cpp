@@ -1,0 +1,152 @@
+#include "wrapping/seal_box.h"
+
+#include "goods/catalogue.h"
+#include "shell/menu.h"
+#include "shell/pictures.h"
+#include "shell/sounds.h"
+#include "shell/state.h"
+
+namespace game {
+
+namespace {
+
+constexpr int box_slot = 5;   // the seal-box picture
+constexpr int held_slot = 4;  // the seal in hand (and the loading slot for each cell's picture)
+
+int& grid(int col, int row) { return gs.seal_grid[std::size_t(col * box_rows + row)]; }
+
+// Fresh box picture and an empty grid, sliding in from the right edge.
+void start_box() {
+  gs.box_x = 390;
+  gs.seal_box_state = 1;
+  gs.seal_grid.fill(0);
+  load_picture(box_slot, SJ("seal_box.bmp"));
+  gs.box_count = 0;
+}
+
+// Label colour of the hovered seal's name, stepping every tick.
+plat::rgb hover_colour() {
+  switch (gs.frame_counter % 4) {
+    case 0: return plat::RGB(255, 187, 238);
+    case 2: return plat::RGB(255, 221, 255);
+    default: return plat::RGB(255, 204, 255);
+  }
+}
+
+const titem* entry(int id) { return id > 0 && id < item_count ? &item[std::size_t(id)] : nullptr; }
+
+}  // namespace
+
+int seal_in_cell(int col, int row) {
+  if (col < 0 || col >= box_columns || row < 0 || row >= box_rows) return 0;
+  return grid(col, row);
+}
+
+int seal_under(int x, int y) { return seal_in_cell((x - 20) / 25, (y - 20) / 30); }
+
+void open_seal_box_for_placing() {
+  start_box();
+  for (int id = 0; id < item_count; ++id) {
+    if (item[std::size_t(id)].kind != kind_seal) continue;
+    for (int n = 0; n < gs.stock[std::size_t(id)]; ++n) add_to_box(id);
+  }
+}
+
+void open_collection_box(int tab) {
+  gs.collection_tab = tab;
+  start_box();
+  gs.box_mode = 1;
+  for (int id = 0; id < item_count; ++id) {
+    const titem& t = item[std::size_t(id)];
+    if (gs.collected[std::size_t(id)] == 1 && t.kind == kind_seal && t.chara == gs.collection_tab) {
+      add_to_box(id);
+    }
+  }
+}
+
+void add_to_box(int id) {
+  const int col = gs.box_count % cells_per_row;
+  const int row = gs.box_count / cells_per_row;
+  // Cells below the eighth row lie outside the picture: drawn there (clipped) but never stored,
+  // so they can never be picked and never overwrite a visible cell.
+  if (row < box_rows) grid(col, row) = id;
+  if (const titem* t = entry(id)) load_picture(held_slot, t->pic);
+  plat::Canvas box(picture(box_slot));
+  box.draw_transparent(20 + 25 * col, 20 + 30 * row, picture(held_slot));
+  gs.box_count += 1;
+}
+
+void update_and_draw_seal_box(plat::Canvas& cg) {
+  if (gs.seal_box_state <= 0) return;
+
+  if (gs.seal_box_state == 1) {
+    if (gs.box_x > 0) gs.box_x -= gs.box_x / 2 + 1;
+    if (gs.box_x <= 0) gs.seal_box_state = 2;
+  }
+  if (gs.seal_box_state == 3) {
+    if (gs.box_x < 390 && gs.box_mode == 2) gs.box_x += (390 - gs.box_x) / 2 + 30;
+    if (gs.box_x < 390 && gs.box_mode == 0) gs.box_x += 391;  // the placing box leaves at once
+    if (gs.box_x >= 390) gs.seal_box_state = 4;
+  }
+  if (gs.seal_box_state == 4 && gs.box_mode == 2) {
+    // The collection view has closed: back to its menu.
+    gs.box_mode = 0;
+    gs.seal_box_state = 0;
+    show_menu(SJ("ノーマル"), SJ("キャラ"), SJ("Back"));
+    return;
+  }
+
+  const int state = gs.seal_box_state;
+  if (state >= 1 && state <= 3) cg.draw_transparent(gs.box_x, 0, picture(box_slot));
+  if (state == 4 || state == 5) {
+    const plat::Bitmap& held = picture(held_slot);
+    const int w = held.width();
+    const int cx = state == 4 ? gs.mouse_x : gs.seal_x;
+    const int cy = state == 4 ? gs.mouse_y : gs.seal_y;
+    if (w > 0) cg.stretch_transparent(cx - w, cy - w, 2 * w, 2 * w, held);
+  }
+
+  // The name of the seal under the pointer.
+  const int col = (gs.mouse_x - 20) / 25;
+  const int row = (gs.mouse_y - 20) / 30;
+  const titem* t = entry(seal_in_cell(col, row));
+  if (!t) return;
+  if (state >= 1 && state <= 3) {
+    plat::TextStyle st;
+    st.point = 7;
+    st.bold = true;
+    st.colour = hover_colour();
+    const plat::Size sz = plat::Canvas::text_size(t->name, st);
+    cg.text_out(25 * col + 33 - sz.w / 2, 30 * row + 14 - sz.h / 2, t->name, st);
+  }
+  if (gs.box_mode == 1) {
+    plat::TextStyle name_st;
+    name_st.point = 9;
+    name_st.bold = true;
+    name_st.colour = plat::RGB(187, 0, 119);
+    cg.text_out(20, 210, t->name, name_st);
+    plat::TextStyle info_st;
+    info_st.point = 7;
+    info_st.bold = true;
+    info_st.colour = plat::RGB(204, 34, 119);
+    cg.text_out(20, 225, t->info, info_st);
+  }
+}
+
+void seal_box_press(int /*x*/, int /*y*/) {
+  if (gs.box_mode == 1) {
+    // Any click closes the collection view, even while it is still sliding in.
+    play_sound(1, SJ("4.wav"));
+    gs.seal_box_state = 3;
+    gs.box_mode = 2;
+    return;
+  }
+  // Picking a seal from the box (state 2) and sticking the held seal (state 4) belong to the
+  // wrapping counter and come with it.
+}
+
+bool seal_box_takes_buttons() {
+  return gs.seal_box_state == 2 || gs.seal_box_state == 4 || gs.box_mode == 1;
+}
+
+}  // namespace game
