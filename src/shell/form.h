@@ -1,7 +1,10 @@
 // The one window (the form): the host it runs in, the picture surface and the work image.
 #pragma once
+#include <string>
+
 #include "platform/bitmap.h"
 #include "platform/host.h"
+#include "platform/sjis.h"
 
 namespace game {
 

@@ -55,6 +55,12 @@ void json_ints(std::string& out, const std::array<int, N>& a) {
 
 }  // namespace
 
+std::string json_text(const sjis& s) {
+  std::string out;
+  json_string(out, s);
+  return out;
+}
+
 std::string state_json(const game_state& s) {
   std::string out = "{";
   bool first = true;

@@ -42,6 +42,8 @@ extern game_state gs;
 // Every field as one JSON object by its game name: arrays of more than 20 entries as objects of
 // their non-zero entries keyed by index, shorter arrays as arrays, strings as UTF-8.
 std::string state_json(const game_state& s);
+// A Shift-JIS text as a quoted JSON string of UTF-8.
+std::string json_text(const sjis& s);
 
 // The run reset and the New Game reset.
 void reset_run();

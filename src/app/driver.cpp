@@ -1,0 +1,287 @@
+#include "app/driver.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "app/program_dir.h"
+#include "platform/bitmap.h"
+#include "scenario/install.h"
+#include "shell/form.h"
+#include "shell/menu.h"
+#include "shell/state.h"
+#include "shell/trace.h"
+
+namespace app {
+
+namespace {
+
+std::FILE* trace_out = stdout;
+
+void print_trace(std::string_view kind, std::string_view text) {
+  std::string line(kind);
+  if (!text.empty()) {
+    line += ' ';
+    line += text;
+  }
+  // One event, one line: a line break inside a text is written as the two characters \r or \n.
+  std::string out;
+  out.reserve(line.size() + 1);
+  for (char c : line) {
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else
+      out += c;
+  }
+  out += '\n';
+  std::fputs(out.c_str(), trace_out);
+  std::fflush(trace_out);
+}
+
+bool parse_int(std::string_view s, int& v) {
+  if (s.empty()) return false;
+  const char* b = s.data();
+  const char* e = b + s.size();
+  if (*b == '+') ++b;
+  auto r = std::from_chars(b, e, v);
+  return r.ec == std::errc() && r.ptr == e;
+}
+
+std::vector<std::string> words(const std::string& s) {
+  std::vector<std::string> w;
+  std::istringstream is(s);
+  for (std::string x; is >> x;) w.push_back(x);
+  return w;
+}
+
+std::string trim(const std::string& s) {
+  const auto b = s.find_first_not_of(" \t\r");
+  if (b == std::string::npos) return {};
+  const auto e = s.find_last_not_of(" \t\r");
+  return s.substr(b, e - b + 1);
+}
+
+std::string log_json() {
+  // Newest first; the empty entries after the oldest line are left out.
+  int n = int(game::gs.message_log.size());
+  while (n > 0 && game::gs.message_log[std::size_t(n - 1)].text.empty() &&
+         game::gs.message_log[std::size_t(n - 1)].colour == 0)
+    --n;
+  std::string out = "[";
+  for (int i = 0; i < n; ++i) {
+    const auto& e = game::gs.message_log[std::size_t(i)];
+    if (i) out += ',';
+    out += "{\"text\":" + game::json_text(e.text) + ",\"colour\":" + std::to_string(e.colour) + "}";
+  }
+  return out + "]";
+}
+
+std::string menu_json() {
+  std::string out = "[";
+  for (std::size_t i = 0; i < game::gs.menu_label.size(); ++i) {
+    if (i) out += ',';
+    out += game::json_text(game::gs.menu_label[i]);
+  }
+  return out + "]";
+}
+
+// Local position used for presses and moves on a choice button: the middle of its area.
+constexpr int button_mid_x = game::button_width / 2;
+constexpr int button_mid_y = game::button_height / 2;
+
+}  // namespace
+
+bool parse_options(int argc, char** argv, driver_options& o, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto value = [&](std::string& into) {
+      if (i + 1 >= argc) {
+        error = a + " needs a value";
+        return false;
+      }
+      into = argv[++i];
+      return true;
+    };
+    if (a == "--root") {
+      if (!value(o.root)) return false;
+    } else if (a == "--script") {
+      if (!value(o.script)) return false;
+    } else if (a == "--audio-out") {
+      if (!value(o.audio_out)) return false;
+    } else if (a == "--trace") {
+      o.trace = true;
+    } else if (a == "--seed") {
+      std::string v;
+      if (!value(v)) return false;
+      unsigned long long n = 0;
+      auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+      if (r.ec != std::errc() || r.ptr != v.data() + v.size() || n > 0xFFFFFFFFull) {
+        error = "--seed wants a number from 0 to 4294967295, not " + v;
+        return false;
+      }
+      o.seeded = true;
+      o.seed = unsigned(n);
+    } else {
+      error = "unknown option " + a;
+      return false;
+    }
+  }
+  return true;
+}
+
+Driver::Driver(plat::HeadlessHost& host, std::istream& in, std::FILE* out, bool trace)
+    : host_(host), in_(in), out_(out), trace_(trace) {}
+
+void Driver::print(const std::string& line) {
+  std::fputs(line.c_str(), out_);
+  std::fputc('\n', out_);
+  std::fflush(out_);
+}
+
+bool Driver::feed() {
+  for (;;) {
+    if (trace_) game::trace("ready", "");
+    std::string line;
+    if (!std::getline(in_, line)) return false;
+    if (run(line)) return true;
+  }
+}
+
+bool Driver::run(const std::string& raw) {
+  const std::string line = trim(raw);
+  if (line.empty() || line[0] == '#') return false;
+  const std::vector<std::string> w = words(line);
+  const std::string& cmd = w[0];
+  auto error = [&](const std::string& what) {
+    print("error: " + what);
+    return false;
+  };
+  auto two_ints = [&](int& x, int& y) {
+    return w.size() == 3 && parse_int(w[1], x) && parse_int(w[2], y);
+  };
+  auto button_number = [&](int& n) { return w.size() == 2 && parse_int(w[1], n) && n >= 1 && n <= 3; };
+
+  if (cmd == "click" || cmd == "rclick") {
+    int x, y;
+    if (!two_ints(x, y)) return error(cmd + " wants X Y");
+    host_.queue_press(cmd == "click" ? plat::MouseButton::left : plat::MouseButton::right, x, y);
+    return true;
+  }
+  if (cmd == "move") {
+    int x, y;
+    if (!two_ints(x, y)) return error("move wants X Y");
+    host_.queue_move(x, y);
+    return true;
+  }
+  if (cmd == "button" || cmd == "rbutton") {
+    int n;
+    if (!button_number(n)) return error(cmd + " wants a button number 1 to 3");
+    const auto b = cmd == "button" ? plat::MouseButton::left : plat::MouseButton::right;
+    // A press on the button control itself, wherever the button stands (even parked).
+    host_.queue_call([n, b] { game::press_button(n, b, button_mid_x, button_mid_y); });
+    return true;
+  }
+  if (cmd == "hover") {
+    int n;
+    if (!button_number(n)) return error("hover wants a button number 1 to 3");
+    host_.queue_call([n] { game::move_button(n, button_mid_x, button_mid_y); });
+    return true;
+  }
+  if (cmd == "key") {
+    if (w.size() != 2 || w[1] != "enter") return error("key knows only enter");
+    host_.queue_key_enter();
+    return true;
+  }
+  if (cmd == "tick") {
+    int n = 1;
+    if (w.size() > 2 || (w.size() == 2 && (!parse_int(w[1], n) || n < 1)))
+      return error("tick wants a count of 1 or more");
+    host_.queue_ticks(n);
+    return true;
+  }
+  if (cmd == "close") {
+    host_.queue_close();
+    return true;
+  }
+  if (cmd == "state") {
+    std::string s = game::state_json(game::gs);
+    s.pop_back();
+    s += ",\"timer_interval\":" + std::to_string(host_.timer_interval()) + "}";
+    print(s);
+    return false;
+  }
+  if (cmd == "log") {
+    print(log_json());
+    return false;
+  }
+  if (cmd == "menu") {
+    print(menu_json());
+    return false;
+  }
+  if (cmd == "shot") {
+    if (w.size() < 2) return error("shot wants a file name");
+    const std::string file = trim(line.substr(line.find(' ')));
+    const plat::BmpError e = plat::write_bmp_file(file, game::cg_image());
+    if (e != plat::BmpError::none) return error("cannot write " + file + ": " + plat::to_string(e));
+    return false;
+  }
+  if (cmd == "panel") return error("panel not available");
+  if (cmd == "catalogue") return error("catalogue not available");
+  if (cmd == "roster") return error("roster not available");
+  return error("unknown command " + cmd);
+}
+
+int run_headless(int argc, char** argv) {
+  driver_options o;
+  std::string why;
+  if (!parse_options(argc, argv, o, why)) {
+    std::fprintf(stderr,
+                 "florinet-headless: %s\nusage: florinet-headless [--root DIR] [--seed N] "
+                 "[--script FILE] [--trace] [--audio-out FILE.wav]\n",
+                 why.c_str());
+    return 2;
+  }
+  std::ifstream file;
+  if (!o.script.empty()) {
+    file.open(o.script);
+    if (!file) {
+      std::fprintf(stderr, "florinet-headless: cannot read %s\n", o.script.c_str());
+      return 2;
+    }
+  }
+  std::istream& in = o.script.empty() ? std::cin : file;
+
+  const unsigned seed = o.seeded ? o.seed : unsigned(std::random_device{}());
+  plat::HeadlessHost host(seed);
+  Driver driver(host, in, stdout, o.trace);
+  host.set_feeder([&driver](plat::HeadlessHost&) { return driver.feed(); });
+  if (o.trace) {
+    game::set_trace_sink(print_trace);
+    host.set_dialog_sink([](std::string_view text) { game::trace("dialog", plat::to_utf8(text)); });
+  }
+  if (!o.audio_out.empty()) host.audio().set_capture(true);
+
+  game::set_program_dir(o.root.empty() ? executable_dir(argv[0]) : o.root);
+  game::set_host(&host);
+  game::install_game();
+  game::form_create();
+  while (host.process_messages()) {
+  }
+  game::form_destroy();
+
+  int status = 0;
+  if (!o.audio_out.empty() && !host.audio().write_wav(o.audio_out)) {
+    std::fprintf(stderr, "florinet-headless: cannot write %s\n", o.audio_out.c_str());
+    status = 1;
+  }
+  if (o.trace) game::trace("exit", "");
+  game::set_trace_sink(nullptr);
+  return status;
+}
+
+}  // namespace app

@@ -1,0 +1,254 @@
+#include "platform/sdl/sdl_host.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sjis.h"
+
+namespace plat {
+
+namespace {
+// Room kept for the window's title bar and frame when the starting size is chosen: the usable
+// area counts them, the scale applies to the picture alone.
+constexpr int decoration_allowance = 48;
+// The game's clock counts days from 1899-12-30; the Unix epoch is day 25569 of it.
+constexpr double unix_epoch_days = 25569.0;
+}  // namespace
+
+Placement place_picture(int window_w, int window_h, int picture_w, int picture_h) {
+  Placement p;
+  p.scale = std::max(1, std::min(window_w / picture_w, window_h / picture_h));
+  p.x = (window_w - picture_w * p.scale) / 2;
+  p.y = (window_h - picture_h * p.scale) / 2;
+  return p;
+}
+
+bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx, int wy, int& px,
+                       int& py) {
+  const int dx = wx - p.x, dy = wy - p.y;
+  if (dx < 0 || dy < 0) return false;
+  px = dx / p.scale;
+  py = dy / p.scale;
+  return px < picture_w && py < picture_h;
+}
+
+int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h) {
+  return std::max(1, std::min(usable_w / picture_w, (usable_h - decoration_allowance) / picture_h));
+}
+
+SdlHost::SdlHost() = default;
+
+SdlHost::~SdlHost() {
+  audio_.reset();  // closes the output before SDL goes
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  SDL_Quit();
+}
+
+bool SdlHost::open(const std::string& caption_utf8, int picture_w, int picture_h) {
+  pw_ = picture_w;
+  ph_ = picture_h;
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "florinet: cannot open a window: %s\n", SDL_GetError());
+    return false;
+  }
+  // Pixels stay sharp at every scale.
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+  int scale = 1;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) scale = initial_scale(usable.w, usable.h, pw_, ph_);
+  window_ = SDL_CreateWindow(caption_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             pw_ * scale, ph_ * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+  if (!window_) {
+    std::fprintf(stderr, "florinet: cannot open a window: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_SetWindowMinimumSize(window_, pw_, ph_);
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (!renderer_) {
+    std::fprintf(stderr, "florinet: cannot draw in the window: %s\n", SDL_GetError());
+    return false;
+  }
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, pw_,
+                               ph_);
+  if (!texture_) {
+    std::fprintf(stderr, "florinet: cannot draw in the window: %s\n", SDL_GetError());
+    return false;
+  }
+  task_event_ = SDL_RegisterEvents(1);
+  SDL_ShowWindow(window_);
+  redraw();
+  audio_ = std::make_unique<SdlAudioDevice>(this);
+  next_tick_ = SDL_GetTicks64() + std::uint64_t(interval_);
+  return true;
+}
+
+void SdlHost::set_timer_interval(int ms) {
+  // A new interval restarts the count, as a window timer does when it is set again.
+  interval_ = std::max(1, ms);
+  next_tick_ = SDL_GetTicks64() + std::uint64_t(interval_);
+}
+
+double SdlHost::now_days() const {
+  using namespace std::chrono;
+  const double ms = double(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
+  return unix_epoch_days + ms / 86400000.0;
+}
+
+unsigned SdlHost::clock_seed() const {
+  using namespace std::chrono;
+  return unsigned(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
+}
+
+void SdlHost::present(const Bitmap& picture) {
+  if (!texture_ || picture.width() != pw_ || picture.height() != ph_) return;
+  // The picture's 0x00RRGGBB words are the texture's format already.
+  SDL_UpdateTexture(texture_, nullptr, picture.pixels().data(), pw_ * 4);
+  have_picture_ = true;
+  redraw();
+}
+
+void SdlHost::redraw() {
+  if (!renderer_) return;
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  if (have_picture_) {
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    const Placement p = place_picture(w, h, pw_, ph_);
+    SDL_Rect dst{p.x, p.y, pw_ * p.scale, ph_ * p.scale};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+  }
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlHost::toggle_fullscreen() {
+  // Desktop fullscreen only: the display mode never changes.
+  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  redraw();
+}
+
+bool SdlHost::process_messages() {
+  if (quit_ || !window_) return false;
+  SDL_Event e;
+  // Pending events first; the timer's tick comes when nothing else waits, as window timers do.
+  if (SDL_PollEvent(&e)) {
+    handle(e);
+    return !quit_;
+  }
+  std::uint64_t now = SDL_GetTicks64();
+  if (now < next_tick_) {
+    // Sleep until the next event or the next tick.
+    if (SDL_WaitEventTimeout(&e, int(next_tick_ - now))) {
+      handle(e);
+      return !quit_;
+    }
+    now = SDL_GetTicks64();
+    if (now < next_tick_) return !quit_;
+  }
+  // A late tick is not made up: the next one counts from now.
+  next_tick_ += std::uint64_t(interval_);
+  if (next_tick_ <= now) next_tick_ = now + std::uint64_t(interval_);
+  if (handler_) handler_->on_timer();
+  return !quit_;
+}
+
+void SdlHost::handle(const SDL_Event& e) {
+  if (task_event_ != 0 && e.type == task_event_) {
+    auto fn = reinterpret_cast<void (*)(void*)>(e.user.data1);
+    if (fn) fn(e.user.data2);
+    return;
+  }
+  switch (e.type) {
+    case SDL_QUIT:
+      if (!quit_) {
+        quit_ = true;
+        if (handler_) handler_->on_close_request();
+      }
+      break;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+        if (!quit_) {
+          quit_ = true;
+          if (handler_) handler_->on_close_request();
+        }
+      } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        redraw();
+      }
+      break;
+    case SDL_KEYDOWN: {
+      if (e.key.repeat) break;
+      const SDL_Keycode k = e.key.keysym.sym;
+      const bool enter = k == SDLK_RETURN || k == SDLK_KP_ENTER;
+      if ((enter && (e.key.keysym.mod & KMOD_ALT)) || k == SDLK_F11) {
+        toggle_fullscreen();
+      } else if (enter && handler_) {
+        handler_->on_key_enter();
+      }
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN: {
+      if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) break;
+      int w = 0, h = 0, px = 0, py = 0;
+      SDL_GetRendererOutputSize(renderer_, &w, &h);
+      // Presses in the letterbox are not on the picture.
+      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.button.x, e.button.y, px, py))
+        break;
+      if (handler_)
+        handler_->on_press(e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right,
+                           px, py);
+      break;
+    }
+    case SDL_MOUSEMOTION: {
+      int w = 0, h = 0, px = 0, py = 0;
+      SDL_GetRendererOutputSize(renderer_, &w, &h);
+      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.motion.x, e.motion.y, px, py))
+        break;
+      if (handler_) handler_->on_move(px, py);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void SdlHost::post_task(void (*fn)(void*), void* ctx) {
+  if (task_event_ == 0) return;
+  SDL_Event e{};
+  e.type = task_event_;
+  e.user.data1 = reinterpret_cast<void*>(fn);
+  e.user.data2 = ctx;
+  SDL_PushEvent(&e);
+}
+
+void SdlHost::confirm_box(std::string_view sjis_text) {
+  std::string text = to_utf8(sjis_text);
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  const SDL_MessageBoxButtonData buttons[] = {
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "はい"},
+      {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "いいえ"},
+  };
+  SDL_MessageBoxData box{};
+  box.flags = SDL_MESSAGEBOX_INFORMATION;
+  box.window = window_;
+  box.title = "フロリネット";
+  box.message = text.c_str();
+  box.numbuttons = 2;
+  box.buttons = buttons;
+  int answer = 0;
+  // The answer does not matter; the box only has to be read and closed.
+  SDL_ShowMessageBox(&box, &answer);
+  // Time spent in the box is not owed to the timer.
+  next_tick_ = SDL_GetTicks64() + std::uint64_t(interval_);
+}
+
+AudioDevice* SdlHost::audio_device() { return audio_.get(); }
+
+}  // namespace plat

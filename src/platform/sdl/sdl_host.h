@@ -1,0 +1,69 @@
+// The window host: one SDL2 window showing the 390×260 picture at an integer scale.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/host.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace plat {
+
+class SdlAudioDevice;
+
+// Where the picture lies in a window of a given size: the largest integer scale that fits (at
+// least 1), centred; the rest is letterbox.
+struct Placement {
+  int scale = 1;
+  int x = 0, y = 0;  // top-left of the picture in window pixels
+};
+Placement place_picture(int window_w, int window_h, int picture_w, int picture_h);
+// Window pixel -> picture pixel; false for a point in the letterbox.
+bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx, int wy,
+                       int& px, int& py);
+// The starting scale: the largest integer factor whose window fits the usable display area.
+int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h);
+
+class SdlHost final : public Host {
+ public:
+  SdlHost();
+  ~SdlHost() override;
+
+  // Opens the window with a UTF-8 caption; false (with a message on stderr) if SDL cannot.
+  bool open(const std::string& caption_utf8, int picture_w = 390, int picture_h = 260);
+
+  void set_handler(HostHandler* h) override { handler_ = h; }
+  void set_timer_interval(int ms) override;
+  int timer_interval() const override { return interval_; }
+  double now_days() const override;
+  unsigned clock_seed() const override;
+  void present(const Bitmap& picture) override;
+  bool process_messages() override;
+  void post_task(void (*fn)(void*), void* ctx) override;
+  void confirm_box(std::string_view sjis_text) override;
+  AudioDevice* audio_device() override;
+
+ private:
+  void handle(const SDL_Event& e);
+  void redraw();
+  void toggle_fullscreen();
+
+  HostHandler* handler_ = nullptr;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int pw_ = 390, ph_ = 260;
+  std::uint32_t task_event_ = 0;
+  int interval_ = 90;
+  std::uint64_t next_tick_ = 0;  // SDL milliseconds
+  bool quit_ = false;
+  bool have_picture_ = false;
+  std::unique_ptr<SdlAudioDevice> audio_;
+};
+
+}  // namespace plat

@@ -1,0 +1,135 @@
+// The one window: its creation, destruction and close request, the picture surface, the
+// program folder and the game's random generator.
+#include "shell/form.h"
+
+#include <cstdint>
+
+#include "platform/canvas.h"
+#include "shell/frame.h"
+#include "shell/hooks.h"
+#include "shell/menu.h"
+#include "shell/pictures.h"
+#include "shell/start_screens.h"
+#include "shell/state.h"
+#include "shell/trace.h"
+
+namespace game {
+
+namespace {
+
+constexpr int surface_w = 390, surface_h = 260;
+
+plat::Host* host_ = nullptr;
+plat::Bitmap cg_(surface_w, surface_h);
+plat::Bitmap bak_(surface_w, surface_h);
+std::string program_dir_ = ".";
+
+// The game's generator: a 32-bit linear congruential sequence; draw(n) takes the high part
+// of seed × n, so every n gets evenly spread values from the whole word.
+std::uint32_t rand_seed_ = 0;
+
+// Host events, routed as the window's controls route them: a press over a choice button goes
+// to that button (in its own coordinates), anything else to the picture.
+class form_handler final : public plat::HostHandler {
+ public:
+  void on_timer() override { game::on_timer(); }
+  void on_press(plat::MouseButton b, int x, int y) override {
+    if (int n = button_at(x, y))
+      press_button(n, b, x - button_left(), y - button_top(n));
+    else
+      press_picture(b, x, y);
+  }
+  void on_move(int x, int y) override {
+    if (int n = button_at(x, y))
+      move_button(n, x - button_left(), y - button_top(n));
+    else
+      move_picture(x, y);
+  }
+  void on_key_enter() override { key_enter(); }
+  void on_close_request() override { close_request(); }
+};
+form_handler handler_;
+
+// Loads a picture file into a 390×260 surface, top-left aligned; a failure leaves it as it was.
+void load_surface(plat::Bitmap& surface, const plat::sjis& name) {
+  plat::Bitmap pic;
+  if (plat::read_bmp_file(cg_path(name), pic) != plat::BmpError::none) return;
+  plat::Canvas c(surface);
+  c.clear(0);
+  c.copy(0, 0, pic);
+}
+
+void offer_title_menu() {
+  plat::sjis first;
+  if (gs.play_count > 0) first = SJ("Collection");
+  if (gs.progress[3] == 0 && hooks.all_seals_collected && hooks.all_seals_collected())
+    first = SJ("手紙");
+  show_menu(first, SJ("About"), SJ("Start"));
+}
+
+}  // namespace
+
+void set_host(plat::Host* h) { host_ = h; }
+plat::Host& host() { return *host_; }
+
+plat::Bitmap& cg_image() { return cg_; }
+plat::Bitmap& bak_image() { return bak_; }
+
+void set_program_dir(const std::string& dir) {
+  program_dir_ = dir;
+  while (program_dir_.size() > 1 && program_dir_.back() == '/') program_dir_.pop_back();
+}
+const std::string& program_dir() { return program_dir_; }
+// File names are Shift-JIS in the game and UTF-8 on the disk.
+std::string cg_path(const plat::sjis& name) { return program_dir_ + "/cg/" + plat::to_utf8(name); }
+std::string dat_path(const plat::sjis& name) { return program_dir_ + "/dat/" + plat::to_utf8(name); }
+
+void form_create() {
+  host().set_handler(&handler_);
+  // 1. The five wave slots (and the music device); a missing wave is no reason to stop.
+  if (hooks.sound_start) hooks.sound_start();
+  // 2. The random generator from the clock.
+  seed_random(host().clock_seed());
+  // 3. The picture surface and the work image start as the plain background.
+  cg_.resize(surface_w, surface_h, 0);
+  bak_.resize(surface_w, surface_h, 0);
+  load_surface(cg_, SJ("00.bmp"));
+  load_surface(bak_, SJ("00.bmp"));
+  // 5. Shell state; the buttons wait off the picture until the title picture is clicked.
+  gs.click_state = 1;
+  host().set_timer_interval(90);
+  gs.stage_mode = -2;
+  park_buttons(true);
+  // 6. The picture store.
+  build_picture_store();
+  // 7., 8. A fresh run, then the progress file, the catalogue and the roster.
+  reset_run();
+  if (hooks.load_progress) hooks.load_progress();
+  if (hooks.build_catalogue) hooks.build_catalogue();
+  if (hooks.build_roster) hooks.build_roster();
+  // 9. The first start screen.
+  draw_start_screen();
+  // 10., 11. Status panel and menu out of sight; the title menu waits behind the start screens.
+  gs.panel_x = -200;
+  offer_title_menu();
+  host().present(cg_);
+}
+
+void form_destroy() {
+  // The music and the wave slots belong to the sound subsystem, which releases the music first
+  // and the slots fifth first; the pictures go in between as far as the game can tell.
+  free_picture_store();
+  if (hooks.sound_stop) hooks.sound_stop();
+}
+
+void close_request() { gs.click_state = -1; }
+
+void seed_random(unsigned seed) { rand_seed_ = seed; }
+
+int draw(int n) {
+  rand_seed_ = rand_seed_ * 134775813u + 1u;
+  if (n <= 0) return 0;
+  return int((std::uint64_t(rand_seed_) * std::uint64_t(unsigned(n))) >> 32);
+}
+
+}  // namespace game
