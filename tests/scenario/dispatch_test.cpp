@@ -1,0 +1,249 @@
+// The dispatcher and the title scenes, run against the headless host: every click wait is answered
+// by a click on the picture, so a scene runs from its caption to the menu it offers.
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "goods/catalogue.h"
+#include "platform/headless/headless_host.h"
+#include "scenario/dispatch.h"
+#include "scenario/progress.h"
+#include "scenario_test_util.h"
+#include "shell/form.h"
+#include "shell/message.h"
+#include "shell/pictures.h"
+#include "shell/state.h"
+#include "shell/trace.h"
+
+namespace game {
+namespace {
+
+using scenario_test::file_exists;
+using scenario_test::read_all;
+using scenario_test::scratch_folder;
+
+std::vector<std::string> traced;
+void capture(std::string_view kind, std::string_view text) {
+  traced.push_back(text.empty() ? std::string(kind) : std::string(kind) + " " + std::string(text));
+}
+
+// Clicks end waits; a close request closes the window.
+class clicker final : public plat::HostHandler {
+ public:
+  void on_timer() override {}
+  void on_press(plat::MouseButton, int, int) override { take_click(); }
+  void on_move(int, int) override {}
+  void on_key_enter() override {}
+  void on_close_request() override { close_request(); }
+};
+
+plat::sjis S(const char* utf8) { return plat::to_sjis(utf8); }
+
+class TitleScenes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gs = game_state{};
+    gs.click_state = 1;
+    gs.stage_mode = 0;
+    new_host();
+    set_program_dir(folder.dir());
+    build_picture_store();
+    traced.clear();
+    set_trace_sink(capture);
+  }
+  void TearDown() override { set_trace_sink(nullptr); }
+
+  // A fresh headless host (a closed one stays closed).
+  void new_host() {
+    host = std::make_unique<plat::HeadlessHost>();
+    host->set_handler(&handler);
+    // Each time a scene waits and nothing is queued, the player clicks (or closes the window).
+    host->set_feeder([this](plat::HeadlessHost& h) {
+      if (waits_before_close == 0) {
+        h.queue_close();
+        waits_before_close = -1;
+      } else {
+        if (waits_before_close > 0) --waits_before_close;
+        h.queue_press(plat::MouseButton::left, 200, 100);
+      }
+      return true;
+    });
+    set_host(host.get());
+  }
+
+  int count(const std::string& line) const {
+    int n = 0;
+    for (const auto& t : traced) n += t == line;
+    return n;
+  }
+  std::vector<std::string> messages() const {
+    std::vector<std::string> out;
+    for (const auto& t : traced)
+      if (t.rfind("msg ", 0) == 0) out.push_back(t.substr(4));
+    return out;
+  }
+  std::vector<std::string> menus() const {
+    std::vector<std::string> out;
+    for (const auto& t : traced)
+      if (t.rfind("menu ", 0) == 0) out.push_back(t.substr(5));
+    return out;
+  }
+
+  scratch_folder folder;
+  std::unique_ptr<plat::HeadlessHost> host;
+  clicker handler;
+  int waits_before_close = -1;  // -1: never close
+};
+
+TEST_F(TitleScenes, CaptionsMatchOnlyByExactBytes) {
+  for (const char* near : {"about", "ABOUT", "About ", " About", "Abou", "Ａｂｏｕｔ", "New game",
+                           "描画速度", "", "Collection\n"}) {
+    dispatch(S(near));
+  }
+  EXPECT_TRUE(traced.empty()) << traced.front();
+  EXPECT_EQ(gs.draw_speed, 0);
+}
+
+TEST_F(TitleScenes, AboutTellsItsFourLinesOneClickEachAndOffersItsMenu) {
+  dispatch(S("About"));
+  EXPECT_EQ(traced.front(), "bg title2.bmp");
+  const auto msgs = messages();
+  ASSERT_EQ(msgs.size(), 4u);
+  EXPECT_EQ(msgs[0], "0 このげえむは、品物をつつむげえむです。");
+  EXPECT_EQ(msgs[1], "0 そんだけ！！！！！！！");
+  EXPECT_EQ(msgs[3], "0 ..あ、あと初期化してNEW GAMEしたい時はここでできるよ");
+  EXPECT_EQ(count("wait"), 4);
+  EXPECT_EQ(menus(), (std::vector<std::string>{"System|New Game|Back"}));
+  EXPECT_EQ(traced.back(), "menu System|New Game|Back");
+}
+
+TEST_F(TitleScenes, SystemStepsTheDrawingRateRoundAndRound) {
+  dispatch(S("System"));
+  EXPECT_EQ(messages(), (std::vector<std::string>{"0 もし動作が重い場合は", "0 描画速度を変更してみてね"}));
+  EXPECT_EQ(count("wait"), 0);
+  EXPECT_EQ(menus(), (std::vector<std::string>{"描画速度変更||Back"}));
+
+  const char* said[] = {"0 描画速度を[中]にしました", "0 描画速度を[低]にしました", "0 描画速度を[普通]にしました",
+                        "0 描画速度を[中]にしました"};
+  const int speeds[] = {1, 2, 0, 1};
+  for (int i = 0; i < 4; ++i) {
+    traced.clear();
+    dispatch(S("描画速度変更"));
+    EXPECT_EQ(gs.draw_speed, speeds[i]);
+    EXPECT_EQ(messages(), (std::vector<std::string>{said[i]}));
+    EXPECT_EQ(menus(), (std::vector<std::string>{"描画速度変更||Back"}));
+  }
+  // A value only a hand-edited file could hold goes back to 普通.
+  gs.draw_speed = 7;
+  dispatch(S("描画速度変更"));
+  EXPECT_EQ(gs.draw_speed, 0);
+}
+
+TEST_F(TitleScenes, BackReturnsToTheTitleMenuWithoutTheLetter) {
+  gs.message_log[0].text = "old";
+  gs.progress[3] = 0;
+  gs.collected.fill(1);  // even with everything collected the letter is a start-up offer only
+  dispatch(S("Back"));
+  EXPECT_EQ(traced[0], "bg login.bmp");
+  EXPECT_EQ(traced[1], "music not");
+  EXPECT_EQ(menus(), (std::vector<std::string>{"|About|Start"}));
+  EXPECT_TRUE(gs.message_log[0].text.empty());
+
+  traced.clear();
+  gs.play_count = 2;
+  dispatch(S("Back"));
+  EXPECT_EQ(menus(), (std::vector<std::string>{"Collection|About|Start"}));
+}
+
+TEST_F(TitleScenes, NewGameResetsEverythingAndSavesIt) {
+  gs.mode = 2;
+  gs.draw_speed = 1;
+  gs.play_count = 5;
+  gs.money = 3000;
+  gs.progress[3] = 1;
+  gs.progress[7] = 1;
+  gs.collected[120] = 1;
+  gs.flyer_kind = 4;
+  gs.best_sales = 999;
+  dispatch(S("New Game"));
+  EXPECT_EQ(messages(), (std::vector<std::string>{"0 ....それでは初期化します", "0 ........", "0 ....初期化しました"}));
+  EXPECT_EQ(count("wait"), 3);
+  EXPECT_EQ(count("sound 1 save.wav"), 1);
+  EXPECT_EQ(count("save"), 1);
+  EXPECT_EQ(count("bg login.bmp"), 1);
+  EXPECT_EQ(menus(), (std::vector<std::string>{"|About|Start"}));
+
+  EXPECT_EQ(gs.progress[3], 0);
+  EXPECT_EQ(gs.progress[7], 0);
+  EXPECT_EQ(gs.collected[120], 0);
+  EXPECT_EQ(gs.money, 0);
+  EXPECT_EQ(gs.best_sales, 0);
+
+  game_state fresh{};
+  fresh.mode = 2;
+  fresh.draw_speed = 1;
+  fresh.save_marker = 1;
+  fresh.flyer_kind = -1;
+  EXPECT_EQ(read_all(folder.dat("my.dat")), progress_text(fresh));
+  EXPECT_TRUE(file_exists(folder.dir() + "/うりあげ帳.txt"));
+}
+
+TEST_F(TitleScenes, NewGameDoesNothingOnceTheWindowCloses) {
+  for (int clicks : {0, 1, 2}) {
+    SCOPED_TRACE(clicks);
+    new_host();
+    gs.click_state = 1;
+    gs.money = 3000;
+    gs.collected[120] = 1;
+    traced.clear();
+    waits_before_close = clicks;
+    dispatch(S("New Game"));
+    EXPECT_EQ(gs.click_state, -1);
+    EXPECT_EQ(gs.money, 3000);
+    EXPECT_EQ(gs.collected[120], 1);
+    EXPECT_EQ(count("save"), 0);
+    EXPECT_FALSE(file_exists(folder.dat("my.dat")));
+    EXPECT_TRUE(menus().empty());
+    EXPECT_EQ(count("sound 1 save.wav"), clicks >= 2 ? 1 : 0);
+  }
+}
+
+TEST_F(TitleScenes, CollectionPlaysItsTuneAndOffersTheTwoTabs) {
+  dispatch(S("Collection"));
+  EXPECT_EQ(traced, (std::vector<std::string>{"music col.mid", "menu ノーマル|キャラ|Back"}));
+
+  auto saved = item;
+  item[150].name = "x";
+  item[150].kind = kind_seal;
+  item[150].chara = 1;
+  gs.collected[150] = 1;
+  dispatch(S("キャラ"));
+  EXPECT_EQ(gs.box_mode, 1);
+  EXPECT_EQ(gs.seal_box_state, 1);
+  EXPECT_EQ(gs.collection_tab, 1);
+  EXPECT_EQ(gs.seal_grid[0], 150);
+  dispatch(S("ノーマル"));
+  EXPECT_EQ(gs.collection_tab, 0);
+  EXPECT_EQ(gs.box_count, 0);
+  item = saved;
+}
+
+TEST_F(TitleScenes, TheLetterIsReadOnceAndLeadsBackToTheTitle) {
+  dispatch(S("手紙"));
+  EXPECT_EQ(gs.progress[3], 1);
+  ASSERT_GE(traced.size(), 4u);
+  EXPECT_EQ(traced[0], "sound 1 paper.wav");
+  EXPECT_EQ(traced[1], "bg letter.bmp");
+  EXPECT_EQ(traced[2], "wait");
+  EXPECT_EQ(messages(), (std::vector<std::string>{"304 以上が、あなた様に届いた、シール王からのお便りです",
+                                                  "304 おめでとう!!"}));
+  EXPECT_EQ(count("wait"), 3);
+  EXPECT_EQ(count("bg login.bmp"), 1);
+  EXPECT_EQ(menus(), (std::vector<std::string>{"Collection|About|Start"}));
+}
+
+}  // namespace
+}  // namespace game
