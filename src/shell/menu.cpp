@@ -63,7 +63,8 @@ int button_top(int n) { return 176 + 28 * (n - 1); }
 int button_at(int x, int y) {
   const int left = button_left();
   if (x < left || x >= left + button_width) return 0;
-  for (int n = 1; n <= 3; ++n) {
+  // The buttons overlap by one row; the later one lies on top.
+  for (int n = 3; n >= 1; --n) {
     const int top = button_top(n);
     if (y >= top && y < top + button_height) return n;
   }
