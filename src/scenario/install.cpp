@@ -5,12 +5,17 @@
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
 #include "shell/hooks.h"
+#include "wrapping/seal_box.h"
 
 namespace game {
 
 void install_game() {
   hooks.dispatch = dispatch;
   hooks.load_progress = load_progress;
+  hooks.save_progress = save_progress;
+  hooks.seal_box_press = seal_box_press;
+  hooks.seal_box_takes_buttons = seal_box_takes_buttons;
+  hooks.draw_seal_box = update_and_draw_seal_box;
 }
 
 }  // namespace game
