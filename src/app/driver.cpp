@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/program_dir.h"
+#include "customers/roster.h"
+#include "goods/catalogue.h"
 #include "platform/bitmap.h"
 #include "scenario/install.h"
 #include "shell/form.h"
@@ -231,8 +233,14 @@ bool Driver::run(const std::string& raw) {
     return false;
   }
   if (cmd == "panel") return error("panel not available");
-  if (cmd == "catalogue") return error("catalogue not available");
-  if (cmd == "roster") return error("roster not available");
+  if (cmd == "catalogue") {
+    print(game::catalogue_json());
+    return false;
+  }
+  if (cmd == "roster") {
+    print(game::roster_json());
+    return false;
+  }
   return error("unknown command " + cmd);
 }
 

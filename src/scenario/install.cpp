@@ -2,6 +2,8 @@
 // main before the form is created.
 #include "scenario/install.h"
 
+#include "customers/roster.h"
+#include "goods/catalogue.h"
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
 #include "shell/hooks.h"
@@ -12,6 +14,10 @@ namespace game {
 void install_game() {
   hooks.dispatch = dispatch;
   hooks.load_progress = load_progress;
+  hooks.build_catalogue = build_catalogue;
+  hooks.build_roster = build_roster;
+  hooks.random_title_goods = random_title_goods;
+  hooks.all_seals_collected = all_seals_collected;
   hooks.save_progress = save_progress;
   hooks.seal_box_press = seal_box_press;
   hooks.seal_box_takes_buttons = seal_box_takes_buttons;
