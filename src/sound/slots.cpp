@@ -1,0 +1,129 @@
+#include "sound/slots.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/midi/midi.h"
+#include "sound/mixer.h"
+
+namespace game {
+
+namespace {
+
+struct Slots : MixListener {
+  std::unique_ptr<TMixer> mixer;
+  MixWave* wave[kWaveSlots] = {};
+  std::vector<MixWave*> retired;  // replaced in their slot, still queued on its channel
+  std::string dir;
+
+  // A play has ended: a replaced wave with nothing left to sound can go.
+  void mix_play_done(int, MixWave*) override { sweep(); }
+
+  void sweep() {
+    if (!mixer) return;
+    auto gone = [this](MixWave* w) {
+      try {
+        if (MixerWaveQueued(mixer->Session(), w)) return false;
+        mixer->FreeWave(w);
+      } catch (const EMixerError&) {
+      }
+      return true;
+    };
+    retired.erase(std::remove_if(retired.begin(), retired.end(), gone), retired.end());
+  }
+};
+
+Slots& slots() {
+  static Slots s;
+  return s;
+}
+
+std::string dat(const std::string& name) { return slots().dir + "/dat/" + name; }
+
+}  // namespace
+
+void sound_start(plat::AudioDevice* device, const std::string& program_dir) {
+  Slots& s = slots();
+  s.dir = program_dir;
+  MixerUseDevice(device);
+  MixerUseSettingsFile(program_dir + "/MIXER.INI");
+  try {
+    s.mixer = std::make_unique<TMixer>();
+  } catch (const EMixerError&) {
+    s.mixer.reset();  // no sound effects this run
+  }
+  if (s.mixer) {
+    try {
+      s.mixer->SetActivated(true);
+    } catch (const EMixerError&) {
+    }
+    try {
+      s.mixer->SetChannels(31);
+    } catch (const EMixerError&) {
+    }
+    for (MixWave*& w : s.wave) {
+      try {
+        w = s.mixer->OpenWave(dat("1.wav"));
+      } catch (const EMixerError&) {
+        w = nullptr;
+      }
+    }
+  }
+  plat::MidiConfigure(device && device->audible());
+  plat::MidiSetDevice(-1, 0);
+}
+
+void sound_stop() {
+  Slots& s = slots();
+  plat::MidiFree();
+  if (!s.mixer) return;
+  for (int i = kWaveSlots - 1; i >= 0; --i) {
+    if (!s.wave[i]) continue;
+    try {
+      s.mixer->FreeWave(s.wave[i]);
+    } catch (const EMixerError&) {
+    }
+    s.wave[i] = nullptr;
+  }
+  for (MixWave* w : s.retired) {
+    try {
+      s.mixer->FreeWave(w);
+    } catch (const EMixerError&) {
+    }
+  }
+  s.retired.clear();
+  s.mixer.reset();
+}
+
+void sound_play_slot(int slot, const plat::sjis& name) {
+  Slots& s = slots();
+  if (!s.mixer || slot < 1 || slot > kWaveSlots) return;
+  MixWave*& held = s.wave[slot - 1];
+  try {
+    MixWave* w = s.mixer->OpenWave(dat(name));
+    if (held) s.retired.push_back(held);
+    held = w;
+    s.mixer->Play(slot - 1, w, 0, 0, &s);
+  } catch (const EMixerError&) {
+  }
+  s.sweep();
+}
+
+void sound_play_music(const plat::sjis& name) {
+  if (name.empty() || name == "not") {
+    plat::MidiStop();
+    return;
+  }
+  if (plat::MidiLoadFile(dat(name), 0) != 0 || plat::MidiPlay(1, 0, 0) != 0) plat::MidiStop();
+}
+
+TMixer* sound_mixer() { return slots().mixer.get(); }
+
+MixWave* sound_slot_wave(int slot) {
+  return slot >= 1 && slot <= kWaveSlots ? slots().wave[slot - 1] : nullptr;
+}
+
+int sound_retired_waves() { return static_cast<int>(slots().retired.size()); }
+
+}  // namespace game
