@@ -105,8 +105,9 @@ struct EllipseBox {
     double q = 1.0 - dy * dy;
     if (q < 0) return false;
     double s = rx * std::sqrt(q);
-    a = int(std::ceil(cx - s - 0.5));
-    b = int(std::floor(cx + s - 0.5));
+    // kept well inside int range; the caller clips to the target
+    a = int(std::clamp(std::ceil(cx - s - 0.5), -1e9, 1e9));
+    b = int(std::clamp(std::floor(cx + s - 0.5), -1e9, 1e9));
     return a <= b;
   }
 };
@@ -218,13 +219,15 @@ void Canvas::frame_rect(int x, int y, int w, int h, rgb c, int pen) {
 }
 
 void Canvas::ellipse(int x, int y, int w, int h, rgb pen, int pen_width, bool filled, rgb fill) {
-  if (w < 0) x += w, w = -w;
-  if (h < 0) y += h, h = -h;
-  if (w == 0 || h == 0) return;
-  const EllipseBox outer(x, y, w, h);
+  double bx = x, by = y, bw = w, bh = h;
+  if (bw < 0) bx += bw, bw = -bw;
+  if (bh < 0) by += bh, bh = -bh;
+  if (bw == 0 || bh == 0) return;
+  pen_width = std::min(pen_width, 1024);
+  const EllipseBox outer(bx, by, bw, bh);
   // Only rows that can be on the target.
-  const int y_from = std::max(y - pen_width, 0);
-  const int y_to = int(std::min<long long>((long long)y + h + pen_width, t_.height()));
+  const int y_from = int(std::clamp<double>(by - pen_width, 0, t_.height()));
+  const int y_to = int(std::clamp<double>(by + bh + pen_width, 0, t_.height()));
   if (filled) {
     for (int py = y_from; py < y_to; ++py) {
       int a, b;
@@ -235,9 +238,9 @@ void Canvas::ellipse(int x, int y, int w, int h, rgb pen, int pen_width, bool fi
   // The outline: a band of the pen's width along the edge, centred on it for wide pens, and at
   // least the pixels of the shape that touch its outside, so a thin outline has no gaps.
   const double grow = (pen_width - 1) / 2.0;
-  const EllipseBox band_out(x - grow, y - grow, w + 2 * grow, h + 2 * grow);
-  const EllipseBox band_in(x - grow + pen_width, y - grow + pen_width, w + 2 * grow - 2 * pen_width,
-                           h + 2 * grow - 2 * pen_width);
+  const EllipseBox band_out(bx - grow, by - grow, bw + 2 * grow, bh + 2 * grow);
+  const EllipseBox band_in(bx - grow + pen_width, by - grow + pen_width, bw + 2 * grow - 2 * pen_width,
+                           bh + 2 * grow - 2 * pen_width);
   for (int py = y_from; py < y_to; ++py) {
     int a, b;
     if (!band_out.span(py, a, b)) continue;
@@ -257,18 +260,37 @@ void Canvas::ellipse(int x, int y, int w, int h, rgb pen, int pen_width, bool fi
 void Canvas::line(int x0, int y0, int x1, int y1, rgb c, int pen_width) {
   // Cosmetic one-pixel lines leave out the last point, as the system's LineTo does; wide pens have
   // round ends and cover both.
+  pen_width = std::min(pen_width, 1024);
   long long dx = std::llabs((long long)x1 - x0), dy = -std::llabs((long long)y1 - y0);
-  const int stepx = x0 < x1 ? 1 : -1, stepy = y0 < y1 ? 1 : -1;
-  // Lines far off the target are not walked pixel by pixel.
-  const long long margin = pen_width + 2;
-  if ((std::max(x0, x1) < -margin) || (std::max(y0, y1) < -margin) ||
-      (std::min(x0, x1) >= t_.width() + margin) || (std::min(y0, y1) >= t_.height() + margin))
-    return;
-  if (dx > 100000 || -dy > 100000) {  // absurd coordinates: cut to a sane span first
-    auto clampc = [](int v) { return std::clamp(v, -50000, 50000); };
-    x0 = clampc(x0), y0 = clampc(y0), x1 = clampc(x1), y1 = clampc(y1);
+  // Far-reaching lines are first cut to a margin around the target, so no line walks millions
+  // of pixels off the picture.
+  const long long margin = pen_width + 64;
+  const double lo_x = -margin, lo_y = -margin;
+  const double hi_x = double(t_.width()) + margin, hi_y = double(t_.height()) + margin;
+  auto outside = [&](int x, int y) { return x < lo_x || y < lo_y || x > hi_x || y > hi_y; };
+  if (outside(x0, y0) || outside(x1, y1)) {
+    // Liang-Barsky on the margin rectangle.
+    double t0 = 0, t1 = 1;
+    const double fx = x0, fy = y0, ex = double(x1) - x0, ey = double(y1) - y0;
+    const double p[4] = {-ex, ex, -ey, ey}, q[4] = {fx - lo_x, hi_x - fx, fy - lo_y, hi_y - fy};
+    for (int k = 0; k < 4; ++k) {
+      if (p[k] == 0) {
+        if (q[k] < 0) return;
+        continue;
+      }
+      double r = q[k] / p[k];
+      if (p[k] < 0) t0 = std::max(t0, r);
+      else t1 = std::min(t1, r);
+    }
+    if (t0 > t1) return;
+    const bool end_cut = t1 < 1;
+    const int nx0 = int(std::lround(fx + t0 * ex)), ny0 = int(std::lround(fy + t0 * ey));
+    const int nx1 = int(std::lround(fx + t1 * ex)), ny1 = int(std::lround(fy + t1 * ey));
+    x0 = nx0, y0 = ny0;
+    if (end_cut) x1 = nx1, y1 = ny1;
     dx = std::llabs((long long)x1 - x0), dy = -std::llabs((long long)y1 - y0);
   }
+  const int stepx = x0 < x1 ? 1 : -1, stepy = y0 < y1 ? 1 : -1;
   long long err = dx + dy;
   int x = x0, y = y0;
   const bool wide = pen_width > 1;
@@ -366,16 +388,18 @@ void Canvas::text_out(int x, int y, std::string_view s, const TextStyle& st) {
     fill_rect(x, y, sz.w, sz.h, st.background);
   }
   const bool mono = glyph_mode() == GlyphMode::monochrome;
-  const int base = y + m.ascent;
-  int pen = x;
+  // Positions in 64 bits: the game never draws far off the picture, but nothing may overflow.
+  const long long base = (long long)y + m.ascent;
+  long long pen = x;
   const int W = t_.width(), H = t_.height();
   const int cr = red_of(st.colour), cg = green_of(st.colour), cb = blue_of(st.colour);
-  for (std::size_t i = 0; i < s.size();) {
+  for (std::size_t i = 0; i < s.size() && pen < W;) {
     const char32_t cp = decode_display_char(s, i);
     const Glyph g = font_glyph(st.face, px, st.bold, cp);  // a copy: the next call may flush
-    const int gx = pen + g.left, gy = base - g.top;
+    const long long gxl = pen + g.left, gyl = base - g.top;
     pen += g.advance;
-    if (!g.coverage) continue;
+    if (!g.coverage || gxl >= W || gyl >= H || gxl + g.width <= 0 || gyl + g.rows <= 0) continue;
+    const int gx = int(gxl), gy = int(gyl);
     const int r0 = std::max(0, -gy), r1 = std::min(g.rows, H - gy);
     const int c0 = std::max(0, -gx), c1 = std::min(g.width, W - gx);
     for (int r = r0; r < r1; ++r) {
