@@ -76,7 +76,7 @@ std::string state_json(const game_state& s) {
   key(#n);                                            \
   {                                                   \
     char buf[40];                                     \
-    std::snprintf(buf, sizeof buf, "%.10g", s.n);     \
+    std::snprintf(buf, sizeof buf, "%.17g", s.n);     \
     out += buf;                                       \
   }
 #define F_ARR(n, k) key(#n); json_ints(out, s.n);
