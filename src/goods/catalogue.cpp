@@ -91,7 +91,9 @@ void build_catalogue_at(int clerk_lv) {
   }
 }
 
-void build_catalogue() { build_catalogue_at(gs.clerk_lv); }
+void build_catalogue() {
+  build_catalogue_at(gs.clerk_lv);
+}
 
 int find_item(const sjis& name) {
   if (name.empty()) return 0;
@@ -101,13 +103,19 @@ int find_item(const sjis& name) {
   return 0;
 }
 
-int normal_wrap_of_size(int size) { return size >= 0 && size < 8 ? normal_wrap[size] : 0; }
-int ex_wrap_of_size(int size) { return size >= 0 && size < 8 ? ex_wrap[size] : 0; }
+int normal_wrap_of_size(int size) {
+  return size >= 0 && size < 8 ? normal_wrap[size] : 0;
+}
+int ex_wrap_of_size(int size) {
+  return size >= 0 && size < 8 ? ex_wrap[size] : 0;
+}
 
 int normal_wrap_for(int n) {
   return n >= 0 && n < item_count ? normal_wrap_of_size(item[n].size) : 0;
 }
-int ex_wrap_for(int n) { return n >= 0 && n < item_count ? ex_wrap_of_size(item[n].size) : 0; }
+int ex_wrap_for(int n) {
+  return n >= 0 && n < item_count ? ex_wrap_of_size(item[n].size) : 0;
+}
 
 namespace {
 int owned_of_kind(int kind) {
@@ -119,8 +127,12 @@ int owned_of_kind(int kind) {
 }
 }  // namespace
 
-int owned_goods_total() { return owned_of_kind(kind_goods); }
-int owned_seals_total() { return owned_of_kind(kind_seal); }
+int owned_goods_total() {
+  return owned_of_kind(kind_goods);
+}
+int owned_seals_total() {
+  return owned_of_kind(kind_seal);
+}
 
 sjis shown_rarity(int n) {
   if (n < 0 || n >= item_count) return {};

@@ -26,9 +26,9 @@ constexpr int flyer_count = 100;
 
 // One entry of the catalogue or of the flyer designs.
 struct titem {
-  sjis pic;     // picture file in cg/ (empty in flyer designs and the placeholders)
-  sjis name;    // shown name, also the lookup key; empty = no entry
-  sjis info;    // description for the item panel
+  sjis pic;         // picture file in cg/ (empty in flyer designs and the placeholders)
+  sjis name;        // shown name, also the lookup key; empty = no entry
+  sjis info;        // description for the item panel
   int price = 0;    // goods: wholesale; seals, wrappings: evening price; flyers: a batch of 10
   int kind = 0;     // kind_goods, kind_seal or kind_wrapping
   int bundle = 0;   // goods: units one purchase adds when 1 or more (0 everywhere)
@@ -56,7 +56,8 @@ int ex_wrap_of_size(int size);
 int normal_wrap_for(int n);
 int ex_wrap_for(int n);
 
-// Sums of the owned counts (`stock`) of the goods and of the seals, counting only counts of 1 or more.
+// Sums of the owned counts (`stock`) of the goods and of the seals, counting only counts of 1 or
+// more.
 int owned_goods_total();
 int owned_seals_total();
 

@@ -19,7 +19,7 @@ struct seal_row {
   int no;
   const char* pic;
   const char* name;
-  int price;         // -1: the save seal, priced by clerk level when the catalogue is built
+  int price;  // -1: the save seal, priced by clerk level when the catalogue is built
   int chara;
   const char* info;  // nullptr for character seals, which all read "キャラチール"
 };

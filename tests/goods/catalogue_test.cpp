@@ -1,4 +1,6 @@
 // The catalogue against the shop's price list: layout, rows, lookups, wrappings, totals, dump.
+#include "goods/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,15 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "goods/catalogue.h"
 #include "goods/json_mini.h"
 #include "shell/state.h"
 
 namespace game {
 namespace {
 
-std::string u(const sjis& s) { return plat::to_utf8(s); }
-sjis sj(const char* utf8) { return plat::to_sjis(utf8); }
+std::string u(const sjis& s) {
+  return plat::to_utf8(s);
+}
+sjis sj(const char* utf8) {
+  return plat::to_sjis(utf8);
+}
 
 struct goods_expect {
   int no;
@@ -117,22 +122,14 @@ const seal_expect seal_rows[] = {
     {519, "seal118.bmp", "ＣＳＴＥＦチール", 15000, 1},
 };
 const wrap_expect wrap_rows[] = {
-    {200, "fukuro_small2.bmp", "ちっちゃな袋", 10,
-     "ちっちゃいので特注でちょっと高い"},
-    {201, "fukuro2.bmp", "小さな袋", 5,
-     "小さいの"},
-    {202, "fukuro_mid2.bmp", "大きめの袋", 20,
-     "大きめの"},
-    {203, "fukuro_big2.bmp", "特大の袋", 35,
-     "特大の"},
-    {204, "hako0.bmp", "箱", 50,
-     "中くらいの箱、水色ハートのまーくいり"},
-    {205, "tesage2.bmp", "手さげ袋", 40,
-     "くろっぽい手さげ袋、雨などから衣類を守ります"},
-    {206, "hako2.bmp", "大きな箱", 80,
-     "大きな箱、お花の模様入り"},
-    {207, "kami2.bmp", "パン袋", 25,
-     "刑事さんご用達の紙袋。パンの絵入り"},
+    {200, "fukuro_small2.bmp", "ちっちゃな袋", 10, "ちっちゃいので特注でちょっと高い"},
+    {201, "fukuro2.bmp", "小さな袋", 5, "小さいの"},
+    {202, "fukuro_mid2.bmp", "大きめの袋", 20, "大きめの"},
+    {203, "fukuro_big2.bmp", "特大の袋", 35, "特大の"},
+    {204, "hako0.bmp", "箱", 50, "中くらいの箱、水色ハートのまーくいり"},
+    {205, "tesage2.bmp", "手さげ袋", 40, "くろっぽい手さげ袋、雨などから衣類を守ります"},
+    {206, "hako2.bmp", "大きな箱", 80, "大きな箱、お花の模様入り"},
+    {207, "kami2.bmp", "パン袋", 25, "刑事さんご用達の紙袋。パンの絵入り"},
     {208, "s_hako1.bmp", "ピンクの小箱", 45,
      "【Ex包装】この箱目当てで買い物に来る子もいるらしい。"},
     {209, "s_fukuro1.bmp", "キュートな袋", 55,
@@ -140,29 +137,31 @@ const wrap_expect wrap_rows[] = {
     {210, "s_tesage0.bmp", "ラブリーな手さげ袋", 85,
      "【Ex包装】だってこの袋が欲しいーんだもん！この袋にお洋服とかを入れるの！邪魔しないで！！"},
     {211, "s_pan1.bmp", "スイートランチＢＯＸ", 70,
-     "【Ex包装】これに入れてピクニックするんだーぁ、一緒に行きたい人この指とーぉまれ♪あれ、誰も行かないのぉ～？"},
+     "【Ex包装】これに入れてピクニックするんだーぁ、一緒に行きたい人この指とーぉまれ♪あれ、誰も行か"
+     "ないのぉ～？"},
 };
 const flyer_expect flyer_rows[] = {
-    {0, "ふつうの", 100, 0,
-     "ふつうです、藁半紙に手書きだよ。10枚"},
-    {1, "うんちの", 300, 0,
-     "うんちデザインで変さ100%、藁半紙にガラバン印刷というレトロさ!! 10枚"},
+    {0, "ふつうの", 100, 0, "ふつうです、藁半紙に手書きだよ。10枚"},
+    {1, "うんちの", 300, 0, "うんちデザインで変さ100%、藁半紙にガラバン印刷というレトロさ!! 10枚"},
     {2, "デザイン", 450, 2,
-     "最先端のスタイリッシュデザイン、音楽好きやオタクな子を引きつけるにちがいない、再生紙にプリンタ印刷 10枚"},
+     "最先端のスタイリッシュデザイン、音楽好きやオタクな子を引きつけるにちがいない、再生紙にプリン"
+     "タ印刷 10枚"},
     {3, "ラブリー", 600, 2,
-     "ハートやお花が散りばめられたファンシーさ満点のチラシ、猫やうさぎもいるぅよっ!!、色紙にオフセット印刷 10枚"},
+     "ハートやお花が散りばめられたファンシーさ満点のチラシ、猫やうさぎもいるぅよっ!!"
+     "、色紙にオフセット印刷 10枚"},
     {4, "ボーイズ", 700, 3,
-     "男の子ハートをキャッチしてやまないデザイン、てっぽうの絵が描かれている、上質紙にフルカラー印刷 10枚"},
+     "男の子ハートをキャッチしてやまないデザイン、てっぽうの絵が描かれている、上質紙にフルカラー印"
+     "刷 10枚"},
     {5, "古風な", 1000, 4,
      "鶴や富士山がのってるよ！！日の丸もねっ、和紙に墨で印刷された和風チラシ 10枚"},
     {6, "高級な", 1500, 5,
-     "ラメ加工に、本物のダイヤを散りばめた贅沢なギンギラポスター！最高級上質紙に、特殊加工印刷 10枚、とても高いやつでやってるの"},
+     "ラメ加工に、本物のダイヤを散りばめた贅沢なギンギラポスター！最高級上質紙に、特殊加工印刷 "
+     "10枚、とても高いやつでやってるの"},
     {7, "摩訶不思議な", 2000, 6,
-     "謎のお経や、呪文、魔方陣が描かれた不思議なチラシ、読むだけであらふしぎ、幸せな気分に。魔法紙に、魔法印刷 10枚"},
-    {8, "ボロい", 1000, 5,
-     "汚いチラシ、品揃えの悪さが一目瞭然"},
-    {9, "悪徳", 1500, 7,
-     "ヤバげなチラシ、明らかに普通のイメージではない"},
+     "謎のお経や、呪文、魔方陣が描かれた不思議なチラシ、読むだけであらふしぎ、幸せな気分に。魔法紙"
+     "に、魔法印刷 10枚"},
+    {8, "ボロい", 1000, 5, "汚いチラシ、品揃えの悪さが一目瞭然"},
+    {9, "悪徳", 1500, 7, "ヤバげなチラシ、明らかに普通のイメージではない"},
     {10, "ヤミィな", 400, 2,
      "可愛くて美味しそうなチラシ、飴細工でできたキュートでデリシャスなチラシ"},
     {11, "アンノウン", 5000, 2,
@@ -192,7 +191,8 @@ TEST_F(Catalogue, LayoutOfNumbers) {
   EXPECT_EQ(seals.size(), 120u);  // 119 seals and the stand-in 999
   EXPECT_EQ(wraps.size(), 13u);   // 12 wrappings and the stand-in 998
   for (int n : goods) EXPECT_TRUE((n >= 1 && n <= 99) || (n >= 300 && n <= 361)) << n;
-  for (int n : seals) EXPECT_TRUE((n >= 100 && n <= 199) || (n >= 500 && n <= 519) || n == 999) << n;
+  for (int n : seals)
+    EXPECT_TRUE((n >= 100 && n <= 199) || (n >= 500 && n <= 519) || n == 999) << n;
   for (int n : wraps) EXPECT_TRUE((n >= 200 && n <= 211) || n == 998) << n;
   // Every number of the goods and seal ranges is filled but the two holes.
   for (int n = 1; n <= 519; ++n) {
@@ -271,7 +271,9 @@ TEST_F(Catalogue, SealRowsMatchThePriceList) {
     const titem& t = item[e.no];
     EXPECT_EQ(u(t.pic), e.pic);
     EXPECT_EQ(u(t.name), e.name);
-    if (e.price >= 0) { EXPECT_EQ(t.price, e.price); }
+    if (e.price >= 0) {
+      EXPECT_EQ(t.price, e.price);
+    }
     EXPECT_EQ(t.chara, e.chara);
     EXPECT_EQ(t.kind, kind_seal);
     EXPECT_EQ(t.size + t.min_lv + t.limited + t.bundle, 0);
@@ -335,7 +337,8 @@ TEST_F(Catalogue, WrappingsAndFlyersInFull) {
 
 TEST_F(Catalogue, QuotedDescriptions) {
   EXPECT_EQ(u(item[1].info), "うんちの絵入り");
-  EXPECT_EQ(u(item[find_item(sj("エンエン人形"))].info), "話しかけると声に反応して「え～ん」と泣くよ");
+  EXPECT_EQ(u(item[find_item(sj("エンエン人形"))].info),
+            "話しかけると声に反応して「え～ん」と泣くよ");
   EXPECT_EQ(u(item[75].info), "凄く高い！！これでもかというほど！！");
   EXPECT_EQ(u(item[303].info), "チリン♪チリン♪");
   EXPECT_EQ(u(item[352].info), "この剣を！！！！");
@@ -343,8 +346,9 @@ TEST_F(Catalogue, QuotedDescriptions) {
   EXPECT_EQ(item[347].pic, item[352].pic);
   EXPECT_EQ(u(item[100].info), "うんちの絵入り");
   EXPECT_EQ(u(item[115].info), "世界で一番可愛いシール");
-  EXPECT_EQ(u(item[506].info),
-            "臆病者はここじゃ生きてけねえぜ、毎日がデッドオアアライブ、それがウェスタン男ってやつさ");
+  EXPECT_EQ(
+      u(item[506].info),
+      "臆病者はここじゃ生きてけねえぜ、毎日がデッドオアアライブ、それがウェスタン男ってやつさ");
 }
 
 TEST_F(Catalogue, EveryDescriptionFitsTheItemCard) {
@@ -368,7 +372,9 @@ TEST_F(Catalogue, EveryDescriptionFitsTheItemCard) {
   std::map<sjis, int> seen;
   for (int n : numbers_of_kind(kind_goods)) {
     auto [it, fresh] = seen.emplace(item[n].info, n);
-    if (!fresh) { EXPECT_TRUE(it->second == 347 && n == 352) << n << " repeats " << it->second; }
+    if (!fresh) {
+      EXPECT_TRUE(it->second == 347 && n == 352) << n << " repeats " << it->second;
+    }
   }
 }
 
@@ -377,16 +383,20 @@ TEST_F(Catalogue, NamesAreUniqueButTheStandIns) {
   for (int n = 0; n < item_count; ++n) {
     if (item[n].name.empty()) continue;
     auto [it, fresh] = seen.emplace(item[n].name, n);
-    if (!fresh) { EXPECT_TRUE(it->second == 998 && n == 999) << n << " repeats " << it->second; }
+    if (!fresh) {
+      EXPECT_TRUE(it->second == 998 && n == 999) << n << " repeats " << it->second;
+    }
   }
 }
 
 TEST_F(Catalogue, LookupByName) {
   for (int n = 1; n < 998; ++n)
-    if (!item[n].name.empty()) { EXPECT_EQ(find_item(item[n].name), n) << n; }
+    if (!item[n].name.empty()) {
+      EXPECT_EQ(find_item(item[n].name), n) << n;
+    }
   EXPECT_EQ(find_item(sj(" ―sold out―")), 999);
   EXPECT_EQ(find_item(sj("鈴")), 303);
-  EXPECT_EQ(find_item(sj("鈴 ")), 0);       // a trailing blank is another name
+  EXPECT_EQ(find_item(sj("鈴 ")), 0);  // a trailing blank is another name
   EXPECT_EQ(find_item(sj("―sold out―")), 0);
   EXPECT_EQ(find_item(sj("レッドソ")), 0);  // no prefix matches
   EXPECT_EQ(find_item(sjis{}), 0);
@@ -425,8 +435,8 @@ TEST_F(Catalogue, OwnedTotals) {
   gs.stock[303] = -4;  // a count below one adds nothing
   gs.stock[100] = 5;
   gs.stock[519] = 1;
-  gs.stock[201] = 7;   // wrappings are neither
-  gs.stock[77] = 9;    // nor are empty numbers
+  gs.stock[201] = 7;  // wrappings are neither
+  gs.stock[77] = 9;   // nor are empty numbers
   EXPECT_EQ(owned_goods_total(), 5);
   EXPECT_EQ(owned_seals_total(), 6);
 }
@@ -434,7 +444,7 @@ TEST_F(Catalogue, OwnedTotals) {
 TEST_F(Catalogue, ShownRarity) {
   EXPECT_EQ(shown_rarity(75), "300pt.");
   EXPECT_EQ(shown_rarity(1), "1pt.");
-  EXPECT_EQ(shown_rarity(100), "0pt.");   // 9 yen
+  EXPECT_EQ(shown_rarity(100), "0pt.");  // 9 yen
   EXPECT_EQ(shown_rarity(151), "1500pt.");
   EXPECT_EQ(shown_rarity(999), "0pt.");
 }
@@ -484,7 +494,7 @@ TEST_F(Catalogue, DumpIsWellFormedJson) {
   const jsonmini::value& flyers = doc["tirasi"];
   EXPECT_EQ(items.members.size(), 160u + 119 + 12 + 2);
   EXPECT_EQ(flyers.members.size(), 12u);
-  const std::vector<std::string> keys = {"pic", "name", "info", "price", "kind",
+  const std::vector<std::string> keys = {"pic",    "name",   "info", "price", "kind",
                                          "bundle", "min_lv", "size", "chara", "limited"};
   for (const auto& [no, e] : items.members) {
     std::vector<std::string> got;

@@ -62,14 +62,30 @@ class parser {
         if (i_ >= s_.size()) return false;
         char e = s_[i_++];
         switch (e) {
-          case '"': out += '"'; break;
-          case '\\': out += '\\'; break;
-          case '/': out += '/'; break;
-          case 'n': out += '\n'; break;
-          case 'r': out += '\r'; break;
-          case 't': out += '\t'; break;
-          case 'b': out += '\b'; break;
-          case 'f': out += '\f'; break;
+          case '"':
+            out += '"';
+            break;
+          case '\\':
+            out += '\\';
+            break;
+          case '/':
+            out += '/';
+            break;
+          case 'n':
+            out += '\n';
+            break;
+          case 'r':
+            out += '\r';
+            break;
+          case 't':
+            out += '\t';
+            break;
+          case 'b':
+            out += '\b';
+            break;
+          case 'f':
+            out += '\f';
+            break;
           case 'u': {
             if (i_ + 4 > s_.size()) return false;
             unsigned cp = std::strtoul(s_.substr(i_, 4).c_str(), nullptr, 16);
@@ -78,7 +94,8 @@ class parser {
             out += char(cp);
             break;
           }
-          default: return false;
+          default:
+            return false;
         }
       } else {
         out += c;
@@ -108,7 +125,10 @@ class parser {
         if (!val(m)) return false;
         v.members.emplace_back(std::move(k), std::move(m));
         ws();
-        if (i_ < s_.size() && s_[i_] == ',') { ++i_; continue; }
+        if (i_ < s_.size() && s_[i_] == ',') {
+          ++i_;
+          continue;
+        }
         if (i_ < s_.size() && s_[i_] == '}') return ++i_, true;
         return false;
       }
@@ -123,7 +143,10 @@ class parser {
         if (!val(m)) return false;
         v.items.push_back(std::move(m));
         ws();
-        if (i_ < s_.size() && s_[i_] == ',') { ++i_; continue; }
+        if (i_ < s_.size() && s_[i_] == ',') {
+          ++i_;
+          continue;
+        }
         if (i_ < s_.size() && s_[i_] == ']') return ++i_, true;
         return false;
       }
@@ -147,6 +170,8 @@ class parser {
   }
 };
 
-inline bool parse(const std::string& text, value& out) { return parser(text).parse(out); }
+inline bool parse(const std::string& text, value& out) {
+  return parser(text).parse(out);
+}
 
 }  // namespace jsonmini
