@@ -870,6 +870,15 @@ TEST_F(Roster, EveryArrivalAsksForWrapping) {
   }
 }
 
+TEST_F(Roster, EveryLineFitsOneSpeechEntry) {
+  // The message log splits speech of 59 bytes or more over two entries; no customer needs that.
+  for (int n = 0; n < 40; ++n)
+    for (const auto* msgs : {&man[n].req_msg, &man[n].bye_msg})
+      for (const sjis& line : *msgs) {
+        EXPECT_LE(line.size(), 58u) << n << ": " << u(line);
+      }
+}
+
 TEST_F(Roster, ReferencesExistInTheCatalogue) {
   auto is_seal = [](int s) {
     return s > 0 && s < 999 && item[s].kind == kind_seal && !item[s].name.empty();
