@@ -7,6 +7,7 @@
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
 #include "shell/hooks.h"
+#include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
 
 namespace game {
@@ -22,6 +23,7 @@ void install_game() {
   hooks.seal_box_press = seal_box_press;
   hooks.seal_box_takes_buttons = seal_box_takes_buttons;
   hooks.draw_seal_box = update_and_draw_seal_box;
+  hooks.draw_effects = render_effects;
 }
 
 }  // namespace game
