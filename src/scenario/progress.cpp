@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -116,6 +117,26 @@ bool parse_progress(const std::string& text, std::array<int, progress_lines>& va
       return false;
     }
     pos = nl == std::string::npos ? text.size() : nl + 1;
+  }
+  // Values the game can never reach and that other parts index tables or divide with: a file
+  // holding them is garbage, not progress.
+  struct range {
+    int line;
+    const char* what;
+    int lo, hi;
+  };
+  static constexpr range ranges[] = {
+      {1205, "clerk level", 0, INT_MAX},
+      {2252, "flyer design", -1, 99},
+      {2253, "shop image", 0, 99},
+      {2256, "award count", 0, 99},
+  };
+  for (const range& r : ranges) {
+    const int v = values[std::size_t(r.line - 1)];
+    if (v < r.lo || v > r.hi) {
+      if (why) *why = "line " + std::to_string(r.line) + " (" + r.what + ") is out of range";
+      return false;
+    }
   }
   return true;
 }

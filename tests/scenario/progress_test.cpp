@@ -39,30 +39,39 @@ void fill_saved(game_state& s) {
   for (int& x : s.satisfaction_history) x = next();
   s.mode = next();
   s.money = INT_MAX;
-  s.clerk_lv = next();
+  s.clerk_lv = 12;
   s.day = next();
   s.lovely = next();
-  s.award_count = next();
+  s.award_count = 98;
   s.bad_service = next();
   s.poor_stock = next();
   s.play_count = next();
   s.best_sales = INT_MIN;
   s.flyer_used = next();
   s.flyer_kind = -1;
-  s.shop_image = next();
+  s.shop_image = 9;
   s.image_days = next();
   s.save_marker = next();
   s.spare_counter = next();
   s.draw_speed = next();
 }
 
-// A file whose line n (1-based) holds n, or -n on odd lines.
+// Line n (1-based) of a test file holds n, or -n on odd lines; the four lines whose values have a
+// range hold values at its edges.
+int line_value(int n) {
+  switch (n) {
+    case 1205: return 1205;  // clerk level, 0 or more
+    case 2252: return -1;    // flyer design, -1..99
+    case 2253: return 11;    // shop image, 0..99
+    case 2256: return 99;    // award count, 0..99
+    default: return n % 2 ? -n : n;
+  }
+}
 std::string numbered_file() {
   std::string t;
-  for (int n = 1; n <= progress_lines; ++n) t += std::to_string(n % 2 ? -n : n) + "\r\n";
+  for (int n = 1; n <= progress_lines; ++n) t += std::to_string(line_value(n)) + "\r\n";
   return t;
 }
-int line_value(int n) { return n % 2 ? -n : n; }
 
 class ProgressFile : public ::testing::Test {
  protected:
@@ -166,10 +175,10 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
 
   // Line feeds alone, extra trailing lines and blanks around the numbers are fine.
   std::string lf;
-  for (int n = 1; n <= progress_lines; ++n) lf += " " + std::to_string(n) + " \n";
+  for (int n = 1; n <= progress_lines; ++n) lf += " " + std::to_string(line_value(n)) + " \n";
   EXPECT_TRUE(parse_progress(lf + "99\nextra\n", v));
-  EXPECT_EQ(v[0], 1);
-  EXPECT_EQ(v[2258], 2259);
+  EXPECT_EQ(v[0], -1);
+  EXPECT_EQ(v[2258], -2259);
   // The last line may lack its line end.
   EXPECT_TRUE(parse_progress(ok.substr(0, ok.size() - 2), v));
   // The 32-bit extremes are numbers of ours.
@@ -180,7 +189,7 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
 
   auto with_line = [&](int n, const std::string& text) {
     std::string t;
-    for (int i = 1; i <= progress_lines; ++i) t += (i == n ? text : std::to_string(i)) + "\r\n";
+    for (int i = 1; i <= progress_lines; ++i) t += (i == n ? text : std::to_string(line_value(i))) + "\r\n";
     return t;
   };
   std::string why;
@@ -189,6 +198,18 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
     EXPECT_FALSE(parse_progress(with_line(1500, bad), v, &why)) << '"' << bad << '"';
     EXPECT_NE(why.find("1500"), std::string::npos) << why;
   }
+  // Values the game never reaches in the lines other parts index or divide with.
+  const struct {
+    int line;
+    const char* value;
+  } out_of_range[] = {{1205, "-1"}, {2252, "-2"}, {2252, "100"}, {2253, "-1"},
+                      {2253, "100"}, {2256, "-1"}, {2256, "100"}};
+  for (const auto& o : out_of_range) {
+    EXPECT_FALSE(parse_progress(with_line(o.line, o.value), v, &why)) << o.line << " " << o.value;
+    EXPECT_NE(why.find(std::to_string(o.line)), std::string::npos) << why;
+  }
+  EXPECT_TRUE(parse_progress(with_line(2253, "0"), v));
+  EXPECT_TRUE(parse_progress(with_line(1205, "0"), v));
   // Too short, by one line or entirely.
   std::string short_file = ok.substr(0, ok.rfind("-2259\r\n"));
   EXPECT_FALSE(parse_progress(short_file, v, &why));
