@@ -141,6 +141,8 @@ struct Fonts {
     }
     where[0] = locate(kProportional);
     where[1] = locate(kFixed);
+    // Fonts are looked up once; fontconfig's tables are not needed after this.
+    FcFini();
     for (int i = 0; i < 2; ++i) {
       if (where[i].file.empty()) continue;
       if (FT_New_Face(lib, where[i].file.c_str(), where[i].index, &faces[i]) != 0) {
