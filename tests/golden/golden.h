@@ -1,10 +1,12 @@
 // Golden pictures: exact pixels compared with a BMP stored under tests/golden/. The stored
-// pictures change only on purpose: run the test with FLORINET_UPDATE_EXPECTED=1 to rewrite them.
+// pictures change only on purpose: run the test program with --update-expected (or the environment
+// variable FLORINET_UPDATE_EXPECTED=1) to rewrite them.
 // Text in them depends on the font: they are made with the IPA Gothic fonts (fonts-ipafont-gothic).
 #pragma once
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "platform/bitmap.h"
@@ -13,7 +15,13 @@ namespace golden {
 
 inline bool updating() {
   const char* v = std::getenv("FLORINET_UPDATE_EXPECTED");
-  return v && *v && std::string(v) != "0";
+  if (v && *v && std::string(v) != "0") return true;
+  // The switch on the test program's own command line (GoogleTest leaves unknown switches be).
+  std::ifstream cmdline("/proc/self/cmdline", std::ios::binary);
+  std::string arg;
+  while (std::getline(cmdline, arg, '\0'))
+    if (arg == "--update-expected") return true;
+  return false;
 }
 
 inline std::string path_of(const std::string& name) {
