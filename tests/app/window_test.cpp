@@ -1,0 +1,140 @@
+// The real game in a real window, under a virtual X server: the window opens at an integer
+// scale of 390×260, shows the picture, a click advances the start screen, the game waits without
+// spinning, and the window's close request ends the program with status 0.
+#include <gtest/gtest.h>
+#include <poll.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "process.h"
+#include "shell/program_folder.h"
+#include "x11_probe.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using shell_test::ProgramFolder;
+
+bool on_path(const std::string& tool) {
+  return proc::run({"sh", "-c", "command -v " + tool}).status == 0;
+}
+
+// A virtual X server on a free display, for the length of the test.
+class VirtualDisplay {
+ public:
+  bool start() {
+    int fds[2];
+    if (pipe(fds) != 0) return false;
+    if (!server_.start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
+                        "-nolisten", "tcp"},
+                       {}, fds[1], fds[1]))
+      return false;
+    close(fds[1]);
+    // The server writes its display number once it accepts clients.
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    while (poll(&p, 1, 15000) > 0) {
+      char c;
+      if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+      number += c;
+    }
+    close(fds[0]);
+    if (number.empty()) return false;
+    name_ = ":" + number;
+    return true;
+  }
+  const std::string& name() const { return name_; }
+
+ private:
+  proc::child server_;
+  std::string name_;
+};
+
+struct geometry {
+  int w = 0, h = 0;
+};
+
+geometry window_size(const std::string& display, const std::string& id) {
+  const proc::result r = proc::run({"xwininfo", "-id", id}, {"DISPLAY=" + display});
+  geometry g;
+  std::istringstream is(r.out);
+  for (std::string l; std::getline(is, l);) {
+    if (l.find("Width:") != std::string::npos) g.w = std::atoi(l.c_str() + l.find(':') + 1);
+    if (l.find("Height:") != std::string::npos) g.h = std::atoi(l.c_str() + l.find(':') + 1);
+  }
+  return g;
+}
+
+// Waits until the pixel shows `want`; answers the last colour seen.
+unsigned long wait_for_pixel(x11::probe& d, unsigned long w, int x, int y, unsigned long want, int ms) {
+  unsigned long got = ~0ul;
+  for (int t = 0; t < ms; t += 50) {
+    got = d.pixel(w, x, y);
+    if (got == want) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return got;
+}
+
+TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
+  for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
+    if (!on_path(tool)) GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+
+  // The game in its own program folder, with pictures whose colours tell the screens apart.
+  ProgramFolder folder;
+  folder.put_standard();
+  const fs::path exe = fs::path(folder.path()) / "florinet";
+  fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
+
+  VirtualDisplay x;
+  ASSERT_TRUE(x.start());
+  const std::vector<std::string> env{"DISPLAY=" + x.name(), "SDL_VIDEODRIVER=x11",
+                                     "SDL_AUDIODRIVER=dummy"};
+  proc::child game;
+  ASSERT_TRUE(game.start({exe.string()}, env));
+
+  const proc::result found = proc::run(
+      {"timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name", "florinet"},
+      {"DISPLAY=" + x.name()});
+  std::istringstream ids(found.out);
+  std::string id;
+  ids >> id;
+  ASSERT_FALSE(id.empty()) << "no window appeared";
+
+  // 1280×1024 leaves room for three times 390×260.
+  const geometry g = window_size(x.name(), id);
+  ASSERT_GT(g.w, 0);
+  EXPECT_EQ(g.w % 390, 0) << g.w;
+  EXPECT_EQ(g.w / 390 * 260, g.h) << g.w << "x" << g.h;
+  EXPECT_EQ(g.w, 390 * 3);
+  const int s = g.w / 390;
+
+  x11::probe d(x.name());
+  ASSERT_TRUE(d.ok());
+  const unsigned long w = std::stoul(id);
+  // The first start screen: the plain background shows.
+  EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_bg, 5000), shell_test::c_bg);
+
+  // Waiting on a start screen costs next to nothing (no busy loop): far below half a core.
+  const long t0 = game.cpu_ticks();
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  const long t1 = game.cpu_ticks();
+  EXPECT_LT(t1 - t0, sysconf(_SC_CLK_TCK)) << "CPU ticks in 2 s: " << (t1 - t0);
+
+  // A click on the picture: the title picture.
+  const std::string cx = std::to_string(100 * s), cy = std::to_string(80 * s);
+  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"}, {"DISPLAY=" + x.name()});
+  EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_title, 5000),
+            shell_test::c_title);
+  // A second click: the title menu over login.bmp, drawn by the ticks.
+  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"}, {"DISPLAY=" + x.name()});
+  EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_login, 5000),
+            shell_test::c_login);
+
+  d.close_window(w);
+  EXPECT_EQ(game.wait_for(10000), 0);
+}
+
+}  // namespace
