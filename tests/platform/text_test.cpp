@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <climits>
+#include <cstdio>
+#include <string>
 #include <cstdlib>
 #include <new>
 
@@ -233,4 +235,29 @@ TEST_F(Text, AntialiasedModeBlendsAndStaysInTheCell) {
   for (rgb p : b.pixels()) partial |= p != 0 && p != 0xFFFFFF;
   EXPECT_TRUE(partial);
   EXPECT_LT(ink(b, 0).y1, 1 + font_pixels(15));
+}
+
+TEST(TextWithoutFonts, OneClearMessageAndNothingDrawn) {
+  // In a fresh process whose fontconfig knows no fonts at all.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        std::string conf = testing::TempDir() + "florinet_no_fonts.conf";
+        if (FILE* f = std::fopen(conf.c_str(), "w")) {
+          std::fputs("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n", f);
+          std::fclose(f);
+        }
+        setenv("FONTCONFIG_FILE", conf.c_str(), 1);
+        setenv("FONTCONFIG_PATH", testing::TempDir().c_str(), 1);
+        Bitmap b(60, 20, 0);
+        TextStyle s = style(9, true);
+        Canvas(b).text_out(0, 0, SJ("包む"), s);
+        Canvas(b).text_out(0, 0, "abc", s);
+        const bool drew = ink(b, 0).pixels > 0;
+        // Widths stay sensible so layouts still work: wide characters wider than narrow ones.
+        const bool sane = Canvas::text_width(SJ("包む"), s) > Canvas::text_width("ab", s) &&
+                          Canvas::text_height("", s) == 12;
+        std::exit(!fonts_available() && !drew && sane ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "fonts-ipafont-gothic");
 }
