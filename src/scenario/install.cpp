@@ -6,7 +6,9 @@
 #include "goods/catalogue.h"
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
+#include "shell/form.h"
 #include "shell/hooks.h"
+#include "sound/slots.h"
 #include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
 
@@ -24,6 +26,10 @@ void install_game() {
   hooks.seal_box_takes_buttons = seal_box_takes_buttons;
   hooks.draw_seal_box = update_and_draw_seal_box;
   hooks.draw_effects = render_effects;
+  hooks.sound_start = [] { sound_start(host().audio_device(), program_dir()); };
+  hooks.sound_stop = sound_stop;
+  hooks.play_sound = sound_play_slot;
+  hooks.play_music = sound_play_music;
 }
 
 }  // namespace game

@@ -39,7 +39,8 @@ Slots& slots() {
   return s;
 }
 
-std::string dat(const std::string& name) { return slots().dir + "/dat/" + name; }
+// File names are Shift-JIS in the game and UTF-8 on the disk.
+std::string dat(const plat::sjis& name) { return slots().dir + "/dat/" + plat::to_utf8(name); }
 
 }  // namespace
 
