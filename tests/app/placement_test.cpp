@@ -1,0 +1,61 @@
+// Where the window host puts the picture: integer scales, letterbox, pointer mapping.
+#include <gtest/gtest.h>
+
+#include "platform/sdl/sdl_host.h"
+
+namespace {
+
+using plat::initial_scale;
+using plat::place_picture;
+using plat::window_to_picture;
+
+TEST(Placement, LargestIntegerScaleCentredWithLetterbox) {
+  plat::Placement p = place_picture(390, 260, 390, 260);
+  EXPECT_EQ(p.scale, 1);
+  EXPECT_EQ(p.x, 0);
+  EXPECT_EQ(p.y, 0);
+  p = place_picture(1170, 780, 390, 260);
+  EXPECT_EQ(p.scale, 3);
+  // A wide window: scale by the height, bars left and right.
+  p = place_picture(1920, 1080, 390, 260);
+  EXPECT_EQ(p.scale, 4);
+  EXPECT_EQ(p.x, (1920 - 1560) / 2);
+  EXPECT_EQ(p.y, (1080 - 1040) / 2);
+  // Just short of the next scale stays at the smaller one.
+  p = place_picture(779, 2000, 390, 260);
+  EXPECT_EQ(p.scale, 1);
+  // Smaller than the picture: still 1, the picture overhangs evenly.
+  p = place_picture(300, 200, 390, 260);
+  EXPECT_EQ(p.scale, 1);
+  EXPECT_EQ(p.x, -45);
+  EXPECT_EQ(p.y, -30);
+}
+
+TEST(Placement, PointerMapsBackToPicturePixelsAndIgnoresTheLetterbox) {
+  const plat::Placement p = place_picture(1920, 1080, 390, 260);  // scale 4 at (180, 20)
+  int x = -1, y = -1;
+  ASSERT_TRUE(window_to_picture(p, 390, 260, 180, 20, x, y));
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(y, 0);
+  ASSERT_TRUE(window_to_picture(p, 390, 260, 180 + 4 * 389 + 3, 20 + 4 * 259 + 3, x, y));
+  EXPECT_EQ(x, 389);
+  EXPECT_EQ(y, 259);
+  ASSERT_TRUE(window_to_picture(p, 390, 260, 180 + 4 * 100 + 2, 20 + 4 * 50 + 1, x, y));
+  EXPECT_EQ(x, 100);
+  EXPECT_EQ(y, 50);
+  EXPECT_FALSE(window_to_picture(p, 390, 260, 179, 500, x, y));   // left bar
+  EXPECT_FALSE(window_to_picture(p, 390, 260, 1740, 500, x, y));  // right bar
+  EXPECT_FALSE(window_to_picture(p, 390, 260, 500, 19, x, y));    // above
+  EXPECT_FALSE(window_to_picture(p, 390, 260, 500, 1060, x, y));  // below
+}
+
+TEST(Placement, StartingScaleFitsTheUsableAreaWithItsFrame) {
+  EXPECT_EQ(initial_scale(1920, 1050, 390, 260), 3);  // 4 × 260 = 1040 leaves no room for a title bar
+  EXPECT_EQ(initial_scale(1920, 1200, 390, 260), 4);
+  EXPECT_EQ(initial_scale(1280, 1024, 390, 260), 3);
+  EXPECT_EQ(initial_scale(800, 600, 390, 260), 2);
+  EXPECT_EQ(initial_scale(640, 480, 390, 260), 1);
+  EXPECT_EQ(initial_scale(300, 200, 390, 260), 1);  // never below 1
+}
+
+}  // namespace
