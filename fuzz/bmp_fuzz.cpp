@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   plat::Bitmap pic(1, 1, 0x123456);
   plat::BmpError e = plat::read_bmp_memory(copy.empty() ? nullptr : copy.data(), copy.size(), pic);
   if (e != plat::BmpError::none) {
-    if (pic.width() != 1 || pic.pixel(0, 0) != 0x123456) std::abort();  // rejected input left a mark
+    if (pic.width() != 1 || pic.pixel(0, 0) != 0x123456)
+      std::abort();  // rejected input left a mark
     return 0;
   }
   if (pic.empty() || pic.pixels().size() != std::size_t(pic.width()) * std::size_t(pic.height()))

@@ -27,13 +27,20 @@ rgb Bitmap::pixel_or_black(int x, int y) const {
 
 const char* to_string(BmpError e) {
   switch (e) {
-    case BmpError::none: return "ok";
-    case BmpError::cannot_open: return "cannot open the file";
-    case BmpError::truncated: return "the file is cut short";
-    case BmpError::bad_header: return "not a valid BMP header";
-    case BmpError::unsupported: return "a BMP variant this reader does not handle";
-    case BmpError::bad_data: return "corrupt picture data";
-    case BmpError::cannot_write: return "cannot write the file";
+    case BmpError::none:
+      return "ok";
+    case BmpError::cannot_open:
+      return "cannot open the file";
+    case BmpError::truncated:
+      return "the file is cut short";
+    case BmpError::bad_header:
+      return "not a valid BMP header";
+    case BmpError::unsupported:
+      return "a BMP variant this reader does not handle";
+    case BmpError::bad_data:
+      return "corrupt picture data";
+    case BmpError::cannot_write:
+      return "cannot write the file";
   }
   return "unknown error";
 }
@@ -46,7 +53,9 @@ constexpr int kMaxSide = 16384;
 constexpr std::size_t kMaxPixels = std::size_t(1) << 25;
 
 // Little-endian reads from a bounded byte range; every read is checked by the caller first.
-std::uint16_t u16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+std::uint16_t u16(const std::uint8_t* p) {
+  return std::uint16_t(p[0] | (p[1] << 8));
+}
 std::uint32_t u32(const std::uint8_t* p) {
   return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
          (std::uint32_t(p[3]) << 24);
@@ -89,8 +98,8 @@ struct Header {
 };
 
 BmpError decode(const std::uint8_t* d, std::size_t n, Bitmap& out) {
-  if (n < 14 + 12) return n >= 2 && (d[0] != 'B' || d[1] != 'M') ? BmpError::bad_header
-                                                                  : BmpError::truncated;
+  if (n < 14 + 12)
+    return n >= 2 && (d[0] != 'B' || d[1] != 'M') ? BmpError::bad_header : BmpError::truncated;
   if (d[0] != 'B' || d[1] != 'M') return BmpError::bad_header;
   const std::uint32_t file_size = u32(d + 2);
   const std::uint32_t bits_offset = u32(d + 10);
@@ -176,7 +185,9 @@ BmpError decode(const std::uint8_t* d, std::size_t n, Bitmap& out) {
     palette_size = int(count);
   }
   // An index past the palette's end shows black, as the system's own loader does.
-  auto colour = [&](unsigned index) -> rgb { return int(index) < palette_size ? palette[index] : 0; };
+  auto colour = [&](unsigned index) -> rgb {
+    return int(index) < palette_size ? palette[index] : 0;
+  };
 
   if (bits_offset < h.palette_offset) return BmpError::bad_header;
   if (bits_offset > n) return BmpError::truncated;
@@ -203,7 +214,8 @@ BmpError decode(const std::uint8_t* d, std::size_t n, Bitmap& out) {
       unsigned count = bits[i], value = bits[i + 1];
       i += 2;
       if (count > 0) {  // a run
-        for (unsigned k = 0; k < count; ++k) put(four ? ((k & 1) ? value & 15 : value >> 4) : value);
+        for (unsigned k = 0; k < count; ++k)
+          put(four ? ((k & 1) ? value & 15 : value >> 4) : value);
         continue;
       }
       switch (value) {
@@ -366,7 +378,8 @@ Bitmap make_mask(const Bitmap& picture, rgb key) {
   for (int y = 0; y < picture.height(); ++y) {
     const rgb* s = picture.row(y);
     rgb* o = m.row(y);
-    for (int x = 0; x < picture.width(); ++x) o[x] = (s[x] & 0xFFFFFF) == (key & 0xFFFFFF) ? 0xFFFFFF : 0;
+    for (int x = 0; x < picture.width(); ++x)
+      o[x] = (s[x] & 0xFFFFFF) == (key & 0xFFFFFF) ? 0xFFFFFF : 0;
   }
   return m;
 }

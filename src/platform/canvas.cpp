@@ -199,7 +199,9 @@ void Canvas::draw_transparent(int dx, int dy, const Bitmap& src) {
   }
 }
 
-void Canvas::clear(rgb c) { std::fill(t_.row(0), t_.row(0) + std::size_t(t_.width()) * t_.height(), c); }
+void Canvas::clear(rgb c) {
+  std::fill(t_.row(0), t_.row(0) + std::size_t(t_.width()) * t_.height(), c);
+}
 
 void Canvas::fill_rect(int x, int y, int w, int h, rgb c) {
   long long x0 = std::max<long long>(x, 0), y0 = std::max<long long>(y, 0);
@@ -239,8 +241,8 @@ void Canvas::ellipse(int x, int y, int w, int h, rgb pen, int pen_width, bool fi
   // least the pixels of the shape that touch its outside, so a thin outline has no gaps.
   const double grow = (pen_width - 1) / 2.0;
   const EllipseBox band_out(bx - grow, by - grow, bw + 2 * grow, bh + 2 * grow);
-  const EllipseBox band_in(bx - grow + pen_width, by - grow + pen_width, bw + 2 * grow - 2 * pen_width,
-                           bh + 2 * grow - 2 * pen_width);
+  const EllipseBox band_in(bx - grow + pen_width, by - grow + pen_width,
+                           bw + 2 * grow - 2 * pen_width, bh + 2 * grow - 2 * pen_width);
   for (int py = y_from; py < y_to; ++py) {
     int a, b;
     if (!band_out.span(py, a, b)) continue;
@@ -279,8 +281,10 @@ void Canvas::line(int x0, int y0, int x1, int y1, rgb c, int pen_width) {
         continue;
       }
       double r = q[k] / p[k];
-      if (p[k] < 0) t0 = std::max(t0, r);
-      else t1 = std::min(t1, r);
+      if (p[k] < 0)
+        t0 = std::max(t0, r);
+      else
+        t1 = std::min(t1, r);
     }
     if (t0 > t1) return;
     const bool end_cut = t1 < 1;

@@ -9,24 +9,25 @@
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
+#include <strings.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <strings.h>
 
 namespace plat {
 namespace {
 
 // Families tried in order for each face; the family fontconfig returns must be the one asked for
 // (fontconfig always returns *some* font, often one without any Japanese in it).
-constexpr const char* kProportional[] = {"IPAPGothic",      "IPAexGothic",       "VL PGothic",
-                                         "TakaoPGothic",    "Noto Sans CJK JP",  "Source Han Sans JP",
-                                         "IPAGothic",       "VL Gothic",         "TakaoGothic"};
-constexpr const char* kFixed[] = {"IPAGothic",          "TakaoGothic",     "VL Gothic",
-                                  "Noto Sans Mono CJK JP", "IPAPGothic",   "IPAexGothic",
-                                  "VL PGothic",         "Noto Sans CJK JP"};
+constexpr const char* kProportional[] = {"IPAPGothic",   "IPAexGothic",      "VL PGothic",
+                                         "TakaoPGothic", "Noto Sans CJK JP", "Source Han Sans JP",
+                                         "IPAGothic",    "VL Gothic",        "TakaoGothic"};
+constexpr const char* kFixed[] = {
+    "IPAGothic",  "TakaoGothic", "VL Gothic",  "Noto Sans Mono CJK JP",
+    "IPAPGothic", "IPAexGothic", "VL PGothic", "Noto Sans CJK JP"};
 
 struct Located {
   std::string file, family;
@@ -151,10 +152,14 @@ struct Fonts {
       }
     }
     // One face can stand in for the other.
-    if (!faces[0] && faces[1]) FT_New_Face(lib, where[1].file.c_str(), where[1].index, &faces[0]),
-        where[0] = where[1];
-    if (!faces[1] && faces[0]) FT_New_Face(lib, where[0].file.c_str(), where[0].index, &faces[1]),
-        where[1] = where[0];
+    for (int i = 0; i < 2; ++i) {
+      const int other = 1 - i;
+      if (faces[i] || !faces[other]) continue;
+      if (FT_New_Face(lib, where[other].file.c_str(), where[other].index, &faces[i]) == 0)
+        where[i] = where[other];
+      else
+        faces[i] = nullptr;
+    }
     available = faces[0] && faces[1];
     if (!available)
       std::fprintf(stderr,
@@ -270,7 +275,8 @@ struct Fonts {
         if (b.pixel_mode == FT_PIXEL_MODE_MONO)
           v = (src[x >> 3] >> (7 - (x & 7))) & 1 ? 255 : 0;
         else if (b.pixel_mode == FT_PIXEL_MODE_GRAY)
-          v = b.num_grays == 256 ? src[x] : std::uint8_t(src[x] * 255 / std::max(1, b.num_grays - 1));
+          v = b.num_grays == 256 ? src[x]
+                                 : std::uint8_t(src[x] * 255 / std::max(1, b.num_grays - 1));
         else
           v = 0;
         dst[x] = v;
@@ -292,7 +298,9 @@ Fonts& fonts() {
   return *f;
 }
 
-int clamp_px(int px) { return std::clamp(px, 1, kMaxFontPixels); }
+int clamp_px(int px) {
+  return std::clamp(px, 1, kMaxFontPixels);
+}
 
 }  // namespace
 
@@ -300,7 +308,9 @@ void set_glyph_mode(GlyphMode m) {
   fonts().mode = m;
   fonts().flush();
 }
-GlyphMode glyph_mode() { return fonts().mode; }
+GlyphMode glyph_mode() {
+  return fonts().mode;
+}
 void set_bold_mode(BoldMode m) {
   fonts().bold_mode = m;
   fonts().flush();
@@ -319,7 +329,9 @@ std::string font_family(Face f) {
   return fonts().where[f == Face::gothic ? 1 : 0].family;
 }
 
-FontMetrics font_metrics(Face f, int px) { return fonts().measure(f, clamp_px(px)); }
+FontMetrics font_metrics(Face f, int px) {
+  return fonts().measure(f, clamp_px(px));
+}
 
 const Glyph& font_glyph(Face f, int px, bool bold, char32_t cp) {
   return fonts().glyph(f, clamp_px(px), bold, cp);
@@ -329,6 +341,8 @@ GlyphCacheStats glyph_cache_stats() {
   const Fonts& f = fonts();
   return {f.renders, f.flushes, f.entries};
 }
-void clear_glyph_cache() { fonts().flush(); }
+void clear_glyph_cache() {
+  fonts().flush();
+}
 
 }  // namespace plat

@@ -10,7 +10,9 @@
 namespace plat {
 
 // Points at 96 dots per inch to pixels, rounded as the system's MulDiv does (9 pt -> 12 px).
-constexpr int font_pixels(int point) { return point <= 0 ? 0 : (point * 96 + 36) / 72; }
+constexpr int font_pixels(int point) {
+  return point <= 0 ? 0 : (point * 96 + 36) / 72;
+}
 
 // Largest em height the cache renders; larger requests are drawn at this size.
 constexpr int kMaxFontPixels = 160;

@@ -85,7 +85,9 @@ bool convert(const Converter& c, std::string_view in, std::string& out, std::siz
 // Display table of every CP932 double-byte pair: lead 0x81..0x9F, 0xE0..0xFC; trail 0x40..0xFC.
 // 0 marks a pair with no character. Built once through iconv, so the drawing path stays a lookup.
 constexpr int kTrails = 0xFD - 0x40;
-int lead_index(std::uint8_t b) { return b <= 0x9F ? b - 0x81 : b - 0xE0 + 31; }
+int lead_index(std::uint8_t b) {
+  return b <= 0x9F ? b - 0x81 : b - 0xE0 + 31;
+}
 
 const std::array<char16_t, 60 * kTrails>& pair_table() {
   static std::array<char16_t, 60 * kTrails> table{};

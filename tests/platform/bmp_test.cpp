@@ -58,7 +58,8 @@ struct Options {
 
 // Builds a file around already-packed pixel data.
 Bytes wrap(int w, int h, int bpp, std::uint32_t compression, const Bytes& pixels,
-           const std::vector<rgb>& palette, const Options& o, const std::uint32_t* masks = nullptr) {
+           const std::vector<rgb>& palette, const Options& o,
+           const std::uint32_t* masks = nullptr) {
   const int hs = o.header;
   const bool masks_after = masks && hs == 40;
   const std::size_t entry = hs == 12 ? 3 : 4;
@@ -188,11 +189,13 @@ Bytes encode_direct(const Bitmap& pic, int bpp, const Options& o = {},
         px[at + 2] = std::uint8_t(red_of(c));
       } else if (bpp == 32 && !masks) {
         put32(px, at, c | 0xAB000000u);  // the unused byte must be ignored
-      } else if (bpp == 32) {  // masks: blue high, red low, as some tools write
-        put32(px, at, (std::uint32_t(blue_of(c)) << 24) | (std::uint32_t(green_of(c)) << 16) |
-                          (std::uint32_t(red_of(c)) << 8));
+      } else if (bpp == 32) {            // masks: blue high, red low, as some tools write
+        put32(px, at,
+              (std::uint32_t(blue_of(c)) << 24) | (std::uint32_t(green_of(c)) << 16) |
+                  (std::uint32_t(red_of(c)) << 8));
       } else if (bpp == 16) {  // 5-6-5
-        put16(px, at, unsigned((red_of(c) >> 3) << 11 | (green_of(c) >> 2) << 5 | (blue_of(c) >> 3)));
+        put16(px, at,
+              unsigned((red_of(c) >> 3) << 11 | (green_of(c) >> 2) << 5 | (blue_of(c) >> 3)));
       }
     }
   }
@@ -207,7 +210,9 @@ void expect_same(const Bitmap& a, const Bitmap& b) {
       ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << "at " << x << "," << y;
 }
 
-BmpError read(const Bytes& b, Bitmap& out) { return read_bmp_memory(b.data(), b.size(), out); }
+BmpError read(const Bytes& b, Bitmap& out) {
+  return read_bmp_memory(b.data(), b.size(), out);
+}
 
 }  // namespace
 
@@ -216,10 +221,10 @@ TEST(BmpReader, IndexedDepthsBothDirectionsAndHeaders) {
     int bpp, colours, header;
     bool top_down;
   };
-  for (Case c : {Case{1, 2, 40, false}, Case{1, 2, 40, true}, Case{4, 16, 40, false},
-                 Case{4, 16, 40, true}, Case{8, 256, 40, false}, Case{8, 200, 40, true},
-                 Case{8, 256, 124, false}, Case{8, 256, 108, true}, Case{4, 16, 12, false},
-                 Case{1, 2, 12, false}}) {
+  for (Case c :
+       {Case{1, 2, 40, false}, Case{1, 2, 40, true}, Case{4, 16, 40, false}, Case{4, 16, 40, true},
+        Case{8, 256, 40, false}, Case{8, 200, 40, true}, Case{8, 256, 124, false},
+        Case{8, 256, 108, true}, Case{4, 16, 12, false}, Case{1, 2, 12, false}}) {
     for (int w : {1, 7, 9, 33}) {  // widths that need row padding at every depth
       SCOPED_TRACE(testing::Message() << "bpp " << c.bpp << " header " << c.header << " top-down "
                                       << c.top_down << " width " << w);
@@ -312,9 +317,10 @@ TEST(BmpReader, WriterRoundTripAndFiles) {
 }
 
 TEST(BmpReader, EveryTruncationIsRejectedAndLeavesThePictureAlone) {
-  std::vector<Bytes> files = {encode_indexed(pattern(9, 3, 16), 4), encode_indexed(pattern(3, 2, 2), 1),
-                              encode_rle(pattern(6, 3, 256), false), encode_rle(pattern(7, 3, 16), true),
-                              encode_direct(colour_pattern(3, 2), 24), encode_bmp(colour_pattern(2, 2))};
+  std::vector<Bytes> files = {
+      encode_indexed(pattern(9, 3, 16), 4),    encode_indexed(pattern(3, 2, 2), 1),
+      encode_rle(pattern(6, 3, 256), false),   encode_rle(pattern(7, 3, 16), true),
+      encode_direct(colour_pattern(3, 2), 24), encode_bmp(colour_pattern(2, 2))};
   Options core;
   core.header = 12;
   files.push_back(encode_indexed(pattern(5, 2, 16), 4, core));
@@ -345,17 +351,18 @@ TEST(BmpReader, CorruptHeadersAreRejected) {
     return e;
   };
   EXPECT_EQ(with([](Bytes& b) { b[0] = 'X'; }), BmpError::bad_header);
-  EXPECT_EQ(with([](Bytes& b) { put32(b, 18, 0); }), BmpError::bad_header);           // width 0
+  EXPECT_EQ(with([](Bytes& b) { put32(b, 18, 0); }), BmpError::bad_header);            // width 0
   EXPECT_EQ(with([](Bytes& b) { put32(b, 18, 0xFFFFFFFFu); }), BmpError::bad_header);  // width -1
-  EXPECT_EQ(with([](Bytes& b) { put32(b, 22, 0); }), BmpError::bad_header);           // height 0
+  EXPECT_EQ(with([](Bytes& b) { put32(b, 22, 0); }), BmpError::bad_header);            // height 0
   EXPECT_EQ(with([](Bytes& b) { put32(b, 22, 0x80000000u); }), BmpError::bad_header);
   EXPECT_EQ(with([](Bytes& b) { put32(b, 18, 16385); }), BmpError::unsupported);  // absurd sizes
   EXPECT_EQ(with([](Bytes& b) { put32(b, 22, std::uint32_t(-20000)); }), BmpError::unsupported);
-  EXPECT_EQ(with([](Bytes& b) { put32(b, 18, 10000), put32(b, 22, 10000); }), BmpError::unsupported);
-  EXPECT_EQ(with([](Bytes& b) { put16(b, 26, 2); }), BmpError::bad_header);  // planes
-  EXPECT_EQ(with([](Bytes& b) { put16(b, 28, 3); }), BmpError::unsupported);  // depth
-  EXPECT_EQ(with([](Bytes& b) { put32(b, 30, 4); }), BmpError::unsupported);  // embedded JPEG
-  EXPECT_EQ(with([](Bytes& b) { put32(b, 30, 1); }), BmpError::bad_header);   // RLE8 at 4 bits
+  EXPECT_EQ(with([](Bytes& b) { put32(b, 18, 10000), put32(b, 22, 10000); }),
+            BmpError::unsupported);
+  EXPECT_EQ(with([](Bytes& b) { put16(b, 26, 2); }), BmpError::bad_header);    // planes
+  EXPECT_EQ(with([](Bytes& b) { put16(b, 28, 3); }), BmpError::unsupported);   // depth
+  EXPECT_EQ(with([](Bytes& b) { put32(b, 30, 4); }), BmpError::unsupported);   // embedded JPEG
+  EXPECT_EQ(with([](Bytes& b) { put32(b, 30, 1); }), BmpError::bad_header);    // RLE8 at 4 bits
   EXPECT_EQ(with([](Bytes& b) { put32(b, 14, 41); }), BmpError::unsupported);  // header size
   EXPECT_EQ(with([](Bytes& b) { put32(b, 46, 17); }), BmpError::bad_header);   // palette > 16
   EXPECT_EQ(with([](Bytes& b) { put32(b, 10, 20); }), BmpError::bad_header);   // data in header
@@ -373,9 +380,9 @@ TEST(BmpReader, CorruptRunLengthDataIsRejected) {
     EXPECT_EQ(o.pixel(0, 0), 7u);
     return e;
   };
-  EXPECT_EQ(rle({4, 1, 0, 0}), BmpError::truncated);             // no end of picture
-  EXPECT_EQ(rle({0, 5, 1, 2}), BmpError::truncated);             // literal run past the data
-  EXPECT_EQ(rle({0, 2}), BmpError::truncated);                   // delta without its offsets
+  EXPECT_EQ(rle({4, 1, 0, 0}), BmpError::truncated);  // no end of picture
+  EXPECT_EQ(rle({0, 5, 1, 2}), BmpError::truncated);  // literal run past the data
+  EXPECT_EQ(rle({0, 2}), BmpError::truncated);        // delta without its offsets
   EXPECT_EQ(rle({2, 0, 0, 2, 0, 255, 0, 2, 0, 255, 0, 1}), BmpError::bad_data);  // far off the top
   // RLE pictures are bottom-up only.
   Bytes top = wrap(4, 2, 8, 1, {0, 1}, p.palette, {});

@@ -1,12 +1,12 @@
 // Canvas operations: block transfers, stretches, transparent drawing and the shapes, each checked
 // against a plain per-pixel definition at positions across every edge of the target.
+#include "platform/canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <functional>
 #include <vector>
-
-#include "platform/canvas.h"
 
 using namespace plat;
 
@@ -43,7 +43,8 @@ int count(const Bitmap& b, rgb c) {
 
 // Offsets that put an 8×6 source across each edge of a 12×10 target, fully outside it, and far
 // away; the transfer must match the per-pixel definition for every one of them.
-const std::vector<int> kOffsets = {INT_MIN, -100000, -9, -8, -7, -3, -1, 0, 1, 4, 5, 9, 11, 12, 13, 100000, INT_MAX - 3};
+const std::vector<int> kOffsets = {INT_MIN, -100000, -9, -8, -7, -3, -1,     0,          1,
+                                   4,       5,       9,  11, 12, 13, 100000, INT_MAX - 3};
 
 using Op = std::function<rgb(rgb, rgb)>;
 
@@ -63,9 +64,11 @@ void check_transfer(void (Canvas::*fn)(int, int, int, int, const Bitmap&, int, i
               long long ux = sx + x, uy = sy + y;
               if (tx < 0 || ty < 0 || tx >= 12 || ty >= 10) continue;
               if (ux < 0 || uy < 0 || ux >= 8 || uy >= 6) continue;
-              want.set_pixel(int(tx), int(ty), op(want.pixel(int(tx), int(ty)), src.pixel(int(ux), int(uy))));
+              want.set_pixel(int(tx), int(ty),
+                             op(want.pixel(int(tx), int(ty)), src.pixel(int(ux), int(uy))));
             }
-          SCOPED_TRACE(testing::Message() << name << " to " << dx << "," << dy << " from " << sx << "," << sy);
+          SCOPED_TRACE(testing::Message()
+                       << name << " to " << dx << "," << dy << " from " << sx << "," << sy);
           expect_same(got, want, name);
         }
 }
@@ -73,9 +76,12 @@ void check_transfer(void (Canvas::*fn)(int, int, int, int, const Bitmap&, int, i
 }  // namespace
 
 TEST(CanvasTransfer, CopyAndOrClipOnEveryEdge) {
-  check_transfer(&Canvas::copy, [](rgb, rgb s) { return s; }, "copy");
-  check_transfer(&Canvas::blit_and, [](rgb d, rgb s) { return d & s; }, "and");
-  check_transfer(&Canvas::blit_or, [](rgb d, rgb s) { return d | s; }, "or");
+  check_transfer(
+      &Canvas::copy, [](rgb, rgb s) { return s; }, "copy");
+  check_transfer(
+      &Canvas::blit_and, [](rgb d, rgb s) { return d & s; }, "and");
+  check_transfer(
+      &Canvas::blit_or, [](rgb d, rgb s) { return d | s; }, "or");
 }
 
 TEST(CanvasTransfer, MaskedDrawingWithAndThenOr) {
@@ -146,7 +152,8 @@ TEST(CanvasStretch, ClipsMirrorsAndIgnoresEmptySizes) {
       for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x) {
           bool inside = x >= dx && x < dx + 8 && y >= dy && y < dy + 8;
-          ASSERT_EQ(t.pixel(x, y), inside ? full.pixel(10 + x, 10 + y) : kGround) << dx << "," << dy;
+          ASSERT_EQ(t.pixel(x, y), inside ? full.pixel(10 + x, 10 + y) : kGround)
+              << dx << "," << dy;
         }
     }
   // A source rectangle reaching outside the source draws only what exists.
@@ -202,7 +209,8 @@ TEST(CanvasTransparent, ClipsOnEveryEdge) {
       for (long long y = 0; y < 6; ++y)
         for (long long x = 0; x < 8; ++x) {
           long long tx = (long long)dx + x, ty = (long long)dy + y;
-          if (tx < 0 || ty < 0 || tx >= 12 || ty >= 10 || pic.pixel(int(x), int(y)) == 0xFFFFFF) continue;
+          if (tx < 0 || ty < 0 || tx >= 12 || ty >= 10 || pic.pixel(int(x), int(y)) == 0xFFFFFF)
+            continue;
           want.set_pixel(int(tx), int(ty), pic.pixel(int(x), int(y)));
         }
       SCOPED_TRACE(testing::Message() << dx << "," << dy);
@@ -265,10 +273,10 @@ TEST(CanvasShapes, EllipseFillsInsideTheBoxAndOutlinesItsEdge) {
   EXPECT_EQ(outside_box, 0);
   // Close to the area of the ellipse, pi/4 of the box.
   EXPECT_NEAR(inside, 3.14159 / 4 * 20 * 12, 20);
-  EXPECT_EQ(t.pixel(15, 11), 0x0000FFu);   // centre filled
-  EXPECT_EQ(t.pixel(5, 5), 0u);            // corners empty
-  EXPECT_EQ(t.pixel(15, 5), 0xFF0000u);    // top edge is pen
-  EXPECT_EQ(t.pixel(5, 10), 0xFF0000u);    // left edge is pen
+  EXPECT_EQ(t.pixel(15, 11), 0x0000FFu);  // centre filled
+  EXPECT_EQ(t.pixel(5, 5), 0u);           // corners empty
+  EXPECT_EQ(t.pixel(15, 5), 0xFF0000u);   // top edge is pen
+  EXPECT_EQ(t.pixel(5, 10), 0xFF0000u);   // left edge is pen
   // Symmetric about the box's centre.
   for (int y = 5; y < 17; ++y)
     for (int x = 5; x < 25; ++x) EXPECT_EQ(t.pixel(x, y), t.pixel(29 - x, y)) << x << "," << y;

@@ -1,10 +1,10 @@
 // Shift-JIS text: conversions both ways, byte lengths, errors, and the display decoder.
+#include "platform/sjis.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "platform/sjis.h"
 
 using namespace plat;
 
@@ -88,10 +88,12 @@ TEST(Sjis, RoundTripsThroughUtf8) {
 
 TEST(Sjis, BrokenBytesBecomeReplacementCharacters) {
   const std::string fffd = "\xEF\xBF\xBD";
-  EXPECT_EQ(to_utf8("ab\x82"), "ab" + fffd);             // cut at the end
-  EXPECT_EQ(to_utf8("\x82 a"), fffd + " a");             // lead byte then an invalid trail
-  EXPECT_EQ(to_utf8("\x82" "a"), "Ｂ");                  // ...while letters can be trails
-  EXPECT_EQ(to_utf8("\x80x"), fffd + "x");               // byte that is no character
+  EXPECT_EQ(to_utf8("ab\x82"), "ab" + fffd);  // cut at the end
+  EXPECT_EQ(to_utf8("\x82 a"), fffd + " a");  // lead byte then an invalid trail
+  EXPECT_EQ(to_utf8("\x82"
+                    "a"),
+            "Ｂ");                          // ...while letters can be trails
+  EXPECT_EQ(to_utf8("\x80x"), fffd + "x");  // byte that is no character
   EXPECT_EQ(to_utf8("\xA0\xFD\xFE\xFF"), fffd + fffd + fffd + fffd);
   // The text after the damage is intact.
   EXPECT_EQ(to_utf8("\x82\n" + to_sjis("包む")), fffd + "\n包む");
@@ -116,7 +118,9 @@ TEST(Sjis, CutAndInvalidCharactersAreHarmless) {
   ASSERT_FALSE(rest.empty());
   EXPECT_EQ(rest.back(), 0x5E97);  // the last character is still found
   // Lead byte followed by a byte that cannot be a trail: one byte is skipped, the next kept.
-  EXPECT_EQ(decode_all("\x88\x0D" "a"), (std::vector<char32_t>{0xFFFD, 0x0D, 'a'}));
+  EXPECT_EQ(decode_all("\x88\x0D"
+                       "a"),
+            (std::vector<char32_t>{0xFFFD, 0x0D, 'a'}));
   EXPECT_EQ(decode_all("\x81\x7F"), (std::vector<char32_t>{0xFFFD, 0x7F}));
   // Unassigned pair and bytes outside the code page.
   EXPECT_EQ(decode_all("\x85\x40"), (std::vector<char32_t>{0xFFFD, '@'}));

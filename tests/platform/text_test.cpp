@@ -1,13 +1,14 @@
 // Text drawing and measuring with the game's faces: sizes at 96 dpi, widths, bold, the yen sign,
-// the text cell, clipping, and the glyph cache (no glyph rendered twice, no allocation when cached).
+// the text cell, clipping, and the glyph cache (no glyph rendered twice, no allocation when
+// cached).
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <climits>
 #include <cstdio>
-#include <string>
 #include <cstdlib>
 #include <new>
+#include <string>
 
 #include "platform/canvas.h"
 #include "platform/font.h"
@@ -24,8 +25,12 @@ void* operator new(std::size_t n) {
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace {
 
@@ -74,7 +79,8 @@ TEST(TextSizes, PointsAtNinetySixDotsPerInch) {
 }
 
 TEST_F(Text, FacesAreTheJapaneseGothics) {
-  EXPECT_NE(font_family(Face::pgothic).find("Gothic"), std::string::npos) << font_family(Face::pgothic);
+  EXPECT_NE(font_family(Face::pgothic).find("Gothic"), std::string::npos)
+      << font_family(Face::pgothic);
   EXPECT_FALSE(font_file(Face::gothic).empty());
   // The fixed face gives every half-width character the same advance, the proportional one not.
   TextStyle fixed = style(9, false, Face::gothic), prop = style(9);
@@ -153,7 +159,8 @@ TEST_F(Text, ByteFiveCShowsAsYen) {
   const Glyph& g = font_glyph(Face::pgothic, font_pixels(12), false, U'\\');
   for (int r = 0; r < g.rows; ++r)
     for (int c = 0; c < g.width; ++c)
-      if (g.coverage[r * g.width + c]) back.set_pixel(2 + g.left + c, 2 + ascent - g.top + r, 0xFFFFFF);
+      if (g.coverage[r * g.width + c])
+        back.set_pixel(2 + g.left + c, 2 + ascent - g.top + r, 0xFFFFFF);
   EXPECT_GT(ink(yen, 0).pixels, 5);
   EXPECT_NE(yen.pixels(), back.pixels());
   // A yen sign has a horizontal bar: some row has three or more lit pixels in a run.
@@ -173,9 +180,10 @@ TEST_F(Text, CutCharactersAndOddBytesDrawHarmlessly) {
   Canvas c(b);
   sjis t = SJ("お店");
   c.text_out(0, 0, t.substr(0, 3), style(9));  // second character cut in half
-  c.text_out(0, 0, t.substr(1), style(9));      // starts on a trail byte
+  c.text_out(0, 0, t.substr(1), style(9));     // starts on a trail byte
   c.text_out(0, 0, std::string("\x80\xFF\x00\x82", 4), style(9));
-  EXPECT_GT(Canvas::text_width(t.substr(0, 3), style(9)), Canvas::text_width(t.substr(0, 2), style(9)));
+  EXPECT_GT(Canvas::text_width(t.substr(0, 3), style(9)),
+            Canvas::text_width(t.substr(0, 2), style(9)));
   // Half-width katakana are narrower than full-width ones.
   EXPECT_LT(Canvas::text_width(to_sjis("ｼｰﾙ"), style(9, false, Face::gothic)),
             Canvas::text_width(SJ("シール"), style(9, false, Face::gothic)));
