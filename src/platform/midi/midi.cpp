@@ -64,10 +64,9 @@ const std::vector<std::string>& midi_default_soundfonts() {
   return paths;
 }
 
-void MidiConfigure(bool audible, const std::vector<std::string>& soundfonts) {
-  m().audible = audible;
-  m().soundfonts = soundfonts;
-}
+void MidiConfigure(bool audible) { m().audible = audible; }
+
+void MidiUseSoundfonts(const std::vector<std::string>& soundfonts) { m().soundfonts = soundfonts; }
 
 int MidiSetDevice(int, int) {
   Midi& st = m();

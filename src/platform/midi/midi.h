@@ -10,9 +10,10 @@
 namespace plat {
 
 // Before MidiSetDevice: whether music is heard (false for the headless host: pieces are checked
-// and followed, nothing is rendered) and, for tests, the soundfonts to look for instead of the
-// usual places.
-void MidiConfigure(bool audible, const std::vector<std::string>& soundfonts = {});
+// and followed, nothing is rendered).
+void MidiConfigure(bool audible);
+// The soundfonts to look for instead of the usual places (empty: the usual places).
+void MidiUseSoundfonts(const std::vector<std::string>& soundfonts);
 
 // Returns 0 on success, non-zero on failure (the game does not look).
 int MidiSetDevice(int device, int flags);               // -1: the default output
