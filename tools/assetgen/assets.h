@@ -1,0 +1,65 @@
+// The program folder's files, made in memory: every picture of cg/, every sound and tune of
+// dat/, the initial progress and name files, and the mixer's settings. Everything is a pure
+// function of the code: two runs give the same bytes.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/bitmap.h"
+
+namespace ag {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// How the game draws a picture, which decides its see-through rule.
+enum class PicKind {
+  background,  // opaque; the scene in the top-left 195 x 130 (or 390 x 260 for 00.bmp)
+  layer,       // see-through colour = the bottom-left pixel
+  masked,      // pure black is see-through (box.bmp, front_mid.bmp, front3.bmp)
+  glow,        // OR-combined onto the picture: black adds nothing (the chain pictures)
+};
+
+struct Picture {
+  std::string name;
+  PicKind kind = PicKind::layer;
+  plat::Bitmap bmp;
+};
+
+// Key colour of layer pictures: a vivid green that the house palette never uses.
+constexpr plat::rgb layer_key = plat::RGB(0, 255, 0);
+
+// The whole picture set, in name order. Names come from the fixed list of the game's own
+// pictures plus every `pic` of the catalogue and the roster tables.
+std::vector<Picture> make_pictures();
+// One picture by name (empty bitmap when the name is not one of the game's).
+Picture make_picture(const std::string& name);
+// Every picture name the game loads.
+std::vector<std::string> picture_names();
+
+// Sounds: every wave the game plays, as 16-bit mono PCM WAV files.
+std::vector<std::string> wave_names();
+Bytes make_wave(const std::string& name);
+
+// Music: the six standard MIDI files.
+std::vector<std::string> music_names();
+Bytes make_music(const std::string& name);
+
+// Data files.
+Bytes make_my_dat();    // the state after a full reset, 2259 CR LF lines
+Bytes make_name_dat();  // 226 lines
+Bytes make_mixer_ini();
+
+// Writes the whole program folder's data under `game_dir` (cg/, dat/, MIXER.INI).
+// Answers the number of files written; files whose bytes are unchanged are left untouched.
+int write_all(const std::string& game_dir, std::string* error);
+
+// A review sheet: every picture with its file name, on a grid.
+plat::Bitmap contact_sheet(const std::vector<Picture>& pics, int columns);
+
+// Little encoders shared with the tests.
+Bytes encode_wav_16(const std::vector<float>& samples, int rate);
+bool write_file(const std::string& path, const Bytes& bytes);
+
+}  // namespace ag

@@ -1,0 +1,40 @@
+// assetgen GAME_DIR            writes the program folder's pictures, sounds, music and data
+// assetgen --sheet OUT.bmp [PREFIX...]   writes a contact sheet of the pictures (all, or those
+//                                        whose names start with one of the prefixes)
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "assets.h"
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "--sheet") == 0) {
+    std::vector<ag::Picture> pics;
+    for (auto& name : ag::picture_names()) {
+      bool want = argc == 3;
+      for (int i = 3; i < argc; i++)
+        if (name.rfind(argv[i], 0) == 0) want = true;
+      if (want) pics.push_back(ag::make_picture(name));
+    }
+    plat::Bitmap sheet = ag::contact_sheet(pics, 8);
+    if (plat::write_bmp_file(argv[2], sheet) != plat::BmpError::none) {
+      std::fprintf(stderr, "assetgen: cannot write %s\n", argv[2]);
+      return 1;
+    }
+    std::printf("assetgen: %zu pictures on %s\n", pics.size(), argv[2]);
+    return 0;
+  }
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: assetgen GAME_DIR | assetgen --sheet OUT.bmp [PREFIX...]\n");
+    return 2;
+  }
+  std::string error;
+  int n = ag::write_all(argv[1], &error);
+  if (!error.empty()) {
+    std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("assetgen: %d files in %s\n", n, argv[1]);
+  return 0;
+}

@@ -1,0 +1,540 @@
+// Backgrounds (the scene in the top-left 195 x 130, shown doubled), the shop front parts, the
+// button plate, the seal box, the chain pictures and the empty picture.
+#include <cmath>
+
+#include "pics.h"
+
+namespace ag {
+
+namespace {
+
+constexpr int SW = 195, SH = 130;
+
+void wallpaper(Img& im, Col a, Col b, Col dot, int y1) {
+  im.limit(0, 0, im.w, y1);
+  im.fill(box(0, 0, float(im.w), float(y1)), vgrad(0, a, float(y1), b));
+  for (int x = 0; x < im.w; x += 12) im.fill(box(float(x), 0, float(x) + 5, float(y1)), lighten(a, 0.3f), 0.35f);
+  for (int y = 6; y < y1; y += 12)
+    for (int x = (y / 12) % 2 * 6 + 3; x < im.w; x += 12) im.fill(heart(float(x), float(y), 1.8f), dot, 0.5f);
+  im.unlimit();
+}
+
+// Little goods on a shelf: jars, boxes, dolls, in a row.
+void shelf_goods(Img& im, float x0, float x1, float y, std::uint32_t seed) {
+  Rng r(seed);
+  const Col cols[] = {pal::pink, pal::mint, pal::sky, pal::lemon, pal::lilac, pal::peach, pal::rose};
+  float x = x0 + 1;
+  while (x < x1 - 6) {
+    int kind = r.below(5);
+    Col c = cols[r.below(7)];
+    float w = 5 + float(r.below(4));
+    switch (kind) {
+      case 0: im.toon(box(x, y - 8, x + w, y, 1), c, 0.8f); im.fill(box(x + 1, y - 9.5f, x + w - 1, y - 7.5f, 0.5f), pal::cream); break;
+      case 1: im.toon(box(x, y - 7, x + w, y, 0.5f), c, 0.8f); im.line(x + w / 2, y - 7, x + w / 2, y, 0.8f, pal::white); break;
+      case 2: im.toon(circle(x + w / 2, y - 6.5f, 2.6f), pal::cream, 0.7f); im.toon(ellipse(x + w / 2, y - 2.2f, 2.8f, 2.2f), c, 0.7f); break;
+      case 3: im.toon(ellipse(x + w / 2, y - 4, w / 2, 4), c, 0.8f); im.gloss(x + w / 2 - 1, y - 6, 1.2f, 0.8f, 0.7f); break;
+      default: im.toon(box(x, y - 10, x + w - 1, y, 0.5f), c, 0.8f); im.fill(box(x + 1, y - 8, x + w - 2, y - 6), pal::white, 0.7f); break;
+    }
+    x += w + 1.5f + float(r.below(3));
+  }
+}
+
+void shelf(Img& im, float x0, float x1, float y, std::uint32_t seed) {
+  shelf_goods(im, x0, x1, y, seed);
+  im.toon(box(x0, y, x1, y + 3, 0.5f), pal::wood, 0.8f);
+}
+
+void bunting(Img& im, float x0, float x1, float y, float sag) {
+  const Col cols[] = {pal::pink, pal::lemon, pal::mint, pal::sky, pal::lilac};
+  int n = int((x1 - x0) / 9);
+  for (int i = 0; i <= n; i++) {
+    float t = float(i) / float(n);
+    float x = x0 + (x1 - x0) * t, yy = y + sag * 4 * t * (1 - t);
+    if (i < n) {
+      float xn = x0 + (x1 - x0) * (t + 1.0f / float(n)), yn = y + sag * 4 * (t + 1.0f / float(n)) * (1 - t - 1.0f / float(n));
+      im.line(x, yy, xn, yn, 0.7f, pal::ink);
+      float mx = (x + xn) / 2, my = (yy + yn) / 2;
+      im.toon(polygon({{mx - 3.5f, my}, {mx + 3.5f, my}, {mx, my + 6}}), cols[i % 5], 0.6f);
+    }
+  }
+}
+
+// The shop inside, seen from the counter.
+void shop_inside(Img& im, bool evening) {
+  Col wall_a = evening ? hex(0xf6c8c0) : hex(0xffe4ec), wall_b = evening ? hex(0xe8a8b4) : hex(0xffd0de);
+  wallpaper(im, wall_a, wall_b, evening ? hex(0xf0a0b0) : hex(0xffb0c8), SH);
+  // floor far back
+  im.fill(box(0, 96, SW, SH), vgrad(96, hex(0xe8c8a8), SH, hex(0xd0a880)));
+  im.fill(box(0, 95, SW, 97), pal::wood_dark, 0.6f);
+  // a window at the back, behind the customer
+  im.toon(box(62, 10, 133, 58, 3), pal::cream, 1.2f);
+  im.fill(box(66, 14, 129, 54, 2), evening ? vgrad(14, hex(0xffb07a), 54, hex(0xb890d8)) : vgrad(14, hex(0xbfe6ff), 54, hex(0xe8f6ff)));
+  if (!evening) {
+    im.fill(ellipse(82, 30, 9, 4), pal::white, 0.9f);
+    im.fill(ellipse(90, 28, 7, 4), pal::white, 0.9f);
+    im.fill(ellipse(114, 40, 8, 3), pal::white, 0.8f);
+  } else {
+    im.fill(circle(112, 44, 7), hex(0xffe0a0), 0.9f);
+  }
+  im.line(97.5f, 14, 97.5f, 54, 2, pal::cream);
+  im.line(66, 34, 129, 34, 2, pal::cream);
+  // curtains
+  for (int side = 0; side < 2; side++) {
+    float x = side ? 133 : 62, dir = side ? -1.0f : 1.0f;
+    im.toon(polygon({{x - dir * 4, 6}, {x + dir * 12, 6}, {x + dir * 5, 30}, {x + dir * 8, 62}, {x - dir * 4, 62}}), pal::rose, 1);
+    im.toon(circle(x + dir * 4, 31, 2), pal::gold, 0.8f);
+  }
+  im.toon(box(56, 4, 139, 9, 2), pal::wood, 1);
+  // shelves left and right
+  for (int i = 0; i < 3; i++) {
+    shelf(im, 4, 54, 26.0f + 22.0f * float(i), 11u + unsigned(i));
+    shelf(im, 141, 191, 26.0f + 22.0f * float(i), 21u + unsigned(i));
+  }
+  // sign and garland
+  bunting(im, 0, 60, 2, 6);
+  bunting(im, 135, 195, 2, 6);
+  // hanging lamps
+  for (float lx : {30.0f, 165.0f}) {
+    im.line(lx, 0, lx, 8, 0.7f, pal::ink);
+    im.toon(polygon({{lx - 5, 13}, {lx + 5, 13}, {lx + 2.5f, 8}, {lx - 2.5f, 8}}), pal::lemon, 0.8f);
+    im.fill(circle(lx, 14, 6), hex(0xfff4c0), evening ? 0.35f : 0.2f, 6);
+  }
+  if (evening) im.fill(box(0, 0, SW, SH), hex(0xff9060), 0.08f);
+}
+
+void stars(Img& im, int n, std::uint32_t seed, float y1) {
+  Rng r(seed);
+  for (int i = 0; i < n; i++) {
+    float x = r.range(0, float(im.w)), y = r.range(0, y1);
+    float s = r.range(0.5f, 1.6f);
+    if (r.below(4) == 0) im.glint(x, y, s * 1.8f, hex(0xfff8d0), 0.9f);
+    else im.fill(circle(x, y, s * 0.6f), hex(0xfff8e0), 0.8f);
+  }
+}
+
+void night_sky(Img& im, int moon) {
+  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0x1c1a48), SH, hex(0x4a3a78)));
+  stars(im, 60, 7u + unsigned(moon), 80);
+  if (moon == 1) {
+    im.fill(circle(150, 28, 14), hex(0xfff6c0), 0.25f, 8);
+    im.toon(minus(circle(150, 28, 11), circle(155, 24, 10)), hex(0xfff2a8), 1, hex(0x2a2050));
+  } else if (moon >= 2) {
+    im.fill(circle(140, 34, 30), hex(0xfff6c0), 0.25f, 16);
+    im.toon(circle(140, 34, 19), hex(0xfff4b8), 1, hex(0x2a2050));
+    im.fill(circle(134, 30, 3), hex(0xf0dc98), 0.7f);
+    im.fill(circle(146, 40, 4), hex(0xf0dc98), 0.6f);
+    im.fill(circle(143, 26, 2), hex(0xf0dc98), 0.6f);
+  }
+  // hills and the little town
+  im.fill(ellipse(50, 138, 110, 40), hex(0x2a2a58));
+  im.fill(ellipse(170, 140, 90, 34), hex(0x322e62));
+  Rng r(3);
+  for (int i = 0; i < 7; i++) {
+    float x = 12 + float(i) * 26 + r.range(-4, 4), y = 104 + r.range(-4, 6);
+    im.fill(box(x, y, x + 14, y + 20), hex(0x3a3470));
+    im.fill(polygon({{x - 2, y}, {x + 16, y}, {x + 7, y - 8}}), hex(0x3a3470));
+    if (r.below(3)) im.fill(box(x + 4, y + 5, x + 8, y + 9), hex(0xffe08a), 0.9f);
+  }
+  if (moon == 3) {
+    // the wolf on the hill, howling at the full moon
+    Col sil = hex(0x14122c);
+    im.fill(unite({ellipse(72, 84, 14, 6), polygon({{58, 84}, {64, 80}, {70, 66}, {73, 58}, {78, 62}, {76, 72}, {70, 84}}),
+                   polygon({{73, 58}, {70, 52}, {76, 56}}), polygon({{70, 62}, {64, 57}, {71, 60}}),
+                   capsule(62, 86, 60, 98, 1.6f), capsule(68, 87, 68, 98, 1.6f), capsule(80, 87, 82, 98, 1.6f),
+                   capsule(84, 86, 86, 98, 1.6f), capsule2(86, 82, 2.5f, 96, 76, 1)}),
+            sil);
+    im.fill(ellipse(60, 100, 40, 4), sil);
+  }
+}
+
+void morning(Img& im, int what) {
+  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xffd8a8), 90, hex(0xfff4d8)));
+  im.fill(circle(150, 60, 26), hex(0xfff0b0), 0.5f, 14);
+  im.toon(circle(150, 60, 14), hex(0xffcc70), 1, hex(0xd08040));
+  im.fill(ellipse(40, 30, 18, 6), pal::white, 0.8f);
+  im.fill(ellipse(55, 27, 12, 5), pal::white, 0.8f);
+  im.fill(ellipse(100, 138, 140, 50), hex(0xa8dc98));
+  im.fill(ellipse(40, 140, 70, 44), hex(0x94d088));
+  // a fence
+  for (int i = 0; i < 12; i++) {
+    float x = 4 + float(i) * 17;
+    im.toon(polygon({{x, 112}, {x, 88}, {x + 3, 84}, {x + 6, 88}, {x + 6, 112}}), pal::cream, 0.8f);
+  }
+  im.toon(box(0, 92, SW, 96), pal::cream, 0.8f);
+  im.toon(box(0, 104, SW, 108), pal::cream, 0.8f);
+  if (what == 0 || what == 2 || what == 3) {
+    // the rooster (or the hen)
+    bool hen = what != 0;
+    float cx = 70, cy = 80;
+    im.toon(ellipse(cx, cy, 14, 11), pal::white, 1);
+    im.toon(polygon({{cx + 10, cy - 4}, {cx + 22, cy - 16}, {cx + 20, cy + 2}}), pal::white, 1);
+    if (!hen) {
+      im.toon(polygon({{cx - 14, cy - 2}, {cx - 24, cy - 14}, {cx - 22, cy - 2}, {cx - 26, cy - 6}, {cx - 18, cy + 4}}), hex(0x7a9ad8), 1);
+    }
+    im.toon(circle(cx - 10, cy - 14, 7), pal::white, 1);
+    im.toon(unite({circle(cx - 12, cy - 22, 2.5f), circle(cx - 9, cy - 23, 2.5f), circle(cx - 6, cy - 21, 2.2f)}), pal::red, 0.8f);
+    im.toon(polygon({{cx - 17, cy - 15}, {cx - 22, cy - 13}, {cx - 17, cy - 11}}), pal::gold, 0.8f);
+    im.toon(ellipse(cx - 15, cy - 8, 1.6f, 2.6f), pal::red, 0.6f);
+    im.fill(circle(cx - 11, cy - 15, 1.2f), pal::ink);
+    im.line(cx - 4, cy + 10, cx - 5, cy + 20, 1.4f, hex(0xe0a040));
+    im.line(cx + 4, cy + 10, cx + 5, cy + 20, 1.4f, hex(0xe0a040));
+    if (what >= 2) {
+      Col egg = what == 3 ? pal::gold : hex(0xfff8ec);
+      im.toon(ellipse(cx + 26, cy + 14, 6, 8), egg, 1);
+      im.gloss(cx + 24, cy + 10, 1.8f, 2.6f, 0.8f);
+      if (what == 3) {
+        im.glint(cx + 34, cy + 4, 4, pal::white);
+        im.glint(cx + 18, cy + 8, 3, pal::white);
+      }
+    }
+  }
+  if (what == 1) {
+    // a chick
+    float cx = 96, cy = 92;
+    im.toon(ellipse(cx, cy, 11, 10), hex(0xfff080), 1);
+    im.toon(circle(cx, cy - 12, 8), hex(0xfff080), 1);
+    im.fill(circle(cx - 3, cy - 13, 1.3f), pal::ink);
+    im.fill(circle(cx + 3, cy - 13, 1.3f), pal::ink);
+    im.toon(polygon({{cx - 2, cy - 10}, {cx + 2, cy - 10}, {cx, cy - 7}}), hex(0xffa040), 0.6f);
+    im.fill(ellipse(cx - 6, cy - 10, 2, 1.2f), pal::pink, 0.7f);
+    im.fill(ellipse(cx + 6, cy - 10, 2, 1.2f), pal::pink, 0.7f);
+    im.toon(ellipse(cx + 9, cy, 4, 6), hex(0xffe860), 0.8f);
+    im.glint(cx + 18, cy - 22, 4, pal::white);
+  }
+  if (what == 4) {
+    // the milkman's bottles at the door
+    im.toon(box(110, 40, 160, 112, 2), pal::wood, 1.2f);
+    im.toon(box(116, 48, 154, 72, 1), hex(0xd8f0ff), 1);
+    for (int i = 0; i < 3; i++) {
+      float x = 70 + float(i) * 12;
+      im.toon(unite(box(x - 4, 96, x + 4, 112, 2), box(x - 2, 88, x + 2, 97, 1)), pal::white, 1);
+      im.fill(box(x - 2, 86, x + 2, 89), i == 1 ? pal::pink : pal::sky);
+      im.fill(box(x - 3, 100, x + 3, 106), hex(0x90c8f0));
+    }
+    draw_text(im, "ミルク", 82, 78, 7, pal::ink, true);
+  }
+}
+
+void interior_night(Img& im, bool thief) {
+  shop_inside(im, false);
+  im.fill(box(0, 0, SW, SH), hex(0x141040), 0.72f);
+  im.fill(ellipse(97, 34, 30, 22), hex(0x9090ff), 0.15f, 10);
+  if (thief) {
+    // a masked burglar with a sack, in the dark
+    float cx = 97, cy = 78;
+    im.toon(ellipse(cx, cy + 26, 22, 30), hex(0x3a3a50), 1, hex(0x101020));
+    im.toon(circle(cx, cy - 4, 14), hex(0xf0d0b8), 1, hex(0x101020));
+    im.fill(box(cx - 15, cy - 9, cx + 15, cy - 2), hex(0x303040));
+    im.fill(circle(cx - 5, cy - 5.5f, 1.8f), pal::white);
+    im.fill(circle(cx + 5, cy - 5.5f, 1.8f), pal::white);
+    im.toon(inter(circle(cx, cy - 6, 15), box(cx - 16, cy - 22, cx + 16, cy - 10)), hex(0x404058), 1, hex(0x101020));
+    im.fill(ellipse(cx, cy + 4, 7, 3), hex(0x80808c), 0.6f);  // stubble
+    im.toon(ellipse(cx + 28, cy + 8, 14, 16), hex(0xc8b088), 1, hex(0x101020));
+    im.fill(circle(cx + 28, cy + 8, 4), pal::white, 0.3f);
+    draw_text(im, "￥", cx + 28, cy + 9, 8, hex(0x705020), true);
+  }
+}
+
+void person_on(Img& im, const std::string& who, float x, float y) {
+  Img p(60, 75);
+  draw_person(p, who);
+  im.paste(p, x, y);
+}
+
+void letter(Img& im) {
+  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xe8d8f8), SH, hex(0xf8e0ec)));
+  for (int i = 0; i < 14; i++) im.fill(heart(float(8 + (i * 37) % 190), float(8 + (i * 53) % 124), 3), pal::pink, 0.5f);
+  im.toon(rotated(box(30, 6, 166, 124, 2), 97, 65, -2), hex(0xfffaf0), 1);
+  im.limit(30, 6, 166, 124);
+  for (int i = 0; i < 9; i++) im.line(40, 28.0f + 10.5f * float(i), 156, 28.0f + 10.5f * float(i), 0.6f, hex(0xc8b0d0), 0.8f);
+  im.unlimit();
+  draw_text(im, "シールをあつめた あなたへ", 97, 20, 7, hex(0x803060), true);
+  const char* lines[] = {"すべてのシールを あつめて", "くれて ありがとう。", "あなたの つつんだ しなものは", "まちの みんなの たからもの。",
+                         "これからも すてきな シールを", "たくさん はってね。", "", "シール王より"};
+  for (int i = 0; i < 8; i++) draw_text(im, lines[i], i == 7 ? 128 : 97, 33.0f + 10.5f * float(i), 7, pal::ink, false);
+  // the royal seal
+  im.toon(star(146, 108, 9, 4.2f, 5), pal::gold, 1);
+  im.toon(circle(146, 108.5f, 3), pal::red, 0.7f);
+}
+
+void blackboard(Img& im) {
+  shop_inside(im, true);
+  im.fill(box(0, 0, SW, SH), hex(0x201818), 0.3f);
+  im.toon(box(4, 4, 191, 120, 3), pal::wood_dark, 1.2f);
+  im.fill(box(9, 9, 186, 114, 1), vgrad(9, hex(0x3e6a52), 114, hex(0x2e5844)));
+  im.fill(ellipse(60, 40, 40, 20), pal::white, 0.04f, 10);
+  im.toon(box(30, 114, 165, 119, 1), pal::wood, 1);
+  im.toon(box(40, 111, 50, 114, 1), pal::white, 0.6f);
+  im.toon(box(58, 111, 66, 114, 1), pal::pink, 0.6f);
+  // faint old chalk
+  im.line(20, 20, 40, 24, 0.7f, pal::white, 0.12f);
+  im.line(150, 98, 172, 92, 0.7f, pal::white, 0.12f);
+}
+
+void door(Img& im) {
+  wallpaper(im, hex(0xffe4ec), hex(0xffd0de), hex(0xffb0c8), SH);
+  im.fill(box(0, 112, SW, SH), hex(0xd8b090));
+  im.toon(box(52, 6, 143, 122, 3), hex(0xf0c8a0), 1.4f);
+  im.toon(box(58, 12, 137, 122, 2), pal::wood, 1.2f);
+  im.toon(box(66, 20, 129, 56, 3), hex(0xcfeeff), 1);
+  im.line(97.5f, 20, 97.5f, 56, 1.6f, pal::wood);
+  im.toon(box(66, 66, 129, 112, 2), hex(0xe8b888), 1);
+  im.toon(heart(97, 88, 8), pal::pink, 1);
+  im.toon(circle(127, 72, 3.5f), pal::gold, 1);
+  // a sign on the door
+  im.line(84, 56, 97, 46, 0.8f, pal::ink);
+  im.line(110, 56, 97, 46, 0.8f, pal::ink);
+  im.toon(box(78, 56, 116, 66, 2), pal::cream, 1);
+  draw_text(im, "CLOSED", 97, 61, 6, pal::rose, true);
+  im.toon(circle(97, 46, 1.5f), pal::gold, 0.6f);
+}
+
+void title_scene(Img& im) {
+  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xbfe4ff), SH, hex(0xfff0f6)));
+  im.fill(ellipse(30, 20, 18, 6), pal::white, 0.9f);
+  im.fill(ellipse(45, 17, 12, 5), pal::white, 0.9f);
+  im.fill(ellipse(165, 28, 16, 5), pal::white, 0.9f);
+  // the shop building
+  im.toon(box(36, 34, 159, 118, 2), hex(0xfff2e6), 1.2f);
+  // the awning
+  for (int i = 0; i < 8; i++) {
+    float x = 32 + float(i) * 16.4f;
+    im.toon(unite(box(x, 40, x + 16.4f, 52), circle(x + 8.2f, 52, 8.2f)), i % 2 ? pal::white : pal::rose, 1);
+  }
+  im.toon(box(30, 36, 165, 42, 2), pal::rose, 1);
+  // sign board with the name
+  im.toon(box(50, 12, 145, 34, 5), pal::cream, 1.3f);
+  im.fill(box(53, 15, 142, 31, 4), vgrad(15, hex(0xffe8f0), 31, hex(0xffd0e0)));
+  draw_text(im, "フロリネット", 97.5f, 23.5f, 11, pal::rose, true, 1.2f, pal::white);
+  im.glint(56, 15, 4, pal::white);
+  im.glint(141, 30, 3, pal::white);
+  // windows and door
+  im.toon(box(44, 66, 84, 104, 2), hex(0xd8f0ff), 1);
+  im.toon(box(111, 66, 151, 104, 2), hex(0xd8f0ff), 1);
+  shelf_goods(im, 46, 82, 84, 5);
+  shelf_goods(im, 46, 82, 102, 6);
+  shelf_goods(im, 113, 149, 84, 7);
+  shelf_goods(im, 113, 149, 102, 8);
+  im.toon(box(87, 62, 108, 118, 2), pal::wood, 1);
+  im.toon(heart(97.5f, 76, 4), pal::pink, 0.8f);
+  im.toon(circle(104, 92, 1.6f), pal::gold, 0.6f);
+  // flower boxes
+  im.fill(box(0, 118, SW, SH), hex(0xc8e8b0));
+  for (int i = 0; i < 9; i++) draw_flower(im, 8.0f + float(i) * 22, 121, 4, i % 3 == 0 ? pal::pink : i % 3 == 1 ? pal::lemon : pal::lilac);
+  for (int i = 0; i < 8; i++) im.glint(float(10 + (i * 47) % 180), float(6 + (i * 29) % 28), 2.5f, pal::white, 0.9f);
+}
+
+void login_scene(Img& im) {
+  // the menu room: a soft pastel backdrop with ribbons and wrapped presents
+  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xffe8f2), SH, hex(0xe8dcff)));
+  for (int i = 0; i < 40; i++) {
+    float x = float((i * 41) % 195), y = float((i * 67) % 130);
+    if (i % 3 == 0) im.fill(heart(x, y, 2.5f), pal::pink, 0.45f);
+    else if (i % 3 == 1) im.fill(star(x, y, 3, 1.3f, 5), pal::lemon, 0.6f);
+    else im.fill(circle(x, y, 1.5f), pal::sky, 0.6f);
+  }
+  // title ribbon
+  im.toon(polygon({{10, 14}, {22, 20}, {10, 26}, {26, 26}, {26, 14}}), pal::rose, 1);
+  im.toon(polygon({{116, 14}, {104, 20}, {116, 26}, {100, 26}, {100, 14}}), pal::rose, 1);
+  im.toon(box(20, 10, 106, 24, 3), pal::pink, 1.2f);
+  draw_text(im, "フロリネット", 63, 17, 9, pal::white, true, 1.0f, pal::rose);
+  // a pile of presents on the left
+  auto present = [&](float x, float y, float w, float h, Col c, Col rib) {
+    im.toon(box(x, y, x + w, y + h, 1.5f), c, 1);
+    im.fill(box(x + w / 2 - 1.5f, y, x + w / 2 + 1.5f, y + h), rib);
+    im.fill(box(x, y + h / 2 - 1.5f, x + w, y + h / 2 + 1.5f), rib, 0.9f);
+    im.toon(unite(ellipse(x + w / 2 - 4, y - 2, 4, 2.5f), ellipse(x + w / 2 + 4, y - 2, 4, 2.5f)), rib, 0.8f);
+  };
+  present(14, 92, 34, 26, pal::sky, pal::rose);
+  present(52, 100, 24, 18, pal::lemon, pal::lilac);
+  present(22, 70, 22, 18, pal::mint, pal::gold);
+  present(80, 104, 20, 14, pal::lilac, pal::pink);
+  im.fill(box(0, 118, SW, SH), hex(0xf0d0e0));
+  for (int i = 0; i < 6; i++) im.glint(float(12 + i * 31), float(36 + (i * 17) % 30), 3, pal::white);
+}
+
+void about_scene(Img& im) {
+  login_scene(im);
+  im.fill(box(0, 0, SW, SH), hex(0xfff0f8), 0.35f);
+  // a wrapping counter with ribbon and scissors
+  im.toon(box(110, 40, 180, 90, 3), pal::cream, 1.2f);
+  im.toon(box(118, 50, 150, 80, 2), pal::pink, 1);
+  im.fill(box(132, 50, 136, 80), pal::white);
+  im.toon(unite(ellipse(128, 48, 6, 3.5f), ellipse(140, 48, 6, 3.5f)), pal::white, 0.8f);
+  im.toon(capsule(156, 60, 172, 80, 1.5f), pal::grey, 0.8f);
+  im.toon(capsule(172, 60, 156, 80, 1.5f), pal::grey, 0.8f);
+  im.toon(ring(circle(155, 58, 3), 1), pal::rose, 0.6f);
+  im.toon(ring(circle(173, 58, 3), 1), pal::rose, 0.6f);
+}
+
+void clear_scene(Img& im) {
+  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xfff0a8), SH, hex(0xffc8e0)));
+  for (int i = 0; i < 12; i++) {
+    float a = float(i) * 30 * 3.14159f / 180;
+    im.fill(polygon({{97, 60}, {97 + std::cos(a) * 160, 60 + std::sin(a) * 160}, {97 + std::cos(a + 0.2f) * 160, 60 + std::sin(a + 0.2f) * 160}}), pal::white, 0.35f);
+  }
+  Rng r(77);
+  const Col cols[] = {pal::rose, pal::sky, pal::mint, pal::lilac, pal::gold};
+  for (int i = 0; i < 50; i++) {
+    float x = r.range(0, 195), y = r.range(0, 130);
+    im.fill(rotated(box(x - 2, y - 1, x + 2, y + 1), x, y, r.range(0, 180)), cols[i % 5], 0.9f);
+  }
+  im.toon(heart(97, 62, 30), pal::pink, 1.5f);
+  im.gloss(86, 50, 7, 5, 0.5f);
+  draw_text(im, "クリア", 97, 58, 14, pal::white, true, 1.5f, pal::rose);
+  draw_text(im, "ありがとう!", 97, 112, 9, pal::rose, true, 1.0f, pal::white);
+}
+
+void shop_outside(Img& im) {
+  title_scene(im);
+  im.fill(box(0, 0, SW, SH), hex(0xffffff), 0.15f);
+}
+
+void dark_title(Img& im) {
+  im.fill(box(0, 0, float(im.w), float(im.h)), vgrad(0, hex(0x2a1e3e), float(im.h), hex(0x4a2e52)));
+  stars(im, 90, 99, float(im.h));
+  for (int i = 0; i < 16; i++) im.fill(heart(float((i * 53) % 390), float((i * 71) % 260), 4), hex(0xff90c0), 0.18f);
+}
+
+// ---- shop front parts ----
+void counter_front(Img& im) {
+  // 390 x 120: the counter top, its cloth and the front panels
+  im.fill(box(0, 0, 390, 120), vgrad(0, hex(0xf4d0b0), 120, hex(0xe0a880)));
+  im.toon(box(-4, 0, 394, 12, 2), hex(0xf3c9a0), 1.2f);
+  im.fill(box(0, 2, 390, 5), pal::white, 0.35f);
+  // scalloped valance
+  for (int i = 0; i < 20; i++) {
+    float x = float(i) * 20;
+    im.toon(unite(box(x, 12, x + 20, 20), circle(x + 10, 20, 10)), i % 2 ? hex(0xffd6e4) : hex(0xfff0f4), 1);
+    im.toon(circle(x + 10, 25, 2), i % 2 ? pal::white : pal::pink, 0.7f);
+  }
+  // panels with hearts
+  for (int i = 0; i < 5; i++) {
+    float x = 14 + float(i) * 76;
+    im.toon(box(x, 42, x + 62, 110, 4), hex(0xffe6d4), 1);
+    im.fill(box(x + 4, 46, x + 58, 106, 3), vgrad(46, hex(0xfff4ec), 106, hex(0xffe2d0)));
+    im.toon(heart(x + 31, 74, 9), i % 2 ? pal::sky : pal::pink, 1);
+    im.gloss(x + 27, 70, 2.5f, 1.8f, 0.7f);
+  }
+  im.fill(box(0, 114, 390, 120), pal::wood_dark, 0.6f);
+}
+
+void counter_left(Img& im) {
+  // 130 x 58 at (0, 90): the register, a candy jar and a little plant on the counter
+  float base = 54;
+  // register
+  im.toon(polygon({{8, base}, {62, base}, {58, base - 24}, {12, base - 24}}), hex(0xb8d8f0), 1.2f);
+  im.toon(box(16, base - 36, 54, base - 22, 2), hex(0xd8ecff), 1.2f);
+  im.fill(box(19, base - 33, 51, base - 26, 1), hex(0x90e0a8));
+  draw_text(im, "1280", 35, base - 29.5f, 6, hex(0x206040), true);
+  for (int r = 0; r < 2; r++)
+    for (int c = 0; c < 5; c++) im.toon(box(16.0f + float(c) * 8.4f, base - 19.0f + float(r) * 7, 22.0f + float(c) * 8.4f, base - 14.0f + float(r) * 7, 1), c == 4 ? pal::pink : pal::white, 0.7f);
+  // candy jar
+  im.toon(unite(box(70, base - 28, 94, base, 5), box(74, base - 33, 90, base - 27, 1.5f)), hex(0xeaf6ff), 1.2f);
+  Rng r(5);
+  const Col cc[] = {pal::rose, pal::lemon, pal::mint, pal::sky, pal::lilac};
+  for (int i = 0; i < 12; i++) im.toon(circle(74 + r.range(0, 16), base - 4 - r.range(0, 18), 2.6f), cc[i % 5], 0.6f);
+  im.gloss(76, base - 20, 1.8f, 6, 0.5f);
+  im.toon(box(73, base - 36, 91, base - 32, 1.5f), pal::pink, 1);
+  // little plant
+  im.toon(polygon({{100, base}, {118, base}, {120, base - 14}, {98, base - 14}}), hex(0xffb890), 1);
+  for (int i = 0; i < 5; i++) {
+    float a = (-150.0f + float(i) * 30.0f) * 3.14159f / 180;
+    im.toon(ellipse(109 + std::cos(a) * 8, base - 18 + std::sin(a) * 8, 4, 2.4f), pal::green, 0.8f);
+  }
+  draw_flower(im, 109, base - 24, 4, pal::pink);
+}
+
+void counter_right(Img& im) {
+  // 130 x 150 at (260, 0): a curtain drape and a hanging basket at the right
+  im.toon(polygon({{130, 0}, {96, 0}, {104, 40}, {112, 66}, {108, 110}, {130, 150}}), pal::rose, 1.2f);
+  for (int i = 0; i < 3; i++) im.line(104.0f + float(i) * 8, 4, 116.0f + float(i) * 4, 100, 1.2f, darken(pal::rose, 0.12f), 0.5f);
+  im.toon(circle(114, 66, 4), pal::gold, 1);
+  im.toon(box(70, 0, 130, 8, 2), pal::wood, 1);
+  // a hanging basket of flowers
+  im.line(64, 8, 56, 34, 0.8f, pal::ink);
+  im.line(64, 8, 72, 34, 0.8f, pal::ink);
+  im.toon(polygon({{48, 34}, {80, 34}, {74, 48}, {54, 48}}), pal::wood, 1);
+  draw_flower(im, 56, 32, 5, pal::pink);
+  draw_flower(im, 70, 31, 5, pal::lemon);
+  draw_flower(im, 63, 27, 4.5f, pal::lilac);
+  for (int i = 0; i < 3; i++) im.toon(ellipse(52.0f + float(i) * 12, 52, 2, 5), pal::green, 0.7f);
+  // a price board standing on the counter
+  im.toon(box(74, 112, 104, 142, 2), pal::cream, 1);
+  draw_text(im, "SALE", 89, 122, 7, pal::rose, true);
+  im.toon(heart(89, 133, 4), pal::pink, 0.8f);
+}
+
+// ---- interface pictures ----
+void button_plate(Img& im) {
+  // 150 x 56, drawn at (button x - 7, top - 14): the plate lies under the 133 x 29 button
+  im.toon(box(4, 16, 146, 42, 13), hex(0xff9cc0), 1.4f, hex(0x6a2848));
+  im.fill(box(8, 19, 142, 28, 8), pal::white, 0.3f);
+  im.toon(heart(15, 29, 5), pal::white, 1, hex(0x6a2848));
+  im.glint(138, 20, 3, pal::white);
+}
+
+void seal_box_picture(Img& im) {
+  // 390 x 260: a seal album with a 14 x 8 grid of 25 x 30 cells from (20, 20)
+  im.toon(box(6, 4, 386, 258, 10), hex(0xfff0f6), 1.6f);
+  im.fill(box(10, 8, 382, 254, 8), vgrad(8, hex(0xfff6fa), 254, hex(0xffe4ee)));
+  for (int c = 0; c < 14; c++)
+    for (int r = 0; r < 8; r++) {
+      float x = 20.0f + 25.0f * float(c), y = 20.0f + 30.0f * float(r);
+      im.fill(box(x + 0.5f, y + 0.5f, x + 24.5f, y + 29.5f, 3), (c + r) % 2 ? hex(0xffffff) : hex(0xfff4f8));
+      im.fill(ring(box(x + 0.5f, y + 0.5f, x + 24.5f, y + 29.5f, 3), 0.4f), hex(0xf0bcd0));
+    }
+  draw_text(im, "シールボックス", 70, 11, 7, pal::rose, true);
+  for (int i = 0; i < 4; i++) im.toon(heart(340.0f + float(i) * 10, 11, 3), i % 2 ? pal::pink : pal::sky, 0.6f);
+}
+
+void chain_digits(Img& im, int n) {
+  // 22 x 16 glowing digits on black (OR-combined onto the picture)
+  std::string s = std::to_string(n);
+  Col c = n >= 10 ? hex(0xff80ff) : n >= 8 ? hex(0xff70b0) : n >= 6 ? hex(0xffc040) : n >= 4 ? hex(0x60ff90) : hex(0x60d8ff);
+  draw_text(im, s, 11, 8, s.size() > 1 ? 10 : 12, c, true, 1.0f, darken(c, 0.55f));
+}
+
+void chain_word(Img& im) {
+  draw_text(im, "chain", 26, 9, 12, hex(0xfff080), true, 1.0f, hex(0x806000));
+}
+
+}  // namespace
+
+void add_scene_pictures(PicTable& t) {
+  auto bg = [&](const char* name, std::function<void(Img&)> f) { t[name] = PicSpec{PicKind::background, SW, SH, f}; };
+  t["00.bmp"] = PicSpec{PicKind::background, 390, 260, dark_title};
+  bg("title.bmp", title_scene);
+  bg("login.bmp", login_scene);
+  bg("title2.bmp", about_scene);
+  bg("haikei.bmp", shop_outside);
+  bg("haikei2.bmp", [](Img& im) { shop_inside(im, false); });
+  bg("haikei_churu.bmp", [](Img& im) { shop_inside(im, true); });
+  bg("ten.bmp", [](Img& im) { shop_inside(im, false); person_on(im, "owner", 67, 28); });
+  bg("ran.bmp", [](Img& im) { shop_inside(im, true); person_on(im, "landlord", 67, 28); });
+  bg("letter.bmp", letter);
+  bg("kokuban.bmp", blackboard);
+  bg("door.bmp", door);
+  bg("night.bmp", [](Img& im) { night_sky(im, 0); });
+  bg("night2.bmp", [](Img& im) { night_sky(im, 1); });
+  bg("night3.bmp", [](Img& im) { night_sky(im, 2); });
+  bg("night4.bmp", [](Img& im) { night_sky(im, 3); });
+  bg("yoru.bmp", [](Img& im) { interior_night(im, false); });
+  bg("yoru2.bmp", [](Img& im) { interior_night(im, true); });
+  bg("asa.bmp", [](Img& im) { morning(im, 0); });
+  bg("asa3.bmp", [](Img& im) { morning(im, 1); });
+  bg("asa2.bmp", [](Img& im) { morning(im, 2); });
+  bg("asa2a.bmp", [](Img& im) { morning(im, 3); });
+  bg("milk.bmp", [](Img& im) { morning(im, 4); });
+  bg("clear.bmp", clear_scene);
+  t["front2.bmp"] = PicSpec{PicKind::background, 390, 120, counter_front};
+  t["front_mid.bmp"] = PicSpec{PicKind::masked, 130, 58, counter_left};
+  t["front3.bmp"] = PicSpec{PicKind::masked, 130, 150, counter_right};
+  t["box.bmp"] = PicSpec{PicKind::masked, 150, 56, button_plate};
+  t["seal_box.bmp"] = PicSpec{PicKind::layer, 390, 260, seal_box_picture};
+  for (int n = 2; n <= 10; n++) t[std::to_string(n) + "chain.bmp"] = PicSpec{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};
+  t["chain.bmp"] = PicSpec{PicKind::glow, 52, 18, chain_word};
+  t["not.bmp"] = PicSpec{PicKind::layer, 2, 2, [](Img&) {}};
+}
+
+}  // namespace ag

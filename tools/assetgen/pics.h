@@ -1,0 +1,59 @@
+// Inside the picture generator: every picture is a size, a see-through rule and a drawing.
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+
+#include "assets.h"
+#include "paint.h"
+
+namespace ag {
+
+struct PicSpec {
+  PicKind kind = PicKind::layer;
+  int w = 0, h = 0;
+  std::function<void(Img&)> draw;
+};
+using PicTable = std::map<std::string, PicSpec>;
+
+// The house palette.
+namespace pal {
+constexpr Col ink = hex(0x4a3040);      // outlines: a soft dark plum, never black
+constexpr Col cream = hex(0xfff6e8);
+constexpr Col pink = hex(0xffb7cf);
+constexpr Col rose = hex(0xff86ad);
+constexpr Col peach = hex(0xffcfa8);
+constexpr Col lemon = hex(0xfff0a0);
+constexpr Col mint = hex(0xb5ead0);
+constexpr Col sky = hex(0xaed8f5);
+constexpr Col lilac = hex(0xd2b8f0);
+constexpr Col wood = hex(0xd9a877);
+constexpr Col wood_dark = hex(0xa8734a);
+constexpr Col skin = hex(0xffe0c8);
+constexpr Col white = hex(0xffffff);
+constexpr Col grey = hex(0xb8b0b8);
+constexpr Col gold = hex(0xffd34d);
+constexpr Col red = hex(0xf0606a);
+constexpr Col brown = hex(0x9a6a4a);
+constexpr Col navy = hex(0x5a6aa0);
+constexpr Col green = hex(0x7ccf86);
+}  // namespace pal
+
+void add_scene_pictures(PicTable& t);
+void add_people_pictures(PicTable& t);
+void add_goods_pictures(PicTable& t);
+void add_seal_pictures(PicTable& t);
+
+// Shared motifs used by several groups.
+void draw_face(Img& im, float cx, float cy, float r, int eyes, int mouth, Col cheek);
+void draw_poo(Img& im, float cx, float cy, float s, bool face);
+void draw_cat_face(Img& im, float cx, float cy, float r, Col fur);
+void draw_bear_face(Img& im, float cx, float cy, float r, Col fur, bool rabbit_ears);
+void draw_flower(Img& im, float cx, float cy, float r, Col petal, int petals = 5);
+void draw_skull(Img& im, float cx, float cy, float r);
+// A customer's bust, by name (the roster's and visitors' pictures), on a w x h picture.
+void draw_person(Img& im, const std::string& name);
+// A catalogue picture by name on its square.
+void draw_goods(Img& im, const std::string& name);
+
+}  // namespace ag
