@@ -28,7 +28,7 @@ inline void put32(Bytes& b, std::uint32_t v) {
 inline Bytes wav(const Bytes& data, int channels = 1, int rate = 11025, int bits = 8, int tag = 1) {
   Bytes b;
   b.insert(b.end(), {'R', 'I', 'F', 'F'});
-  put32(b, static_cast<std::uint32_t>(36 + data.size()));
+  put32(b, static_cast<std::uint32_t>(36 + data.size() + (data.size() & 1)));  // with the pad byte
   b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
   put32(b, 16);
   put16(b, static_cast<unsigned>(tag));
