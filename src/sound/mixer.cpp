@@ -149,9 +149,16 @@ void mix_bytes(std::uint8_t* out, const std::uint8_t* const* src, int nsrc, std:
     }
     return;
   }
+  // source by source into a running sum (n is at most one block), then clamp once
+  std::int16_t acc[kMixBlockMax];
+  const std::uint8_t* a = src[0];
+  for (std::int64_t i = 0; i < n; ++i) acc[i] = static_cast<std::int16_t>(a[i]);
+  for (int k = 1; k < nsrc; ++k) {
+    const std::uint8_t* b = src[k];
+    for (std::int64_t i = 0; i < n; ++i) acc[i] = static_cast<std::int16_t>(acc[i] + b[i] - 128);
+  }
   for (std::int64_t i = 0; i < n; ++i) {
-    int v = 128;
-    for (int k = 0; k < nsrc; ++k) v += src[k][i] - 128;
+    int v = acc[i];
     out[i] = static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
   }
 }

@@ -56,12 +56,10 @@ struct MixPlayParams {
   std::uint16_t loops = 0;        // 0 plays once, 65535 until flushed
 };
 
-enum : std::uint32_t {
-  kPlayClearChannel = 1,  // drop what is queued on the channel and start this play instead
-  kPlayUseLru = 2,        // the least recently used open channel, written back to the params
-  kPlayHighPriority = 4,  // start at the playback position, not after what is already mixed
-  kPlayWait = 8,          // only accept; placed with the next play made without this flag
-};
+constexpr std::uint32_t kPlayClearChannel = 1;  // drop what is queued on the channel, start this instead
+constexpr std::uint32_t kPlayUseLru = 2;        // the least recently used open channel, written back
+constexpr std::uint32_t kPlayHighPriority = 4;  // start at the playback position, not after the mixed stream
+constexpr std::uint32_t kPlayWait = 8;          // only accept; placed with the next play made without it
 constexpr std::uint16_t kLoopForever = 65535;
 
 // Optional configuration of MixerInit.
