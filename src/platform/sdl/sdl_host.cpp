@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/sdl/box_picture.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sjis.h"
 
@@ -229,24 +230,104 @@ void SdlHost::post_task(void (*fn)(void*), void* ctx) {
 }
 
 void SdlHost::confirm_box(std::string_view sjis_text) {
-  std::string text = to_utf8(sjis_text);
-  std::replace(text.begin(), text.end(), '\r', '\n');
-  const SDL_MessageBoxButtonData buttons[] = {
-      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "はい"},
-      {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "いいえ"},
+  // A small window of its own, modal to the game's, drawn with the game's fonts so that the
+  // Japanese text shows whatever fonts the X server has. The game keeps ticking behind it, as
+  // behind a system message box; input to the game's window waits until the box is answered.
+  int focus = 0;
+  BoxPicture pic = draw_box_picture(sjis_text, focus);
+  int ww = 0, wh = 0;
+  SDL_GetRendererOutputSize(renderer_, &ww, &wh);
+  const int scale = std::max(1, place_picture(ww, wh, pw_, ph_).scale - 1);
+  const int bw = pic.picture.width(), bh = pic.picture.height();
+  SDL_Window* box = SDL_CreateWindow("フロリネット", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     bw * scale, bh * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
+  SDL_Renderer* r = box ? SDL_CreateRenderer(box, -1, 0) : nullptr;
+  SDL_Texture* t = r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, bw, bh)
+                     : nullptr;
+  if (!t) {
+    std::fprintf(stderr, "florinet: cannot show a message box: %s\n", SDL_GetError());
+    if (r) SDL_DestroyRenderer(r);
+    if (box) SDL_DestroyWindow(box);
+    return;
+  }
+  SDL_SetWindowModalFor(box, window_);
+  SDL_ShowWindow(box);
+  SDL_RaiseWindow(box);
+  const std::uint32_t box_id = SDL_GetWindowID(box);
+  auto show = [&] {
+    SDL_UpdateTexture(t, nullptr, pic.picture.pixels().data(), bw * 4);
+    SDL_RenderClear(r);
+    SDL_RenderCopy(r, t, nullptr, nullptr);
+    SDL_RenderPresent(r);
   };
-  SDL_MessageBoxData box{};
-  box.flags = SDL_MESSAGEBOX_INFORMATION;
-  box.window = window_;
-  box.title = "フロリネット";
-  box.message = text.c_str();
-  box.numbuttons = 2;
-  box.buttons = buttons;
-  int answer = 0;
-  // The answer does not matter; the box only has to be read and closed.
-  SDL_ShowMessageBox(&box, &answer);
-  // Time spent in the box is not owed to the timer.
-  next_tick_ = SDL_GetTicks64() + std::uint64_t(interval_);
+  auto refocus = [&](int f) {
+    focus = f;
+    pic = draw_box_picture(sjis_text, focus);
+    show();
+  };
+  show();
+
+  bool answered = false, closing = false;
+  while (!answered && !closing) {
+    SDL_Event e;
+    const std::uint64_t now = SDL_GetTicks64();
+    const bool got = now < next_tick_ ? SDL_WaitEventTimeout(&e, int(next_tick_ - now)) != 0
+                                      : SDL_PollEvent(&e) != 0;
+    if (!got) {
+      if (SDL_GetTicks64() < next_tick_) continue;
+      next_tick_ += std::uint64_t(interval_);
+      if (next_tick_ <= SDL_GetTicks64()) next_tick_ = SDL_GetTicks64() + std::uint64_t(interval_);
+      if (handler_) handler_->on_timer();
+      continue;
+    }
+    if (task_event_ != 0 && e.type == task_event_) {
+      handle(e);
+      continue;
+    }
+    switch (e.type) {
+      case SDL_QUIT:
+        closing = true;
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.windowID == box_id) {
+          if (e.window.event == SDL_WINDOWEVENT_CLOSE) answered = true;
+          else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) show();
+        } else if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+          closing = true;
+        } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                   e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          redraw();
+        }
+        break;
+      case SDL_KEYDOWN: {
+        const SDL_Keycode k = e.key.keysym.sym;
+        if (k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE || k == SDLK_ESCAPE ||
+            k == SDLK_y || k == SDLK_n) {
+          if (!e.key.repeat) answered = true;
+        } else if (k == SDLK_LEFT || k == SDLK_RIGHT || k == SDLK_TAB) {
+          refocus(1 - focus);
+        }
+        break;
+      }
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.windowID == box_id && e.button.button == SDL_BUTTON_LEFT) {
+          const int x = e.button.x / scale, y = e.button.y / scale;
+          if (pic.yes.contains(x, y) || pic.no.contains(x, y)) answered = true;
+        }
+        break;
+      default:
+        break;  // the game's window takes no input meanwhile
+    }
+  }
+  SDL_DestroyTexture(t);
+  SDL_DestroyRenderer(r);
+  SDL_DestroyWindow(box);
+  redraw();
+  // A close request that came while the box was up is the game's close request now.
+  if (closing && !quit_) {
+    quit_ = true;
+    if (handler_) handler_->on_close_request();
+  }
 }
 
 AudioDevice* SdlHost::audio_device() { return audio_.get(); }
