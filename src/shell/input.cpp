@@ -16,7 +16,9 @@ namespace game {
 
 namespace {
 
-bool has_caption(int n) { return n >= 1 && n <= 3 && !gs.menu_label[n - 1].empty(); }
+bool has_caption(int n) {
+  return n >= 1 && n <= 3 && !gs.menu_label[n - 1].empty();
+}
 
 }  // namespace
 
@@ -84,8 +86,9 @@ void press_button(int n, plat::MouseButton b, int local_x, int local_y) {
 
 void key_enter() {
   play_sound(1, "1.wav");
-  const sjis& text = SJ(
-      "おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgameを選択してくれやーいっ)");
+  const sjis& text =
+      SJ("おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgameを選択してくれやーい"
+         "っ)");
   // The host shows the box (and the headless driver traces it as `dialog`).
   host().confirm_box(text);
 }

@@ -1,10 +1,11 @@
 // The three choice buttons: offering captions, the blocking three-way choice, the slide in and
 // out, and drawing the plates and captions each frame.
+#include "shell/menu.h"
+
 #include <cstdlib>
 #include <string>
 
 #include "shell/hooks.h"
-#include "shell/menu.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
@@ -24,7 +25,9 @@ void trace_menu() {
                     plat::to_utf8(gs.menu_label[2]));
 }
 
-bool ex_caption(const sjis& c) { return c == SJ("包む") || c == SJ("【Ex】包装"); }
+bool ex_caption(const sjis& c) {
+  return c == SJ("包む") || c == SJ("【Ex】包装");
+}
 
 }  // namespace
 
@@ -56,9 +59,15 @@ void set_caption(int n, const sjis& caption) {
   trace_menu();
 }
 
-void park_buttons(bool p) { parked = p; }
-int button_left() { return parked ? 500 : 256; }
-int button_top(int n) { return 176 + 28 * (n - 1); }
+void park_buttons(bool p) {
+  parked = p;
+}
+int button_left() {
+  return parked ? 500 : 256;
+}
+int button_top(int n) {
+  return 176 + 28 * (n - 1);
+}
 
 int button_at(int x, int y) {
   const int left = button_left();
@@ -72,9 +81,8 @@ int button_at(int x, int y) {
 }
 
 plat::rgb cycling_colour(int frame_counter) {
-  static constexpr plat::rgb ramp[7] = {RGB(255, 255, 255), RGB(255, 238, 238),
-                                        RGB(255, 221, 238), RGB(255, 204, 221),
-                                        RGB(255, 187, 221), RGB(255, 153, 204),
+  static constexpr plat::rgb ramp[7] = {RGB(255, 255, 255), RGB(255, 238, 238), RGB(255, 221, 238),
+                                        RGB(255, 204, 221), RGB(255, 187, 221), RGB(255, 153, 204),
                                         RGB(255, 119, 187)};
   int p = ((frame_counter % 12) + 12) % 12;
   return ramp[p <= 6 ? p : 12 - p];

@@ -17,7 +17,9 @@ namespace {
 
 bool marker_shown = false;  // the click marker `click_l`
 
-bool closing() { return gs.click_state == -1; }
+bool closing() {
+  return gs.click_state == -1;
+}
 
 void push(const sjis& text, int colour) {
   for (int i = int(gs.message_log.size()) - 1; i > 0; --i)
@@ -54,7 +56,9 @@ void push_speech(sjis text, int colour) {
   push(rest, colour);
 }
 
-void typing_sound() { play_sound(draw(2) == 0 ? 1 : 5, "moji.wav"); }
+void typing_sound() {
+  play_sound(draw(2) == 0 ? 1 : 5, "moji.wav");
+}
 
 }  // namespace
 
@@ -62,9 +66,9 @@ int colour_code(const sjis& name) {
   static const struct {
     const char* name;
     int code;
-  } names[] = {{"green", 301},  {"yellow", 302},  {"blue", 303},   {"pink", 304},
-               {"purple", 305}, {"aqua", 306},    {"red", 307},    {"yellow2", 308},
-               {"orange", 309}, {"pink2", 310},   {"blue2", 312}};
+  } names[] = {{"green", 301},  {"yellow", 302}, {"blue", 303}, {"pink", 304},
+               {"purple", 305}, {"aqua", 306},   {"red", 307},  {"yellow2", 308},
+               {"orange", 309}, {"pink2", 310},  {"blue2", 312}};
   for (const auto& n : names)
     if (name == n.name) return n.code;
   return 4;
@@ -129,6 +133,8 @@ void clear_message_log() {
   }
 }
 
-bool click_marker_shown() { return marker_shown; }
+bool click_marker_shown() {
+  return marker_shown;
+}
 
 }  // namespace game

@@ -35,7 +35,9 @@ std::array<rgb, 4> label_last = {RGB(255, 255, 255), RGB(255, 255, 255), RGB(255
 
 constexpr double pi = 3.1415;
 
-int rnd(int n) { return n > 0 ? draw(n) : 0; }
+int rnd(int n) {
+  return n > 0 ? draw(n) : 0;
+}
 
 Point on_circle(int cx, int cy, int degrees, int r) {
   const double t = degrees * pi / 180.0;
@@ -46,14 +48,15 @@ void disc(Canvas& c, Point p, int r, rgb colour) {
   c.ellipse(p.x - r, p.y - r, 2 * r, 2 * r, colour, 1, true, colour);
 }
 
-int* particle(effect& e, int i, int base = 3) { return &e.scratch[base + particle_words * i]; }
+int* particle(effect& e, int i, int base = 3) {
+  return &e.scratch[base + particle_words * i];
+}
 
 // The shared spark ramp, by sub-age: pale cyan through blue into the dark.
 rgb spark_colour(int sub_age) {
-  static constexpr rgb ramp[] = {RGB(85, 255, 255), RGB(0, 255, 255),   RGB(0, 221, 255),
-                                 RGB(0, 187, 255),  RGB(224, 153, 238), RGB(0, 119, 204),
-                                 RGB(0, 85, 170),   RGB(0, 51, 136),    RGB(0, 17, 102),
-                                 RGB(0, 0, 68)};
+  static constexpr rgb ramp[] = {
+      RGB(85, 255, 255), RGB(0, 255, 255), RGB(0, 221, 255), RGB(0, 187, 255), RGB(224, 153, 238),
+      RGB(0, 119, 204),  RGB(0, 85, 170),  RGB(0, 51, 136),  RGB(0, 17, 102),  RGB(0, 0, 68)};
   if (sub_age <= 4) return RGB(153, 255, 255);
   if (sub_age >= 15) return RGB(0, 0, 34);
   return ramp[sub_age - 5];
@@ -72,7 +75,8 @@ void draw_cross(effect& e, Canvas& bak) {
   bak.line(e.x, e.y - s, e.x, e.y + s, pen, width);
   bak.line(e.x - s, e.y, e.x + s, e.y, pen, width);
   const int r = e.age < 5 ? 2 : 1;
-  for (int i = 1; i <= 6; ++i) disc(bak, on_circle(e.x, e.y, 60 * i + 2 * e.age, e.age + 20), r, pen);
+  for (int i = 1; i <= 6; ++i)
+    disc(bak, on_circle(e.x, e.y, 60 * i + 2 * e.age, e.age + 20), r, pen);
 }
 
 // ---- 127, 128: dots spiralling out from a favourite seal ------------------------------------
@@ -102,7 +106,13 @@ void draw_spiral(effect& e, Canvas& bak, bool wide) {
     p[p_angle] = wide ? 33 * i - p[p_dist] - 1 : 33 * i + p[p_dist];
     const int sa = p[p_sub_age];
     const int r = wide ? std::max(1, 8 - sa / 3) : std::max(1, 4 - sa / 7);
-    const int step = sa < 4 ? 0 : sa < 6 ? 1 : sa < 10 ? 2 : sa < 14 ? 3 : sa < 18 ? 4 : sa < 21 ? 5 : 6;
+    const int step = sa < 4    ? 0
+                     : sa < 6  ? 1
+                     : sa < 10 ? 2
+                     : sa < 14 ? 3
+                     : sa < 18 ? 4
+                     : sa < 21 ? 5
+                               : 6;
     pen = wide ? big[step] : small[step];
     disc(bak, on_circle(p[p_x], p[p_y], p[p_angle], p[p_dist]), r, pen);
     ++p[p_sub_age];
@@ -408,21 +418,46 @@ void draw_lightning(effect& e, Canvas& bak) {
 
 void draw_kind(effect& e, Canvas& cg, Canvas& bak) {
   switch (e.kind) {
-    case 66: draw_cross(e, bak); break;
-    case 127: draw_spiral(e, bak, true); break;
-    case 128: draw_spiral(e, bak, false); break;
-    case 129: draw_hearts(e, bak); break;
-    case 140: draw_bubbles(e, bak); break;
-    case 157: draw_rising(e, bak); break;
-    case 158: draw_dashes(e, bak); break;
-    case 160: draw_burst(e, cg, bak, burst::chain); break;
-    case 161: draw_burst(e, cg, bak, burst::award); break;
-    case 162: draw_burst(e, cg, bak, burst::stars); break;
+    case 66:
+      draw_cross(e, bak);
+      break;
+    case 127:
+      draw_spiral(e, bak, true);
+      break;
+    case 128:
+      draw_spiral(e, bak, false);
+      break;
+    case 129:
+      draw_hearts(e, bak);
+      break;
+    case 140:
+      draw_bubbles(e, bak);
+      break;
+    case 157:
+      draw_rising(e, bak);
+      break;
+    case 158:
+      draw_dashes(e, bak);
+      break;
+    case 160:
+      draw_burst(e, cg, bak, burst::chain);
+      break;
+    case 161:
+      draw_burst(e, cg, bak, burst::award);
+      break;
+    case 162:
+      draw_burst(e, cg, bak, burst::stars);
+      break;
     case 163:
     case 164:
-    case 165: draw_streaks(e, bak); break;
-    case 166: draw_lightning(e, bak); break;
-    default: break;  // no picture: retired after its first frame
+    case 165:
+      draw_streaks(e, bak);
+      break;
+    case 166:
+      draw_lightning(e, bak);
+      break;
+    default:
+      break;  // no picture: retired after its first frame
   }
 }
 
@@ -445,26 +480,40 @@ void trace_spawn(int kind, int x, int y) {
 
 }  // namespace
 
-effect& effect_slot(int i) { return pool[std::clamp(i, 0, effect_pool_size - 1)]; }
-int effect_cursor() { return cursor; }
+effect& effect_slot(int i) {
+  return pool[std::clamp(i, 0, effect_pool_size - 1)];
+}
+int effect_cursor() {
+  return cursor;
+}
 
 int effect_limit(int kind) {
   switch (kind) {
-    case 66: return 20;
+    case 66:
+      return 20;
     case 127:
-    case 128: return 25;
-    case 129: return 20;
-    case 140: return 60;
+    case 128:
+      return 25;
+    case 129:
+      return 20;
+    case 140:
+      return 60;
     case 157:
-    case 158: return 26;
-    case 160: return 17;
+    case 158:
+      return 26;
+    case 160:
+      return 17;
     case 161:
-    case 162: return 22;
+    case 162:
+      return 22;
     case 163:
     case 164:
-    case 165: return 17;
-    case 166: return 6;
-    default: return 0;
+    case 165:
+      return 17;
+    case 166:
+      return 6;
+    default:
+      return 0;
   }
 }
 
@@ -493,9 +542,9 @@ plat::rgb label_colour(int code, int row, int frame_counter) {
     rgb bright, base;
   };
   static constexpr pulse pulses[] = {
-      {0, RGB(255, 255, 255), RGB(238, 238, 238)},  {301, RGB(0, 234, 18), RGB(0, 219, 16)},
-      {302, RGB(255, 232, 0), RGB(232, 216, 0)},    {303, RGB(126, 236, 248), RGB(100, 232, 247)},
-      {304, RGB(255, 90, 181), RGB(255, 74, 165)},  {305, RGB(157, 60, 255), RGB(139, 23, 255)},
+      {0, RGB(255, 255, 255), RGB(238, 238, 238)},   {301, RGB(0, 234, 18), RGB(0, 219, 16)},
+      {302, RGB(255, 232, 0), RGB(232, 216, 0)},     {303, RGB(126, 236, 248), RGB(100, 232, 247)},
+      {304, RGB(255, 90, 181), RGB(255, 74, 165)},   {305, RGB(157, 60, 255), RGB(139, 23, 255)},
       {306, RGB(126, 236, 248), RGB(100, 232, 247)}, {307, RGB(255, 70, 70), RGB(255, 38, 38)},
       {308, RGB(221, 221, 136), RGB(204, 204, 119)}, {309, RGB(153, 70, 70), RGB(136, 38, 38)},
       {310, RGB(255, 204, 221), RGB(255, 187, 204)}};
@@ -514,8 +563,9 @@ plat::rgb label_colour(int code, int row, int frame_counter) {
     const int phase = ((f % n) + n) % n;
     if (phase == 0) return last = p.bright;
     const int d = 17 * std::min(phase - 1, n - 1 - phase);
-    return last = RGB(std::max(0, plat::red_of(p.base) - d), std::max(0, plat::green_of(p.base) - d),
-                      std::max(0, plat::blue_of(p.base) - d));
+    return last =
+               RGB(std::max(0, plat::red_of(p.base) - d), std::max(0, plat::green_of(p.base) - d),
+                   std::max(0, plat::blue_of(p.base) - d));
   }
   return last;  // code 4 (a colour name the game does not know): as this row was last
 }
@@ -532,7 +582,7 @@ void draw_message_labels(Canvas& cg) {
     if (line.text.empty()) continue;
     const int y = 247 - 13 * i;
     const int w = Canvas::text_width(line.text, st);
-    cg.fill_rect(-8, y, 10, 12, plate);                      // square cap on the left
+    cg.fill_rect(-8, y, 10, 12, plate);                        // square cap on the left
     cg.ellipse(2 + w - 10, y, 19, 12, plate, 1, true, plate);  // round cap on the right
     st.colour = label_colour(line.colour, i, gs.frame_counter);
     cg.text_out(2, y, line.text, st);

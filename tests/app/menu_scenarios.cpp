@@ -31,8 +31,8 @@ class menu_run {
   std::vector<std::string> run(const std::string& script) {
     const std::string path = root_ + "/script.txt";
     std::ofstream(path) << script;
-    const auto r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--root", root_,
-                              "--seed", "5", "--trace", "--script", path},
+    const auto r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--root",
+                              root_, "--seed", "5", "--trace", "--script", path},
                              {}, root_ + "/stderr.txt");
     EXPECT_EQ(r.status, 0);
     std::vector<std::string> lines;

@@ -1,5 +1,7 @@
 // Choice menus and input routing: the blocking choice, dispatch, hover, the seal box taking the
 // buttons, the Enter box, the slide and the drawn buttons.
+#include "shell/menu.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "golden/golden.h"
 #include "platform/canvas.h"
 #include "shell/form.h"
-#include "shell/menu.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/script_host.h"
@@ -174,7 +175,8 @@ TEST_F(Menus, EnterShowsTheHintBoxAndTouchesNothing) {
   game::key_enter();
   EXPECT_EQ(game::state_json(gs), before);
   ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.boxes[0], SJ("おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgameを選択してくれやーいっ)"));
+  EXPECT_EQ(host.boxes[0], SJ("おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgame"
+                              "を選択してくれやーいっ)"));
   EXPECT_EQ(traced("sound"), std::vector<std::string>{"1 1.wav"});
 }
 

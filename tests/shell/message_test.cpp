@@ -1,10 +1,11 @@
 // The message log: split rules, colour names, typing sound, click waits and the close request.
+#include "shell/message.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "shell/menu.h"
-#include "shell/message.h"
 #include "shell/script_host.h"
 
 using game::gs;
@@ -25,7 +26,9 @@ std::string bytes(int n, char first = 'a') {
   return s;
 }
 
-const std::string& wide_space() { return SJ("　"); }
+const std::string& wide_space() {
+  return SJ("　");
+}
 
 // ---- the long-line rule (70/68) -------------------------------------------------------------
 
@@ -117,10 +120,10 @@ TEST_F(MessageLog, SpeechRule) {
 // ---- colour names -----------------------------------------------------------------------------
 
 TEST_F(MessageLog, ColourNames) {
-  const std::pair<const char*, int> names[] = {
-      {"green", 301}, {"yellow", 302}, {"blue", 303},    {"pink", 304},
-      {"purple", 305}, {"aqua", 306},  {"red", 307},     {"yellow2", 308},
-      {"orange", 309}, {"pink2", 310}, {"blue2", 312}};
+  const std::pair<const char*, int> names[] = {{"green", 301}, {"yellow", 302},  {"blue", 303},
+                                               {"pink", 304},  {"purple", 305},  {"aqua", 306},
+                                               {"red", 307},   {"yellow2", 308}, {"orange", 309},
+                                               {"pink2", 310}, {"blue2", 312}};
   for (const auto& [name, code] : names) EXPECT_EQ(game::colour_code(name), code) << name;
   // Names are compared exactly: another case, a blank or an unknown name is code 4.
   for (const char* other : {"Red", "RED", "red ", "", "blue3", "Green", "pink 2"})
@@ -150,9 +153,12 @@ TEST_F(MessageLog, TypingSoundOnSlotOneOrFive) {
   for (int i = 0; i < 40; ++i) game::post_message("x");
   int one = 0, five = 0;
   for (const auto& s : traced("sound")) {
-    if (s == "1 moji.wav") ++one;
-    else if (s == "5 moji.wav") ++five;
-    else ADD_FAILURE() << s;
+    if (s == "1 moji.wav")
+      ++one;
+    else if (s == "5 moji.wav")
+      ++five;
+    else
+      ADD_FAILURE() << s;
   }
   EXPECT_EQ(one + five, 40);
   EXPECT_GT(one, 5);

@@ -1,17 +1,18 @@
 // The effect pool: the spawn cursor, lifetimes, the chain pictures, the log labels' colours, and
 // a frame with the pool full allocating nothing.
+#include "wrapping/effects.h"
+
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <string>
 
-#include "wrapping/alloc_count.h"
 #include "platform/canvas.h"
 #include "shell/form.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
+#include "wrapping/alloc_count.h"
 
 using game::gs;
 using plat::RGB;
@@ -177,7 +178,8 @@ TEST_F(Effects, TwoBurstsInOneFrameDrawInSlotOrderOnTheWorkImageOnly) {
 TEST(LabelColour, PulsesPerCode) {
   // Plain lines pulse over nine frames: a flash, then greys down to 187 and back.
   const int grey[9] = {255, 238, 221, 204, 187, 187, 204, 221, 238};
-  for (int f = 0; f < 9; ++f) EXPECT_EQ(game::label_colour(0, 0, f), RGB(grey[f], grey[f], grey[f])) << f;
+  for (int f = 0; f < 9; ++f)
+    EXPECT_EQ(game::label_colour(0, 0, f), RGB(grey[f], grey[f], grey[f])) << f;
   // The row shifts the phase.
   EXPECT_EQ(game::label_colour(0, 2, 7), RGB(255, 255, 255));
   // Named colours over ten frames, "pink2" over eight.
@@ -209,11 +211,11 @@ TEST_F(Effects, LabelsShowTheFourNewestLines) {
   gs.message_log[2].text.clear();  // an empty line leaves its row bare
   game::draw_message_labels(cg);
   const plat::rgb plate = RGB(136, 68, 85);
-  EXPECT_EQ(cg_bmp.pixel(0, 247 + 5), plate);        // square cap, row 0
-  EXPECT_EQ(cg_bmp.pixel(0, 247 - 13 + 5), plate);   // row 1
-  EXPECT_EQ(cg_bmp.pixel(0, 247 - 26 + 5), 0u);      // row 2 is empty
-  EXPECT_EQ(cg_bmp.pixel(0, 247 - 39 + 5), plate);   // row 3
-  EXPECT_EQ(cg_bmp.pixel(0, 247 - 52 + 5), 0u);      // the fifth line is not shown
+  EXPECT_EQ(cg_bmp.pixel(0, 247 + 5), plate);       // square cap, row 0
+  EXPECT_EQ(cg_bmp.pixel(0, 247 - 13 + 5), plate);  // row 1
+  EXPECT_EQ(cg_bmp.pixel(0, 247 - 26 + 5), 0u);     // row 2 is empty
+  EXPECT_EQ(cg_bmp.pixel(0, 247 - 39 + 5), plate);  // row 3
+  EXPECT_EQ(cg_bmp.pixel(0, 247 - 52 + 5), 0u);     // the fifth line is not shown
 }
 
 // ---- no allocation per frame ------------------------------------------------------------------
