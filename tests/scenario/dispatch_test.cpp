@@ -1,5 +1,6 @@
 // The dispatcher and the title scenes, run against the headless host: every click wait is answered
-// by a click on the picture, so a scene runs from its caption to the menu it offers.
+// by a click on the picture (or by closing the window), so a scene runs from its caption to the
+// menu it offers. The whole scenes through the driver are in tests/app/title_scenarios.cpp.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -107,19 +108,6 @@ TEST_F(TitleScenes, CaptionsMatchOnlyByExactBytes) {
   EXPECT_EQ(gs.draw_speed, 0);
 }
 
-TEST_F(TitleScenes, AboutTellsItsFourLinesOneClickEachAndOffersItsMenu) {
-  dispatch(S("About"));
-  EXPECT_EQ(traced.front(), "bg title2.bmp");
-  const auto msgs = messages();
-  ASSERT_EQ(msgs.size(), 4u);
-  EXPECT_EQ(msgs[0], "0 このげえむは、品物をつつむげえむです。");
-  EXPECT_EQ(msgs[1], "0 そんだけ！！！！！！！");
-  EXPECT_EQ(msgs[3], "0 ..あ、あと初期化してNEW GAMEしたい時はここでできるよ");
-  EXPECT_EQ(count("wait"), 4);
-  EXPECT_EQ(menus(), (std::vector<std::string>{"System|New Game|Back"}));
-  EXPECT_EQ(traced.back(), "menu System|New Game|Back");
-}
-
 TEST_F(TitleScenes, SystemStepsTheDrawingRateRoundAndRound) {
   dispatch(S("System"));
   EXPECT_EQ(messages(), (std::vector<std::string>{"0 もし動作が重い場合は", "0 描画速度を変更してみてね"}));
@@ -158,39 +146,6 @@ TEST_F(TitleScenes, BackReturnsToTheTitleMenuWithoutTheLetter) {
   EXPECT_EQ(menus(), (std::vector<std::string>{"Collection|About|Start"}));
 }
 
-TEST_F(TitleScenes, NewGameResetsEverythingAndSavesIt) {
-  gs.mode = 2;
-  gs.draw_speed = 1;
-  gs.play_count = 5;
-  gs.money = 3000;
-  gs.progress[3] = 1;
-  gs.progress[7] = 1;
-  gs.collected[120] = 1;
-  gs.flyer_kind = 4;
-  gs.best_sales = 999;
-  dispatch(S("New Game"));
-  EXPECT_EQ(messages(), (std::vector<std::string>{"0 ....それでは初期化します", "0 ........", "0 ....初期化しました"}));
-  EXPECT_EQ(count("wait"), 3);
-  EXPECT_EQ(count("sound 1 save.wav"), 1);
-  EXPECT_EQ(count("save"), 1);
-  EXPECT_EQ(count("bg login.bmp"), 1);
-  EXPECT_EQ(menus(), (std::vector<std::string>{"|About|Start"}));
-
-  EXPECT_EQ(gs.progress[3], 0);
-  EXPECT_EQ(gs.progress[7], 0);
-  EXPECT_EQ(gs.collected[120], 0);
-  EXPECT_EQ(gs.money, 0);
-  EXPECT_EQ(gs.best_sales, 0);
-
-  game_state fresh{};
-  fresh.mode = 2;
-  fresh.draw_speed = 1;
-  fresh.save_marker = 1;
-  fresh.flyer_kind = -1;
-  EXPECT_EQ(read_all(folder.dat("my.dat")), progress_text(fresh));
-  EXPECT_TRUE(file_exists(folder.dir() + "/うりあげ帳.txt"));
-}
-
 TEST_F(TitleScenes, NewGameDoesNothingOnceTheWindowCloses) {
   for (int clicks : {0, 1, 2}) {
     SCOPED_TRACE(clicks);
@@ -209,40 +164,6 @@ TEST_F(TitleScenes, NewGameDoesNothingOnceTheWindowCloses) {
     EXPECT_TRUE(menus().empty());
     EXPECT_EQ(count("sound 1 save.wav"), clicks >= 2 ? 1 : 0);
   }
-}
-
-TEST_F(TitleScenes, CollectionPlaysItsTuneAndOffersTheTwoTabs) {
-  dispatch(S("Collection"));
-  EXPECT_EQ(traced, (std::vector<std::string>{"music col.mid", "menu ノーマル|キャラ|Back"}));
-
-  auto saved = item;
-  item[150].name = "x";
-  item[150].kind = kind_seal;
-  item[150].chara = 1;
-  gs.collected[150] = 1;
-  dispatch(S("キャラ"));
-  EXPECT_EQ(gs.box_mode, 1);
-  EXPECT_EQ(gs.seal_box_state, 1);
-  EXPECT_EQ(gs.collection_tab, 1);
-  EXPECT_EQ(gs.seal_grid[0], 150);
-  dispatch(S("ノーマル"));
-  EXPECT_EQ(gs.collection_tab, 0);
-  EXPECT_EQ(gs.box_count, 0);
-  item = saved;
-}
-
-TEST_F(TitleScenes, TheLetterIsReadOnceAndLeadsBackToTheTitle) {
-  dispatch(S("手紙"));
-  EXPECT_EQ(gs.progress[3], 1);
-  ASSERT_GE(traced.size(), 4u);
-  EXPECT_EQ(traced[0], "sound 1 paper.wav");
-  EXPECT_EQ(traced[1], "bg letter.bmp");
-  EXPECT_EQ(traced[2], "wait");
-  EXPECT_EQ(messages(), (std::vector<std::string>{"304 以上が、あなた様に届いた、シール王からのお便りです",
-                                                  "304 おめでとう!!"}));
-  EXPECT_EQ(count("wait"), 3);
-  EXPECT_EQ(count("bg login.bmp"), 1);
-  EXPECT_EQ(menus(), (std::vector<std::string>{"Collection|About|Start"}));
 }
 
 }  // namespace
