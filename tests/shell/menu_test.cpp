@@ -246,6 +246,30 @@ TEST_F(Menus, ButtonsPicture) {
   EXPECT_TRUE(golden::matches("menu_buttons_sliding", surface));
 }
 
+TEST_F(Menus, ExHintOnlyForWrappingCaptionsWithStock) {
+  game::picture(0).resize(1, 1, 0);
+  game::mask(0) = plat::make_mask(game::picture(0), 0);
+  static bool stock = false;
+  game::hooks.ex_wrap_in_stock = [] { return stock; };
+  // The hint stands 100 pixels right of the third button: count lit pixels there.
+  auto hint_pixels = [](const plat::sjis& third) {
+    game::show_menu("", "", third);
+    gs.menu_slide_x = 0;
+    plat::Bitmap surface(390, 260, 0);
+    plat::Canvas cg(surface);
+    game::draw_buttons(cg);
+    int lit = 0;
+    for (int y = 232; y < 260; ++y)
+      for (int x = 356; x < 390; ++x) lit += surface.pixel(x, y) != 0;
+    return lit;
+  };
+  EXPECT_EQ(hint_pixels(SJ("包む")), 0);  // no special wrapping in stock
+  stock = true;
+  EXPECT_GT(hint_pixels(SJ("包む")), 0);
+  EXPECT_GT(hint_pixels(SJ("【Ex】包装")), 0);
+  EXPECT_EQ(hint_pixels(SJ("折る")), 0);
+}
+
 TEST(CyclingColour, PulsesOverTwelveTicks) {
   EXPECT_EQ(game::cycling_colour(0), plat::RGB(255, 255, 255));
   EXPECT_EQ(game::cycling_colour(6), plat::RGB(255, 119, 187));

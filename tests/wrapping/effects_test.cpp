@@ -59,6 +59,20 @@ TEST_F(Effects, SpawnCursorTurnsOverAtFifty) {
   for (int i = 50; i < game::effect_pool_size; ++i) EXPECT_EQ(game::effect_slot(i).age, 0) << i;
 }
 
+TEST_F(Effects, MorningCrossGrowsAndShrinks) {
+  // Half-length a(14 - a) div 3: 16 at age 8, back to 0 from age 14 on.
+  game::spawn_effect(45, 85, 66);
+  for (int f = 0; f < 7; ++f) frame();  // drawn at age 8
+  EXPECT_NE(bak_bmp.pixel(45, 85 - 16), 0u);
+  EXPECT_EQ(bak_bmp.pixel(45, 85 - 18), 0u);
+  EXPECT_NE(bak_bmp.pixel(45 + 16, 85), 0u);
+  EXPECT_EQ(bak_bmp.pixel(45 + 18, 85), 0u);
+  // Colour by age div 3: age 8 is the third step, RGB(104,255,248).
+  EXPECT_EQ(bak_bmp.pixel(45, 85 - 10), RGB(104, 255, 248));
+  for (int f = 0; f < 6; ++f) frame();  // age 14
+  EXPECT_EQ(bak_bmp.pixel(45, 85 - 2), 0u);
+}
+
 TEST_F(Effects, SpawnsSetTheSlot) {
   game::spawn_effect(45, 85, 66);
   const game::effect& e = game::effect_slot(1);
