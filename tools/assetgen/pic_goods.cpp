@@ -420,13 +420,17 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       for (int i = 0; i < 4; i++) im.line(15, 14.0f + float(i) * 6, 25, 18.0f + float(i) * 6, 1, lemon);
     };
     m["himo.bmp"] = [](Img& im) {
-      for (int i = 0; i < 30; i++) {
-        float t = float(i) / 29;
-        im.fill(circle(6 + t * 28, C + std::sin(t * 12) * 8, 1.5f), ink);
-      }
-      for (int i = 0; i < 30; i++) {
-        float t = float(i) / 29;
-        im.fill(circle(6 + t * 28, C + std::sin(t * 12) * 8, 0.9f), hex(0x5a90e0));
+      // a coiled ribbon cord with tassels
+      for (int pass = 0; pass < 2; pass++)
+        for (int i = 0; i < 40; i++) {
+          float t = float(i) / 39;
+          float x = 7 + t * 26, y = C + std::sin(t * 11) * 9;
+          if (pass == 0) im.fill(circle(x, y, 2.6f), ink);
+          else im.fill(circle(x, y, 1.8f), hex(0x5a90e0));
+        }
+      for (float x : {7.0f, 33.0f}) {
+        float y = C + (x < C ? 0.0f : std::sin(11.0f) * 9);
+        im.toon(polygon({{x, y}, {x - 3.5f, y + 10}, {x + 3.5f, y + 10}}), lemon, 0.8f);
       }
     };
     m["cap00.bmp"] = [](Img& im) {
@@ -522,10 +526,11 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       gem(im, C, 27, 7, hex(0x80c0ff));
     };
     m["sinigami.bmp"] = [](Img& im) {
-      for (float x : {12.0f, 28.0f})
+      for (float x : {11.0f, 29.0f})
         earring(im, x, [](Img& i, float cx, float cy) {
-          i.toon(capsule(cx - 2, cy - 4, cx + 2, cy + 8, 0.7f), wood_dark, 0.5f);
-          i.toon(polygon({{cx + 2, cy - 5}, {cx - 7, cy - 3}, {cx - 5, cy + 2}}), hex(0xc8d0e0), 0.7f);
+          i.toon(capsule(cx + 3, cy - 5, cx - 2, cy + 13, 1.3f), wood_dark, 0.8f);
+          i.toon(polygon({{cx + 3, cy - 6}, {cx - 9, cy - 3}, {cx - 7, cy + 4}, {cx - 2, cy - 1}}), hex(0xc8d0e0), 0.9f);
+          draw_skull(i, cx + 1, cy + 14, 3);
         });
     };
     m["yoruko.bmp"] = [](Img& im) {
@@ -907,6 +912,27 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(ellipse(C, 26, 14, 10), hex(0xb0a8a0), 1);
       draw_face(im, C, 26, 10, 2, 2, Col{});
       im.fill(ellipse(13, 21, 2, 1.2f), hex(0x908880));
+    };
+    m["hino.bmp"] = [](Img& im) {
+      im.toon(polygon({{5, 36}, {35, 36}, {32, 18}, {8, 18}}), hex(0xff9070), 1);
+      im.toon(capsule(8, 14, 32, 14, 4.5f), hex(0xff9070), 1);
+      im.toon(circle(C, 27, 6), white, 0.8f);
+      for (int k = 0; k < 8; k++) im.fill(circle(C + std::cos(float(k) * 0.785f) * 4, 27 + std::sin(float(k) * 0.785f) * 4, 0.9f), ink);
+      im.line(8, 18, 8, 10, 0.6f, ink);
+    };
+    m["warpro.bmp"] = [](Img& im) {
+      im.toon(box(6, 4, 34, 20, 2), hex(0xe8e4d8), 1);
+      im.toon(box(9, 7, 31, 17, 1), hex(0x90d8b0), 0.7f);
+      label(im, "ZVK", C, 12, 5, hex(0x206040), hex(0x90d8b0));
+      im.toon(polygon({{3, 36}, {37, 36}, {34, 22}, {6, 22}}), hex(0xd8d4c8), 1);
+      for (int r = 0; r < 3; r++)
+        for (int c = 0; c < 7; c++) im.fill(box(8.0f + float(c) * 3.6f, 25.0f + float(r) * 3.4f, 10.6f + float(c) * 3.6f, 27.4f + float(r) * 3.4f, 0.5f), white);
+    };
+    m["yamclean.bmp"] = [](Img& im) {
+      im.toon(capsule(12, 30, 30, 8, 1.5f), grey, 0.8f);
+      im.toon(ellipse(14, 31, 9, 6), lemon, 1);
+      draw_face(im, 14, 31, 6, 1, 0, pink);
+      im.toon(box(27, 4, 35, 10, 2), rose, 0.8f);
     };
     // --- food ---
     m["ichigopan.bmp"] = [](Img& im) {

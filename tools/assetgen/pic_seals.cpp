@@ -217,8 +217,7 @@ const std::map<std::string, SealSpec>& seals() {
     int k = 0;
     for (auto& [n, who] : chara) {
       std::string w = who;
-      Shape sh = k % 3 == 0 ? HEART : k % 3 == 1 ? ROUND : FLOWER5;
-      if (sh == FLOWER5) sh = ROUND;
+      Shape sh = k % 4 == 3 ? SQUARE : ROUND;
       put(n, sh, bgs[k % 6], true, [w, sh](Img& i) { face_seal(i, w, sh); });
       k++;
     }

@@ -1,0 +1,364 @@
+// The program folder the build writes: every file the game opens is there, loads with the
+// game's own readers, keeps the size and see-through rules, and comes out the same every time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include "assets.h"
+#include "checkers.h"
+#include "customers/roster.h"
+#include "goods/catalogue.h"
+#include "scenario/progress.h"
+#include "sound/mixer_internal.h"
+#include "sound/profile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kGame = FLORINET_GAME_DIR;
+
+std::vector<std::uint8_t> slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The pictures the game loads by fixed name (the catalogue and the roster name the others).
+const char* const kFixedPictures[] = {
+    "00.bmp", "box.bmp", "girl00.bmp", "haikei.bmp", "key01.bmp", "seal01.bmp", "seal_box.bmp", "front2.bmp",
+    "front_mid.bmp", "front3.bmp", "chain.bmp", "not.bmp", "title.bmp", "login.bmp", "title2.bmp", "haikei2.bmp",
+    "haikei_churu.bmp", "ten.bmp", "ran.bmp", "letter.bmp", "kokuban.bmp", "door.bmp", "night.bmp", "night2.bmp",
+    "night3.bmp", "night4.bmp", "yoru.bmp", "yoru2.bmp", "goki.bmp", "asa.bmp", "asa2.bmp", "asa2a.bmp", "asa3.bmp",
+    "milk.bmp", "clear.bmp", "sumiko.bmp", "seven.bmp", "dobu.bmp", "seven2.bmp", "tun2.bmp", "wata.bmp",
+    "yukari2.bmp", "monato2.bmp", "sanae3.bmp", "bubuko2.bmp", "fukuro_small.bmp", "fukuro_small2.bmp",
+    "fukuro.bmp", "fukuro2.bmp", "fukuro_mid.bmp", "fukuro_mid2.bmp", "fukuro_big.bmp", "fukuro_big2.bmp",
+    "hako0.bmp", "hako.bmp", "hako1.bmp", "hako2.bmp", "tesage.bmp", "tesage2.bmp", "kami.bmp", "kami2.bmp",
+    "s_hako1.bmp", "s_hako0.bmp", "s_fukuro0.bmp", "s_fukuro1.bmp", "s_tesage1.bmp", "s_tesage0.bmp",
+    "s_pan0.bmp", "s_pan1.bmp"};
+
+const char* const kWaves[] = {
+    "1.wav", "3.wav", "4.wav", "a.wav", "a-a.wav", "aa.wav", "aha.wav", "are.wav", "back.wav", "bad.wav", "big.wav",
+    "box.wav", "buy.wav", "choto.wav", "choto2.wav", "coin.wav", "combo3.wav", "combo4.wav", "combo5.wav",
+    "combo6.wav", "cong.wav", "dan.wav", "dasai.wav", "don.wav", "door.wav", "dorobou.wav", "down.wav", "draw.wav",
+    "e.wav", "eto.wav", "ex_fukuro.wav", "exp.wav", "fun.wav", "funn.wav", "gameover.wav", "great.wav", "gun.wav",
+    "haa.wav", "hako2.wav", "hako3.wav", "hako4.wav", "hit.wav", "ii.wav", "iranai.wav", "item.wav", "kami.wav",
+    "kami2.wav", "kaminari.wav", "kangae.wav", "katan.wav", "key.wav", "key2.wav", "kimi.wav", "kira.wav",
+    "kirai.wav", "koke.wav", "konna.wav", "kora.wav", "love4.wav", "lvup.wav", "milk.wav", "mis.wav", "mis2.wav",
+    "mo.wav", "moji.wav", "mu.wav", "naino.wav", "nainoka.wav", "naizo.wav", "naki.wav", "naki2.wav", "naki3.wav",
+    "naki4.wav", "nene.wav", "night.wav", "no.wav", "nock.wav", "oe.wav", "oha.wav", "paper.wav", "paper2.wav",
+    "pen.wav", "pi.wav", "point.wav", "ran.wav", "s_fukuro0.wav", "s_fukuro1.wav", "s_hako0.wav", "s_hako1.wav",
+    "save.wav", "sealwa.wav", "set.wav", "shift.wav", "small.wav", "small2.wav", "start.wav", "start2.wav",
+    "start3.wav", "suki.wav", "takara.wav", "tesage.wav", "tesage2.wav", "tirasi.wav", "up2.wav", "white.wav",
+    "white0.wav", "wolf.wav", "yame.wav", "yosi.wav"};
+
+const char* const kTunes[] = {"col.mid", "shop.mid", "shop3.mid", "shop4.mid", "star.mid", "star2.mid"};
+
+std::set<std::string> every_picture_name() {
+  std::set<std::string> s(std::begin(kFixedPictures), std::end(kFixedPictures));
+  for (int n = 2; n <= 10; n++) s.insert(std::to_string(n) + "chain.bmp");
+  for (int n = 0; n <= 11; n++) s.insert("tirasi" + std::to_string(n) + ".bmp");
+  game::build_catalogue_at(0);
+  game::build_roster();
+  for (auto& it : game::item)
+    if (!it.pic.empty()) s.insert(it.pic);
+  for (auto& m : game::man)
+    if (!m.pic.empty()) s.insert(m.pic);
+  return s;
+}
+
+plat::Bitmap load_picture(const std::string& name) {
+  plat::Bitmap b;
+  EXPECT_EQ(plat::read_bmp_file((fs::path(kGame) / "cg" / name).string(), b), plat::BmpError::none) << name;
+  return b;
+}
+
+}  // namespace
+
+// ---- names ----
+
+TEST(AssetNames, EveryPictureTheGameLoadsIsInTheFolderAndReads) {
+  auto names = every_picture_name();
+  EXPECT_GE(names.size(), 390u);
+  for (auto& n : names) {
+    plat::Bitmap b = load_picture(n);
+    EXPECT_FALSE(b.empty()) << n;
+  }
+  // and the generator knows exactly those (no stray pictures)
+  auto made = ag::picture_names();
+  EXPECT_EQ(std::set<std::string>(made.begin(), made.end()), names);
+}
+
+TEST(AssetNames, EverySoundAndTuneIsInTheFolder) {
+  for (auto* w : kWaves) EXPECT_TRUE(fs::exists(fs::path(kGame) / "dat" / w)) << w;
+  for (auto* t : kTunes) EXPECT_TRUE(fs::exists(fs::path(kGame) / "dat" / t)) << t;
+  auto waves = ag::wave_names();
+  EXPECT_EQ(std::set<std::string>(waves.begin(), waves.end()), std::set<std::string>(std::begin(kWaves), std::end(kWaves)));
+  EXPECT_TRUE(fs::exists(fs::path(kGame) / "MIXER.INI"));
+}
+
+// ---- pictures: sizes and see-through rules ----
+
+TEST(AssetPictures, BackgroundsHoldTheirSceneInTheTopLeft) {
+  for (const char* n : {"title.bmp", "login.bmp", "title2.bmp", "haikei.bmp", "haikei2.bmp", "haikei_churu.bmp", "ten.bmp",
+                        "ran.bmp", "letter.bmp", "kokuban.bmp", "door.bmp", "night.bmp", "night4.bmp", "yoru2.bmp",
+                        "asa.bmp", "asa2a.bmp", "milk.bmp", "clear.bmp"}) {
+    plat::Bitmap b = load_picture(n);
+    EXPECT_GE(b.width(), 195) << n;
+    EXPECT_GE(b.height(), 130) << n;
+    // the scene fills the area shown: no pure-black hole of a missing drawing in it
+    int black = 0;
+    for (int y = 0; y < 130; y++)
+      for (int x = 0; x < 195; x++) black += b.pixel(x, y) == 0;
+    EXPECT_LT(black, 195 * 130 / 20) << n;
+  }
+  plat::Bitmap start = load_picture("00.bmp");
+  EXPECT_EQ(start.width(), 390);
+  EXPECT_EQ(start.height(), 260);
+}
+
+TEST(AssetPictures, LayerPicturesAreSeeThroughOnTheirBottomLeftColourAndShowSomething) {
+  for (auto& n : every_picture_name()) {
+    if (n == "not.bmp" || ag::make_picture(n).kind != ag::PicKind::layer) continue;
+    plat::Bitmap b = load_picture(n);
+    plat::rgb key = b.transparent_colour();
+    EXPECT_EQ(key, ag::layer_key) << n;
+    int shown = 0, corners = 0;
+    for (int y = 0; y < b.height(); y++)
+      for (int x = 0; x < b.width(); x++) shown += b.pixel(x, y) != key;
+    for (auto [x, y] : {std::pair{0, 0}, {b.width() - 1, 0}, {0, b.height() - 1}}) corners += b.pixel(x, y) == key;
+    EXPECT_GT(shown, b.width() * b.height() / 8) << n;
+    EXPECT_LT(shown, b.width() * b.height()) << n;
+    EXPECT_GE(corners, 2) << n << ": a layer picture sits on its key colour";
+  }
+  // the empty picture blanks a layer: nothing but its key colour
+  plat::Bitmap empty = load_picture("not.bmp");
+  for (int y = 0; y < empty.height(); y++)
+    for (int x = 0; x < empty.width(); x++) EXPECT_EQ(empty.pixel(x, y), empty.transparent_colour());
+}
+
+TEST(AssetPictures, SizesFitHowTheGameDrawsThem) {
+  game::build_catalogue_at(0);
+  for (auto& it : game::item) {
+    if (it.pic.empty()) continue;
+    plat::Bitmap b = load_picture(it.pic);
+    if (it.kind == game::kind_seal) {
+      // own size in a 25 x 30 cell, double size in the hand (a 2w square)
+      EXPECT_LE(b.width(), 25) << it.pic;
+      EXPECT_LE(b.height(), 30) << it.pic;
+      EXPECT_EQ(b.width(), b.height()) << it.pic;
+      EXPECT_GE(b.width(), 16) << it.pic;
+    } else {
+      // goods and wrappings: drawn as a 2w square centred at (195, 160)
+      EXPECT_EQ(b.width(), b.height()) << it.pic;
+      EXPECT_GE(b.width(), 24) << it.pic;
+      EXPECT_LE(b.width(), 40) << it.pic;
+    }
+  }
+  game::build_roster();
+  for (auto& m : game::man) {
+    if (m.pic.empty()) continue;
+    plat::Bitmap b = load_picture(m.pic);
+    // stretched into 2w x 150 centred on x 195: about 45-70 wide, 75 high keeps it undistorted
+    EXPECT_GE(b.width(), 45) << m.pic;
+    EXPECT_LE(b.width(), 70) << m.pic;
+    EXPECT_EQ(b.height(), 75) << m.pic;
+  }
+  for (int n = 0; n <= 11; n++) {
+    plat::Bitmap b = load_picture("tirasi" + std::to_string(n) + ".bmp");
+    EXPECT_EQ(b.width(), b.height());
+  }
+  for (int n = 2; n <= 10; n++) {
+    plat::Bitmap b = load_picture(std::to_string(n) + "chain.bmp");
+    EXPECT_EQ(b.width(), 22);
+    EXPECT_EQ(b.height(), 16);
+  }
+  plat::Bitmap word = load_picture("chain.bmp");
+  EXPECT_EQ(word.width(), 52);
+  EXPECT_EQ(word.height(), 18);
+  plat::Bitmap counter = load_picture("front2.bmp");
+  EXPECT_EQ(counter.width(), 390);
+  EXPECT_GE(counter.height(), 120);  // covers y 140..260
+  plat::Bitmap sb = load_picture("seal_box.bmp");
+  EXPECT_EQ(sb.width(), 390);
+  EXPECT_EQ(sb.height(), 260);
+}
+
+TEST(AssetPictures, MaskedPicturesUsePureBlackAsSeeThroughAndFrameTheCounter) {
+  for (const char* n : {"box.bmp", "front_mid.bmp", "front3.bmp"}) {
+    plat::Bitmap b = load_picture(n);
+    plat::Bitmap mask = plat::make_mask(b, 0);
+    int clear = 0;
+    for (int y = 0; y < b.height(); y++)
+      for (int x = 0; x < b.width(); x++) clear += mask.pixel(x, y) == 0xFFFFFF;
+    EXPECT_GT(clear, 0) << n;
+    EXPECT_LT(clear, b.width() * b.height()) << n;
+  }
+  // front_mid at (0, 90) and front3 at (260, 0) stay beside the customer (x 195 +- 70) and reach
+  // the counter top at y 140
+  plat::Bitmap mid = load_picture("front_mid.bmp"), right = load_picture("front3.bmp");
+  EXPECT_GE(90 + mid.height(), 140);
+  EXPECT_GE(right.height(), 140);
+  plat::Bitmap plate = load_picture("box.bmp");
+  EXPECT_GE(plate.width(), 140);  // under a 133 x 29 button drawn 7 left of it
+  EXPECT_GE(plate.height(), 14 + 29);
+  // the plate's own area under the caption is drawn, not see-through
+  EXPECT_NE(plate.pixel(60, 28), 0u);
+}
+
+TEST(AssetPictures, SealBoxCellsLieInsideTheBoxPicture) {
+  plat::Bitmap sb = load_picture("seal_box.bmp");
+  plat::rgb key = sb.transparent_colour();
+  for (int c = 0; c < 14; c++)
+    for (int r = 0; r < 8; r++) {
+      int x = 20 + 25 * c + 12, y = 20 + 30 * r + 15;
+      EXPECT_NE(sb.pixel(x, y), key) << c << "," << r;
+    }
+}
+
+TEST(AssetPictures, ChainPicturesGlowOnBlack) {
+  for (int n = 2; n <= 10; n++) {
+    plat::Bitmap b = load_picture(std::to_string(n) + "chain.bmp");
+    int lit = 0, black = 0;
+    for (int y = 0; y < b.height(); y++)
+      for (int x = 0; x < b.width(); x++) (b.pixel(x, y) == 0 ? black : lit)++;
+    EXPECT_GT(lit, 20) << n;
+    EXPECT_GT(black, 40) << n;  // OR-combined: the black around the digits adds nothing
+  }
+}
+
+TEST(AssetPictures, EachGoodsSealAndCustomerPictureIsItsOwn) {
+  // Distinct names never share a drawing by accident (the catalogue shares some names on purpose).
+  std::set<std::vector<std::uint8_t>> seen;
+  for (auto& n : every_picture_name()) {
+    if (n == "not.bmp") continue;
+    auto bytes = slurp(fs::path(kGame) / "cg" / n);
+    EXPECT_TRUE(seen.insert(bytes).second) << n << " looks exactly like another picture";
+  }
+}
+
+// ---- sounds and music ----
+
+TEST(AssetSounds, EveryWaveParsesLoadsInTheMixerAndStartsAndEndsQuietly) {
+  plat::AudioFormat mono8;  // the mixer's own session format
+  for (auto* name : kWaves) {
+    auto bytes = slurp(fs::path(kGame) / "dat" / name);
+    agtest::WavInfo w = agtest::read_wav(bytes);
+    ASSERT_TRUE(w.ok) << name << ": " << w.why;
+    EXPECT_EQ(w.format, 1) << name;
+    EXPECT_TRUE(w.bits == 8 || w.bits == 16) << name;
+    EXPECT_GE(w.rate, 8000) << name;
+    EXPECT_LE(w.rate, 44100) << name;
+    EXPECT_GT(w.seconds(), 0.02) << name;
+    EXPECT_LT(w.seconds(), 2.5) << name;
+    float peak = 0;
+    for (float v : w.samples) peak = std::max(peak, std::fabs(v));
+    EXPECT_GT(peak, 0.3f) << name << " is nearly silent";
+    EXPECT_LT(peak, 0.99f) << name << " clips";
+    EXPECT_LT(std::fabs(w.samples.front()), 0.02f) << name << " clicks at the start";
+    EXPECT_LT(std::fabs(w.samples.back()), 0.02f) << name << " clicks at the end";
+    std::unique_ptr<game::MixWave> mw;
+    EXPECT_NO_THROW(mw.reset(game::mixer_load_wave(bytes.data(), bytes.size(), mono8, name))) << name;
+    ASSERT_TRUE(mw) << name;
+    EXPECT_GT(mw->length, 0u) << name;
+  }
+}
+
+TEST(AssetSounds, TheTypingTickIsShortAndTheInterfaceSoundsQuick) {
+  auto secs = [](const char* n) { return agtest::read_wav(slurp(fs::path(kGame) / "dat" / n)).seconds(); };
+  EXPECT_LT(secs("moji.wav"), 0.1);  // one per character shown
+  EXPECT_LT(secs("key.wav"), 0.15);
+  EXPECT_LT(secs("pi.wav"), 0.2);
+  EXPECT_LT(secs("3.wav"), 0.15);
+  EXPECT_GT(secs("lvup.wav"), secs("pi.wav"));  // a fanfare is longer than a button
+}
+
+TEST(AssetSounds, TheTunesAreStandardMidiLoopsOfHalfAMinuteToAMinuteAndAHalf) {
+  for (auto* name : kTunes) {
+    agtest::MidiInfo m = agtest::read_midi(slurp(fs::path(kGame) / "dat" / name));
+    ASSERT_TRUE(m.ok) << name << ": " << m.why;
+    EXPECT_TRUE(m.format == 0 || m.format == 1) << name;
+    EXPECT_TRUE(m.every_track_ends) << name;
+    EXPECT_GE(m.seconds, 30) << name;
+    EXPECT_LE(m.seconds, 90) << name;
+    EXPECT_GT(m.notes_on, 100) << name;
+    EXPECT_EQ(m.notes_on, m.notes_off) << name << ": a note is left hanging";
+    EXPECT_GE(m.programs.size(), 3u) << name << ": melody, chords and bass each choose their instrument";
+  }
+  // each tune is its own
+  std::set<std::vector<std::uint8_t>> seen;
+  for (auto* name : kTunes) EXPECT_TRUE(seen.insert(slurp(fs::path(kGame) / "dat" / name)).second) << name;
+}
+
+// ---- data files ----
+
+TEST(AssetData, MyDatReadsBackAsTheFullResetState) {
+  auto bytes = slurp(fs::path(kGame) / "dat" / "my.dat");
+  std::string text(bytes.begin(), bytes.end());
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2259);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2259);
+  std::array<int, game::progress_lines> v{};
+  std::string why;
+  ASSERT_TRUE(game::parse_progress(text, v, &why)) << why;
+  // read into a state record with the game's own reader and compare with a full reset
+  auto loaded = std::make_unique<game::game_state>();
+  ASSERT_EQ(game::read_progress_file((fs::path(kGame) / "dat" / "my.dat").string(), *loaded, &why), game::progress_read::ok) << why;
+  auto fresh = std::make_unique<game::game_state>();
+  fresh->save_marker = 1;
+  fresh->flyer_kind = -1;
+  EXPECT_EQ(game::progress_text(*loaded), game::progress_text(*fresh));
+  EXPECT_EQ(loaded->save_marker, 1);
+  EXPECT_EQ(loaded->flyer_kind, -1);
+  EXPECT_EQ(loaded->money, 0);
+  EXPECT_EQ(loaded->play_count, 0);
+}
+
+TEST(AssetData, NameDatHas226Lines) {
+  auto bytes = slurp(fs::path(kGame) / "dat" / "name.dat");
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 226);
+  EXPECT_TRUE(game::read_name_file((fs::path(kGame) / "dat" / "name.dat").string()));
+  for (auto& n : game::name_list()) EXPECT_FALSE(n.empty());
+}
+
+TEST(AssetData, MixerIniAsksForFewShortBlocksWithinTheMixersRanges) {
+  game::Profile p;
+  ASSERT_TRUE(p.load((fs::path(kGame) / "MIXER.INI").string()));
+  int blocks = p.get_int("default", "WaveBlocks", 3), len = p.get_int("default", "WaveBlockLen", 0) & ~3;
+  int rate_code = p.get_int("default", "SamplesPerSec", 11);
+  int rate = rate_code == 22 ? 22050 : rate_code == 44 ? 44100 : 11025;
+  EXPECT_GE(blocks, 2);
+  EXPECT_LE(blocks, 6);
+  EXPECT_GE(len, 512);
+  EXPECT_LE(len, 4096);
+  // a click's sound waits behind at most the queued blocks: well under a tenth of a second
+  double worst = double(blocks) * len / rate;
+  EXPECT_LT(worst, 0.08);
+}
+
+// ---- determinism ----
+
+TEST(AssetDeterminism, TwoRunsGiveTheSameBytes) {
+  fs::path a = fs::temp_directory_path() / "florinet_assetgen_a", b = fs::temp_directory_path() / "florinet_assetgen_b";
+  fs::remove_all(a), fs::remove_all(b);
+  std::string err;
+  int na = ag::write_all(a.string(), &err);
+  ASSERT_TRUE(err.empty()) << err;
+  int nb = ag::write_all(b.string(), &err);
+  ASSERT_TRUE(err.empty()) << err;
+  EXPECT_EQ(na, nb);
+  int compared = 0;
+  for (auto& e : fs::recursive_directory_iterator(a)) {
+    if (!e.is_regular_file()) continue;
+    fs::path other = b / fs::relative(e.path(), a);
+    EXPECT_EQ(slurp(e.path()), slurp(other)) << e.path();
+    // and the same as the build's own folder
+    EXPECT_EQ(slurp(e.path()), slurp(fs::path(kGame) / fs::relative(e.path(), a))) << e.path();
+    compared++;
+  }
+  EXPECT_EQ(compared, na);
+  fs::remove_all(a), fs::remove_all(b);
+}
