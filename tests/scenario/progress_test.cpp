@@ -217,6 +217,38 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
   EXPECT_FALSE(parse_progress("", v));
 }
 
+TEST(ProgressParse, SurvivesRandomDamage) {
+  // Bytes flipped, cut out or doubled anywhere: the reader answers yes or no, never more, and a
+  // yes holds 2259 values of which the ranged ones are in range.
+  const std::string good = numbered_file();
+  std::uint32_t seed = 12345;
+  auto rnd = [&seed](std::size_t n) {
+    seed = seed * 1664525u + 1013904223u;
+    return std::size_t(seed >> 8) % n;
+  };
+  int accepted = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::string t = good;
+    for (int k = 0, edits = 1 + int(rnd(4)); k < edits; ++k) {
+      const std::size_t at = rnd(t.size());
+      switch (rnd(3)) {
+        case 0: t[at] = char(rnd(256)); break;
+        case 1: t.erase(at, 1 + rnd(40)); break;
+        default: t.insert(at, t.substr(at, 1 + rnd(40))); break;
+      }
+    }
+    std::array<int, progress_lines> v{};
+    if (!parse_progress(t, v)) continue;
+    ++accepted;
+    EXPECT_GE(v[1205 - 1], 0);
+    EXPECT_GE(v[2252 - 1], -1);
+    EXPECT_LE(v[2252 - 1], 99);
+    EXPECT_GE(v[2253 - 1], 0);
+    EXPECT_LE(v[2256 - 1], 99);
+  }
+  EXPECT_GT(accepted, 0) << "some edits (a digit for a digit, a doubled tail) stay readable";
+}
+
 TEST_F(ProgressFile, ADamagedFileIsKeptAsideAndTheGameStartsAfresh) {
   gs.collected[120] = 1;  // left from anything before the load
   gs.progress[3] = 1;
