@@ -1,7 +1,9 @@
 // Where the window host puts the picture: integer scales, letterbox, pointer mapping.
 #include <gtest/gtest.h>
 
+#include "platform/sdl/box_picture.h"
 #include "platform/sdl/sdl_host.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -56,6 +58,42 @@ TEST(Placement, StartingScaleFitsTheUsableAreaWithItsFrame) {
   EXPECT_EQ(initial_scale(800, 600, 390, 260), 2);
   EXPECT_EQ(initial_scale(640, 480, 390, 260), 1);
   EXPECT_EQ(initial_scale(300, 200, 390, 260), 1);  // never below 1
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ConfirmBox, TextLinesAboveTwoButtonsAndTheFocusShows) {
+  const plat::sjis one = plat::to_sjis("はい／いいえ");
+  const plat::sjis two = plat::to_sjis("一行目はとても長い行になっております\r二行目はもう少し長い行でございますよ");
+  const plat::BoxPicture a = plat::draw_box_picture(one, 0);
+  const plat::BoxPicture b = plat::draw_box_picture(two, 0);
+  // A second line makes the box taller; both keep the buttons inside, side by side, below the text.
+  EXPECT_GT(b.picture.height(), a.picture.height());
+  for (const plat::BoxPicture* p : {&a, &b}) {
+    EXPECT_GT(p->yes.w, 0);
+    EXPECT_EQ(p->yes.y, p->no.y);
+    EXPECT_LT(p->yes.x + p->yes.w, p->no.x);
+    EXPECT_LE(p->no.x + p->no.w, p->picture.width());
+    EXPECT_LE(p->no.y + p->no.h, p->picture.height());
+    EXPECT_TRUE(p->yes.contains(p->yes.x, p->yes.y));
+    EXPECT_FALSE(p->yes.contains(p->no.x, p->no.y));
+  }
+  // A line break never counts as text: the box is as wide as its longest line, not the whole text.
+  const plat::BoxPicture joined = plat::draw_box_picture(plat::to_sjis("一行目はとても長い行になっております二行目はもう少し長い行でございますよ"), 0);
+  EXPECT_LT(b.picture.width(), joined.picture.width());
+  // Moving the focus changes the buttons' frames and nothing else.
+  const plat::BoxPicture nf = plat::draw_box_picture(two, 1);
+  int changed = 0, outside = 0;
+  for (int y = 0; y < b.picture.height(); ++y)
+    for (int x = 0; x < b.picture.width(); ++x)
+      if (b.picture.pixel(x, y) != nf.picture.pixel(x, y)) {
+        ++changed;
+        if (!b.yes.contains(x, y) && !b.no.contains(x, y)) ++outside;
+      }
+  EXPECT_GT(changed, 0);
+  EXPECT_EQ(outside, 0);
 }
 
 }  // namespace

@@ -133,6 +133,29 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
   EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_login, 5000),
             shell_test::c_login);
 
+  // Enter: the hint box opens as a second window of the game; Enter again answers it.
+  auto windows = [&] {
+    std::istringstream ws(
+        proc::run({"xdotool", "search", "--onlyvisible", "--class", "florinet"}, {"DISPLAY=" + x.name()}).out);
+    int n = 0;
+    for (std::string l; ws >> l;) ++n;
+    return n;
+  };
+  auto wait_windows = [&](int want) {
+    for (int i = 0; i < 100; ++i) {
+      if (windows() == want) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  };
+  ASSERT_EQ(windows(), 1);
+  proc::run({"xdotool", "windowfocus", "--sync", id}, {"DISPLAY=" + x.name()});
+  proc::run({"xdotool", "key", "Return"}, {"DISPLAY=" + x.name()});
+  EXPECT_TRUE(wait_windows(2)) << "no box appeared";
+  proc::run({"xdotool", "key", "Return"}, {"DISPLAY=" + x.name()});
+  EXPECT_TRUE(wait_windows(1)) << "the box did not close";
+  EXPECT_TRUE(game.running());
+
   d.close_window(w);
   EXPECT_EQ(game.wait_for(10000), 0);
 }
