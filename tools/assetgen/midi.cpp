@@ -112,6 +112,7 @@ Bytes compose(const Song& s) {
   lead.control(0, 0, 7, 100), pad.control(1, 0, 7, 72), bass.control(2, 0, 7, 92);
   lead.control(0, 0, 91, 60), pad.control(1, 0, 91, 70);
   lead.control(0, 0, 10, 70), pad.control(1, 0, 10, 50);
+  if (s.drums) drum.control(9, 0, 7, 64);
   if (s.extra >= 0) extra.program(3, s.extra), extra.control(3, 0, 7, 70), extra.control(3, 0, 10, 84);
 
   // A melody rhythm per phrase (one bar patterns, in eighths: 1 = note start, 0 = hold)
@@ -269,14 +270,14 @@ Bytes compose(const Song& s) {
 std::map<std::string, Song> songs() {
   std::map<std::string, Song> m;
   // collection: a calm music box in F
-  m["col.mid"] = Song{92, 65, false, {0, 5, 3, 4, 0, 5, 1, 4}, {3, 4, 2, 5, 3, 1, 4, 4}, 10, 10, 32, 88, 0, 101, 0, false};
+  m["col.mid"] = Song{92, 65, false, {0, 5, 3, 4, 0, 5, 1, 4}, {3, 4, 2, 5, 3, 1, 4, 4}, 10, 10, 32, 88, 0, 101, -1, false};
   // evening shop tunes: cheerful, each its own colour
-  m["shop.mid"] = Song{108, 60, false, {0, 5, 3, 4, 0, 5, 3, 4}, {3, 4, 0, 5, 3, 4, 1, 4}, 12, 24, 32, -1, 1, 202, 0, true};
-  m["shop3.mid"] = Song{96, 67, false, {0, 3, 4, 0, 5, 3, 1, 4}, {3, 0, 3, 4, 5, 2, 3, 4}, 73, 0, 32, 11, 2, 303, 0, false};
-  m["shop4.mid"] = Song{116, 62, false, {0, 2, 3, 4, 0, 2, 1, 4}, {5, 3, 0, 4, 5, 3, 1, 4}, 71, 4, 33, -1, 1, 404, 0, true};
+  m["shop.mid"] = Song{108, 60, false, {0, 5, 3, 4, 0, 5, 3, 4}, {3, 4, 0, 5, 3, 4, 1, 4}, 12, 24, 32, -1, 1, 202, -1, true};
+  m["shop3.mid"] = Song{96, 67, false, {0, 3, 4, 0, 5, 3, 1, 4}, {3, 0, 3, 4, 5, 2, 3, 4}, 73, 0, 32, 11, 2, 303, -1, false};
+  m["shop4.mid"] = Song{116, 62, false, {0, 2, 3, 4, 0, 2, 1, 4}, {5, 3, 0, 4, 5, 3, 1, 4}, 71, 4, 33, -1, 1, 404, -1, true};
   // events: sparkling, and the visitors' warm, slightly mysterious theme
   m["star.mid"] = Song{126, 69, false, {0, 4, 5, 3, 0, 4, 3, 4}, {3, 4, 2, 5, 3, 4, 0, 4}, 9, 8, 33, 98, 2, 505, 0, false};
-  m["star2.mid"] = Song{90, 62, true, {0, 5, 2, 6, 0, 5, 3, 4}, {5, 2, 6, 0, 3, 0, 4, 4}, 11, 89, 35, 8, 3, 606, 0, false};
+  m["star2.mid"] = Song{90, 62, true, {0, 5, 2, 6, 0, 5, 3, 4}, {5, 2, 6, 0, 3, 0, 4, 4}, 11, 89, 35, 8, 3, 606, -1, false};
   return m;
 }
 

@@ -182,16 +182,18 @@ void speak(Buf& b, float t0, float base, const std::vector<Syl>& syls, float amp
 }
 
 // ---- Finishing ----
-Buf finish(Buf b, float peak = 0.75f) {
+Buf finish(Buf b, float peak = 0.85f) {
   if (b.s.empty()) b.s.assign(kRate / 10, 0);
   // a little room: one soft echo makes the dry synth friendlier
   std::size_t d = at(0.045f);
   Buf out;
   out.s.assign(b.s.size() + d, 0);
   for (std::size_t i = 0; i < b.s.size(); i++) out.s[i] += b.s[i], out.s[i + d] += b.s[i] * 0.18f;
-  float m = 0;
-  for (float v : out.s) m = std::max(m, std::fabs(v));
-  float k = m > 0 ? peak / m : 0;
+  // even loudness: aim at one RMS level, never past the peak limit
+  float m = 0, e = 0;
+  for (float v : out.s) m = std::max(m, std::fabs(v)), e += v * v;
+  float rms = std::sqrt(e / float(out.s.size()));
+  float k = m > 0 ? std::min(peak / m, rms > 0 ? 0.2f / rms : 1e9f) : 0;
   for (float& v : out.s) v *= k;
   // fade the very ends so nothing clicks
   std::size_t f = std::min<std::size_t>(at(0.004f), out.s.size() / 2);
