@@ -9,10 +9,15 @@
 using namespace soundtest;
 
 // Counts every allocation of the test program, so a stretch of mixing can be checked for none.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // malloc and free are the pair here
+// (Not under AddressSanitizer, which keeps allocation to itself.)
 namespace {
 std::atomic<long> g_allocs{0};
 }
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCounting = false;
+#else
+constexpr bool kCounting = true;
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // malloc and free are the pair here
 void* operator new(std::size_t n) {
   ++g_allocs;
   if (void* p = std::malloc(n ? n : 1)) return p;
@@ -23,6 +28,7 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#endif
 
 namespace {
 
@@ -95,6 +101,7 @@ TEST(HeadlessDeviceTest, WritesTheCaptureAsAWaveOfTheStreamsFormat) {
 }
 
 TEST_F(MixerTest, MixingFiveSourcesAllocatesNothing) {
+  if (!kCounting) GTEST_SKIP() << "allocations are not counted under the address sanitizer";
   start("[default]\nGoodWavePos=1\n");
   game::MixerOpenChannel(s, 0, 1);
   dev.set_capture(false);
