@@ -354,7 +354,16 @@ void accessories(Img& im, const Look& L) {
     im.toon(ellipse(CX, HY - HR + 3, HR + 10, 5), a, 1);
     im.toon(box(CX - 12, HY - HR - 9, CX + 12, HY - HR + 2, 5), a, 1);
   }
-  if (L.acc & HOOD) im.toon(ring(inter(circle(CX, HY, HR + 4), box(CX - 30, HY - 30, CX + 30, HY + 12)), 2.5f), a, 1);
+  if (L.acc & HOOD) {
+    // a chick costume's hood: the opening frames the face, a little chick face on top
+    im.toon(minus(unite(circle(CX, HY - 1, HR + 4), box(CX - HR - 4, HY, CX + HR + 4, HY + HR + 2, 6)),
+                  ellipse(CX, HY + 3, HR - 2.5f, HR - 3.5f)),
+            a, 1);
+    im.fill(circle(CX - 5, HY - HR - 0.5f, 1.3f), pal::ink);
+    im.fill(circle(CX + 5, HY - HR - 0.5f, 1.3f), pal::ink);
+    im.toon(polygon({{CX - 2.5f, HY - HR + 1}, {CX + 2.5f, HY - HR + 1}, {CX, HY - HR + 4}}), hex(0xffa040), 0.6f);
+    im.toon(unite(ellipse(CX - 2, HY - HR - 6, 2, 3.5f), ellipse(CX + 2, HY - HR - 6.5f, 2, 3.5f)), a, 0.8f);
+  }
   if (L.acc & HORNS)
     for (int s = -1; s <= 1; s += 2) im.toon(capsule2(CX + float(s) * 9, HY - HR + 2, 3, CX + float(s) * 15, HY - HR - 9, 1), hex(0xf0e0c0), 0.9f);
   if (L.acc & ANTENNA) {

@@ -239,6 +239,10 @@ void person_on(Img& im, const std::string& who, float x, float y) {
   Img p(60, 75);
   draw_person(p, who);
   im.paste(p, x, y);
+  // the counter in front of them
+  im.toon(box(-4, 98, 199, 134, 2), hex(0xf3c9a0), 1.2f);
+  im.fill(box(0, 104, SW, SH), vgrad(104, hex(0xffe6d4), SH, hex(0xf0c0a0)));
+  for (int i = 0; i < 5; i++) im.toon(heart(20.0f + float(i) * 39, 117, 5), i % 2 ? pal::sky : pal::pink, 0.8f);
 }
 
 void letter(Img& im) {
@@ -258,17 +262,19 @@ void letter(Img& im) {
 }
 
 void blackboard(Img& im) {
+  // the ten-day chart is drawn over it between x 50..360 and y 20..240 (doubled): the board
+  // reaches the bottom edge so the chart's zero line lies on it
   shop_inside(im, true);
   im.fill(box(0, 0, SW, SH), hex(0x201818), 0.3f);
-  im.toon(box(4, 4, 191, 120, 3), pal::wood_dark, 1.2f);
-  im.fill(box(9, 9, 186, 114, 1), vgrad(9, hex(0x3e6a52), 114, hex(0x2e5844)));
+  im.toon(box(3, 3, 192, 134, 3), pal::wood_dark, 1.2f);
+  im.fill(box(8, 8, 187, 134, 1), vgrad(8, hex(0x3e6a52), 130, hex(0x2e5844)));
   im.fill(ellipse(60, 40, 40, 20), pal::white, 0.04f, 10);
-  im.toon(box(30, 114, 165, 119, 1), pal::wood, 1);
-  im.toon(box(40, 111, 50, 114, 1), pal::white, 0.6f);
-  im.toon(box(58, 111, 66, 114, 1), pal::pink, 0.6f);
-  // faint old chalk
-  im.line(20, 20, 40, 24, 0.7f, pal::white, 0.12f);
-  im.line(150, 98, 172, 92, 0.7f, pal::white, 0.12f);
+  // faint chalk rules every ten percent
+  for (int i = 0; i < 11; i++) im.line(22, 120.0f - float(i) * 10, 182, 120.0f - float(i) * 10, 0.5f, pal::white, 0.07f);
+  for (int k = 0; k < 10; k++) im.line(35.0f + float(k) * 15, 12, 35.0f + float(k) * 15, 122, 0.5f, pal::white, 0.05f);
+  im.toon(box(150, 124, 160, 127, 1), pal::white, 0.6f);
+  im.toon(box(166, 124, 174, 127, 1), pal::pink, 0.6f);
+  im.line(12, 12, 30, 16, 0.7f, pal::white, 0.12f);
 }
 
 void door(Img& im) {
