@@ -1026,8 +1026,15 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
 void bag(Img& im, float w, float h, Col c, bool folded, int deco) {
   float x0 = C - w / 2, x1 = C + w / 2, y1 = 37, y0 = y1 - h;
   if (!folded) {
-    im.toon(polygon({{x0, y0}, {x1, y0}, {x1 - 1, y1}, {x0 + 1, y1}}), c, 1);
-    im.toon(ellipse(C, y0, w / 2, 2.5f), darken(c, 0.25f), 0.8f);  // the open mouth
+    // an open paper bag: the back wall shows inside, the front edge is pinked
+    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 4}, {x0 + 1, y0 + 4}}), darken(c, 0.22f), 0.8f);
+    std::vector<V2> p{{x0, y1}, {x0, y0 + 2}};
+    int teeth = std::max(3, int(w / 4));
+    for (int i = 0; i <= teeth * 2; i++) p.push_back({x0 + w * float(i) / float(teeth * 2), y0 + (i % 2 ? 4.0f : 2.0f)});
+    p.push_back({x1, y1});
+    im.toon(polygon(p), c, 1);
+    im.line(x0 + 2.5f, y0 + 6, x0 + 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));  // the side fold
+    im.line(x1 - 2.5f, y0 + 6, x1 - 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));
   } else {
     im.toon(polygon({{x0, y0 + 5}, {x1, y0 + 5}, {x1 - 1, y1}, {x0 + 1, y1}}), c, 1);
     im.toon(polygon({{x0 - 0.5f, y0 + 5}, {x1 + 0.5f, y0 + 5}, {x1, y0 + 10}, {x0, y0 + 10}}), darken(c, 0.08f), 0.9f);
@@ -1176,7 +1183,7 @@ void draw_goods(Img& im, const std::string& name) {
   Rng r(hash_name(name));
   const Col cs[] = {pink, mint, sky, lemon, lilac, peach};
   Col c = cs[r.below(6)];
-  float s = name.rfind("seal", 0) == 0 ? 0.5f : 1.0f;
+  float s = float(im.w) / 40.0f;  // a seal's square is smaller
   im.toon(box(C * s - 12 * s, C * s - 8 * s, C * s + 12 * s, C * s + 14 * s, 2 * s), c, s);
   im.fill(box(C * s - 2 * s, C * s - 8 * s, C * s + 2 * s, C * s + 14 * s), rose);
   im.toon(unite(ellipse(C * s - 5 * s, C * s - 10 * s, 5 * s, 3 * s), ellipse(C * s + 5 * s, C * s - 10 * s, 5 * s, 3 * s)), rose, s);

@@ -28,28 +28,34 @@ const PicTable& table() {
   return t;
 }
 
-// Names the catalogue and the roster ask for, straight from their tables.
-std::set<std::string> table_names() {
-  static const std::set<std::string> names = [] {
-    std::set<std::string> s;
+// Names the catalogue and the roster ask for, straight from their tables, with what they show.
+enum class Shows { goods, seal, person };
+const std::map<std::string, Shows>& table_names() {
+  static const std::map<std::string, Shows> names = [] {
+    std::map<std::string, Shows> s;
     game::build_catalogue_at(0);
     game::build_roster();
     for (const auto& it : game::item)
-      if (!it.pic.empty()) s.insert(it.pic);
+      if (!it.pic.empty()) s[it.pic] = it.kind == game::kind_seal ? Shows::seal : Shows::goods;
     for (const auto& m : game::man)
-      if (!m.pic.empty()) s.insert(m.pic);
+      if (!m.pic.empty()) s[m.pic] = Shows::person;
     return s;
   }();
   return names;
 }
 
-// A picture the tables name but the drawings do not know yet: a gift box, so nothing is missing.
-PicSpec fallback(const std::string& name) {
-  bool seal = name.rfind("seal", 0) == 0;
+// A picture the tables name but the drawings do not know yet: a gift box (or a new face), at the
+// size the game draws its kind at, so nothing is ever missing.
+PicSpec fallback(const std::string& name, Shows what) {
   PicSpec p;
   p.kind = PicKind::layer;
-  p.w = p.h = seal ? 22 : 40;
-  p.draw = [name](Img& im) { draw_goods(im, name); };
+  if (what == Shows::person) {
+    p.w = 60, p.h = 75;
+    p.draw = [name](Img& im) { draw_person(im, name); };
+  } else {
+    p.w = p.h = what == Shows::seal ? 22 : 40;
+    p.draw = [name](Img& im) { draw_goods(im, name); };
+  }
   return p;
 }
 
@@ -58,7 +64,7 @@ PicSpec fallback(const std::string& name) {
 std::vector<std::string> picture_names() {
   std::set<std::string> s;
   for (auto& [name, spec] : table()) s.insert(name);
-  for (auto& n : table_names()) s.insert(n);
+  for (auto& [n, what] : table_names()) s.insert(n);
   return {s.begin(), s.end()};
 }
 
@@ -70,7 +76,7 @@ Picture make_picture(const std::string& name) {
   if (it != table().end()) {
     spec = it->second;
   } else if (table_names().count(name)) {
-    spec = fallback(name);
+    spec = fallback(name, table_names().at(name));
   } else {
     return out;
   }
