@@ -10,6 +10,8 @@ namespace plat {
 
 HeadlessAudioDevice::HeadlessAudioDevice(Host* host) : host_(host) {}
 
+Host* HeadlessAudioDevice::host() const { return host_; }
+
 int HeadlessAudioDevice::device_count() { return 1; }
 
 bool HeadlessAudioDevice::get_caps(int device, AudioCaps& caps) {
@@ -104,8 +106,7 @@ void HeadlessAudioDevice::advance(double ms) {
   owed_ += ms * format_.bytes_per_sec / 1000.0;
   auto due = static_cast<std::uint64_t>(std::floor(owed_));
   owed_ -= static_cast<double>(due);
-  bool finished = false;
-  while (due > 0 && count_ > 0) {
+  while (due > 0 && count_ > 0 && !paused_) {
     AudioBlock* b = ring_[head_];
     std::uint64_t take = std::min<std::uint64_t>(due, b->length - front_used_);
     if (capturing_) capture_.insert(capture_.end(), b->data + front_used_, b->data + front_used_ + take);
@@ -118,28 +119,16 @@ void HeadlessAudioDevice::advance(double ms) {
       head_ = (head_ + 1) % kRing;
       --count_;
       front_used_ = 0;
-      finished = true;
+      // Reported at once, so the mixer refills before the rest of this stretch is played, as it
+      // would in real time (a tick is longer than a whole ring of short blocks).
+      report_done();
     }
   }
   if (count_ == 0) owed_ = 0;  // the device ran dry: silence is not owed later
-  if (finished) report_done();
 }
 
 void HeadlessAudioDevice::report_done() {
-  if (!done_) return;
-  if (!host_) {
-    done_(done_ctx_);
-    return;
-  }
-  if (report_posted_) return;  // one report covers every block done before it runs
-  report_posted_ = true;
-  host_->post_task(&HeadlessAudioDevice::run_done, this);
-}
-
-void HeadlessAudioDevice::run_done(void* self) {
-  auto* d = static_cast<HeadlessAudioDevice*>(self);
-  d->report_posted_ = false;
-  if (d->done_) d->done_(d->done_ctx_);
+  if (done_) done_(done_ctx_);
 }
 
 namespace {

@@ -1,7 +1,9 @@
 // The headless wave-output device: no sound card, a virtual clock. The headless host calls
-// advance(ms) on every timer tick; the device plays (consumes) the written blocks at the format's
-// byte rate, marks finished blocks done and reports them through the host's task queue, like a
-// real device would from its own thread. What it plays can be captured and written as a WAV file.
+// advance(ms) on every timer tick (on the UI thread); the device plays (consumes) the written
+// blocks at the format's byte rate, and reports each finished block at once, from inside
+// advance(), so that the mixer refills it before the rest of the tick's time is played: a tick
+// of 90 ms is longer than a whole ring of short blocks, and a report queued behind the next
+// ticks would starve the stream. What it plays can be captured and written as a WAV file.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -16,9 +18,8 @@ class Host;
 
 class HeadlessAudioDevice : public AudioDevice {
  public:
-  // Block-done reports go through host->post_task; with no host they are made at the end of
-  // advance() (tests drive the device by hand).
   explicit HeadlessAudioDevice(Host* host = nullptr);
+  Host* host() const;
 
   int device_count() override;
   bool get_caps(int device, AudioCaps& caps) override;
@@ -54,7 +55,6 @@ class HeadlessAudioDevice : public AudioDevice {
   bool paused() const { return paused_; }
 
  private:
-  static void run_done(void* self);
   void report_done();
 
   Host* host_;
@@ -72,7 +72,6 @@ class HeadlessAudioDevice : public AudioDevice {
   std::uint64_t played_ = 0;
   double owed_ = 0;               // fraction of a byte carried between advances
   double clock_ms_ = 0;
-  bool report_posted_ = false;
 
   bool capturing_ = false;
   std::vector<std::uint8_t> capture_;
