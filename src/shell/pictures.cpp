@@ -36,8 +36,17 @@ void blank(int slot) { load_file(pictures_[std::size_t(slot)], SJ("not.bmp")); }
 
 }  // namespace
 
-plat::Bitmap& picture(int slot) { return pictures_[std::size_t(valid_slot(slot) ? slot : 22)]; }
-plat::Bitmap& mask(int slot) { return masks_[std::size_t(valid_slot(slot) ? slot : 22)]; }
+// A slot number out of range gets a scratch picture of its own, never one of the thirty.
+plat::Bitmap& picture(int slot) {
+  static plat::Bitmap none;
+  if (!valid_slot(slot)) return none = plat::Bitmap();
+  return pictures_[std::size_t(slot)];
+}
+plat::Bitmap& mask(int slot) {
+  static plat::Bitmap none;
+  if (!valid_slot(slot)) return none = plat::Bitmap();
+  return masks_[std::size_t(slot)];
+}
 plat::Bitmap& haikei_image() { return haikei_; }
 
 void build_picture_store() {
