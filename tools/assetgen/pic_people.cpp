@@ -31,7 +31,7 @@ struct Look {
   Col acc_col = pal::rose;
 };
 
-constexpr float CX = 30, HY = 28, HR = 16;  // head centre and radius
+constexpr float CX = 30, HY = 32, HR = 16;  // head centre and radius
 
 void hair_back(Img& im, const Look& L) {
   Col h = L.hair;

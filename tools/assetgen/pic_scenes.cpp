@@ -516,8 +516,8 @@ void add_scene_pictures(PicTable& t) {
   bg("haikei.bmp", shop_outside);
   bg("haikei2.bmp", [](Img& im) { shop_inside(im, false); });
   bg("haikei_churu.bmp", [](Img& im) { shop_inside(im, true); });
-  bg("ten.bmp", [](Img& im) { shop_inside(im, false); person_on(im, "owner", 67, 28); });
-  bg("ran.bmp", [](Img& im) { shop_inside(im, true); person_on(im, "landlord", 67, 28); });
+  bg("ten.bmp", [](Img& im) { shop_inside(im, false); person_on(im, "owner", 67, 22); });
+  bg("ran.bmp", [](Img& im) { shop_inside(im, true); person_on(im, "landlord", 67, 22); });
   bg("letter.bmp", letter);
   bg("kokuban.bmp", blackboard);
   bg("door.bmp", door);

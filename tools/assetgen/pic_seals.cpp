@@ -60,7 +60,7 @@ void face_seal(Img& im, const std::string& person, Shape shape) {
   Img p(60, 75);
   draw_person(p, person);
   // the head and shoulders, fitted into the sticker face
-  im.paste(p, 11 - 30 * 0.42f, 12.5f - 28 * 0.42f, 0.42f, shape_of(shape, -1.4f));
+  im.paste(p, 11 - 30 * 0.42f, 12.5f - 32 * 0.42f, 0.42f, shape_of(shape, -1.4f));
 }
 
 void note(Img& im, float x, float y, Col c) {
