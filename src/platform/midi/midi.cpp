@@ -99,12 +99,13 @@ int MidiSetDevice(int, int) {
     MidiFree();
     return 2;
   }
-  // FluidSynth's own output: its default driver, then the usual ones of a Linux desktop.
-  st.driver = new_fluid_audio_driver(st.settings, st.synth);
-  for (const char* name : {"pulseaudio", "pipewire", "sdl2", "alsa"}) {
-    if (st.driver) break;
-    fluid_settings_setstr(st.settings, "audio.driver", name);
+  // FluidSynth's own output: through SDL first (the same sound system as the wave output; SDL
+  // drivers that have only a default device refuse a second opening), then the usual servers of
+  // a Linux desktop.
+  for (const char* name : {"sdl2", "pulseaudio", "pipewire", "alsa"}) {
+    if (fluid_settings_setstr(st.settings, "audio.driver", name) != FLUID_OK) continue;
     st.driver = new_fluid_audio_driver(st.settings, st.synth);
+    if (st.driver) break;
   }
   if (!st.driver) {
     warn("no audio output for the music (FluidSynth with timgm6mb-soundfont)");
