@@ -9,6 +9,8 @@
 #include <memory>
 #include <set>
 
+#include <unistd.h>
+
 #include "assets.h"
 #include "checkers.h"
 #include "customers/roster.h"
@@ -343,7 +345,9 @@ TEST(AssetData, MixerIniAsksForFewShortBlocksWithinTheMixersRanges) {
 // ---- determinism ----
 
 TEST(AssetDeterminism, TwoRunsGiveTheSameBytes) {
-  fs::path a = fs::temp_directory_path() / "florinet_assetgen_a", b = fs::temp_directory_path() / "florinet_assetgen_b";
+  // own folders per process: several builds may run their tests at once
+  std::string tag = std::to_string(::getpid());
+  fs::path a = fs::temp_directory_path() / ("florinet_assetgen_a" + tag), b = fs::temp_directory_path() / ("florinet_assetgen_b" + tag);
   fs::remove_all(a), fs::remove_all(b);
   std::string err;
   int na = ag::write_all(a.string(), &err);
