@@ -138,12 +138,14 @@ void SdlHost::toggle_fullscreen() {
 bool SdlHost::process_messages() {
   if (quit_ || !window_) return false;
   SDL_Event e;
-  // Pending events first; the timer's tick comes when nothing else waits, as window timers do.
-  if (SDL_PollEvent(&e)) {
+  std::uint64_t now = SDL_GetTicks64();
+  // Pending events first; the timer's tick comes when nothing else waits, as window timers do,
+  // unless a stream of events (a fast mouse) has held it back for a whole interval.
+  const bool overdue = now >= next_tick_ + std::uint64_t(interval_);
+  if (!overdue && SDL_PollEvent(&e)) {
     handle(e);
     return !quit_;
   }
-  std::uint64_t now = SDL_GetTicks64();
   if (now < next_tick_) {
     // Sleep until the next event or the next tick.
     if (SDL_WaitEventTimeout(&e, int(next_tick_ - now))) {
