@@ -1,7 +1,8 @@
 // The wave-output device: what the game's wave mixer needs of the machine's sound output.
 // The mixer hands it blocks of 8-bit PCM in order; the device plays them one after the other and
-// reports each finished block back ON THE UI THREAD (through Host::post_task), never from an audio
-// thread. Two kinds: SdlAudioDevice (a real output) and HeadlessAudioDevice (virtual clock, captured).
+// reports each finished block back ON THE UI THREAD, never from an audio thread: SdlAudioDevice (a
+// real output) through Host::post_task, HeadlessAudioDevice (virtual clock, captured) from inside
+// advance(), which its host calls on the UI thread.
 #pragma once
 #include <cstdint>
 #include <string>
