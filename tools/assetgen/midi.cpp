@@ -109,7 +109,7 @@ Bytes compose(const Song& s) {
   lead.program(0, s.lead);
   pad.program(1, s.pad);
   bass.program(2, s.bass);
-  lead.control(0, 0, 7, 100), pad.control(1, 0, 7, 72), bass.control(2, 0, 7, 92);
+  lead.control(0, 0, 7, s.lead == 9 || s.lead == 10 ? 127 : 104), pad.control(1, 0, 7, 72), bass.control(2, 0, 7, 92);
   lead.control(0, 0, 91, 60), pad.control(1, 0, 91, 70);
   lead.control(0, 0, 10, 70), pad.control(1, 0, 10, 50);
   if (s.drums) drum.control(9, 0, 7, 64);
