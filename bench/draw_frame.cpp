@@ -21,7 +21,8 @@ plat::Bitmap pattern(int w, int h, int seed) {
   plat::Bitmap b(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      b.set_pixel(x, y, ((x + y + seed) % 7 == 0) ? 0 : plat::RGB(x * 3 + seed, y * 2, (x ^ y) & 255));
+      b.set_pixel(x, y,
+                  ((x + y + seed) % 7 == 0) ? 0 : plat::RGB(x * 3 + seed, y * 2, (x ^ y) & 255));
   b.set_pixel(0, h - 1, 0);
   return b;
 }

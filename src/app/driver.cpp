@@ -166,7 +166,9 @@ bool Driver::run(const std::string& raw) {
   auto two_ints = [&](int& x, int& y) {
     return w.size() == 3 && parse_int(w[1], x) && parse_int(w[2], y);
   };
-  auto button_number = [&](int& n) { return w.size() == 2 && parse_int(w[1], n) && n >= 1 && n <= 3; };
+  auto button_number = [&](int& n) {
+    return w.size() == 2 && parse_int(w[1], n) && n >= 1 && n <= 3;
+  };
 
   if (cmd == "click" || cmd == "rclick") {
     int x, y;

@@ -11,10 +11,10 @@
 namespace app {
 
 struct driver_options {
-  std::string root;       // program folder; empty = the executable's folder
+  std::string root;  // program folder; empty = the executable's folder
   bool seeded = false;
   unsigned seed = 0;
-  std::string script;     // empty = standard input
+  std::string script;  // empty = standard input
   bool trace = false;
   std::string audio_out;  // WAV file of the mixed output, empty = none
 };

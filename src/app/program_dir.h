@@ -1,8 +1,8 @@
 // The program folder: where the executable lies (cg/ and dat/ sit beside it).
 #pragma once
+#include <filesystem>
 #include <string>
 #include <system_error>
-#include <filesystem>
 
 namespace app {
 

@@ -69,20 +69,34 @@ void offer_title_menu() {
 
 }  // namespace
 
-void set_host(plat::Host* h) { host_ = h; }
-plat::Host& host() { return *host_; }
+void set_host(plat::Host* h) {
+  host_ = h;
+}
+plat::Host& host() {
+  return *host_;
+}
 
-plat::Bitmap& cg_image() { return cg_; }
-plat::Bitmap& bak_image() { return bak_; }
+plat::Bitmap& cg_image() {
+  return cg_;
+}
+plat::Bitmap& bak_image() {
+  return bak_;
+}
 
 void set_program_dir(const std::string& dir) {
   program_dir_ = dir;
   while (program_dir_.size() > 1 && program_dir_.back() == '/') program_dir_.pop_back();
 }
-const std::string& program_dir() { return program_dir_; }
+const std::string& program_dir() {
+  return program_dir_;
+}
 // File names are Shift-JIS in the game and UTF-8 on the disk.
-std::string cg_path(const plat::sjis& name) { return program_dir_ + "/cg/" + plat::to_utf8(name); }
-std::string dat_path(const plat::sjis& name) { return program_dir_ + "/dat/" + plat::to_utf8(name); }
+std::string cg_path(const plat::sjis& name) {
+  return program_dir_ + "/cg/" + plat::to_utf8(name);
+}
+std::string dat_path(const plat::sjis& name) {
+  return program_dir_ + "/dat/" + plat::to_utf8(name);
+}
 
 void form_create() {
   host().set_handler(&handler_);
@@ -122,9 +136,13 @@ void form_destroy() {
   if (hooks.sound_stop) hooks.sound_stop();
 }
 
-void close_request() { gs.click_state = -1; }
+void close_request() {
+  gs.click_state = -1;
+}
 
-void seed_random(unsigned seed) { rand_seed_ = seed; }
+void seed_random(unsigned seed) {
+  rand_seed_ = seed;
+}
 
 int draw(int n) {
   rand_seed_ = rand_seed_ * 134775813u + 1u;

@@ -14,7 +14,7 @@ namespace game {
 namespace {
 
 constexpr double one_second = 1.0 / 86400.0;  // in days, the clock's unit
-constexpr int shortest_interval = 70;          // ms: a slow machine is not pushed below this
+constexpr int shortest_interval = 70;         // ms: a slow machine is not pushed below this
 
 // A picture stretched to twice its width, see-through on its own transparent colour.
 void draw_doubled(plat::Canvas& cg, int slot, int x, int y, int h) {

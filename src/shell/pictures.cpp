@@ -25,14 +25,18 @@ bool load_file(plat::Bitmap& into, const plat::sjis& name) {
   return true;
 }
 
-bool valid_slot(int slot) { return slot >= 0 && slot < picture_slots; }
+bool valid_slot(int slot) {
+  return slot >= 0 && slot < picture_slots;
+}
 
 void trace_picture(int slot, const plat::sjis& name) {
   if (tracing()) trace("picture", std::to_string(slot) + " " + plat::to_utf8(name));
 }
 
 // Blanks a layer with the empty picture (no trace: part of a larger operation).
-void blank(int slot) { load_file(pictures_[std::size_t(slot)], SJ("not.bmp")); }
+void blank(int slot) {
+  load_file(pictures_[std::size_t(slot)], SJ("not.bmp"));
+}
 
 }  // namespace
 
@@ -47,14 +51,16 @@ plat::Bitmap& mask(int slot) {
   if (!valid_slot(slot)) return none = plat::Bitmap();
   return masks_[std::size_t(slot)];
 }
-plat::Bitmap& haikei_image() { return haikei_; }
+plat::Bitmap& haikei_image() {
+  return haikei_;
+}
 
 void build_picture_store() {
   static const char* const fixed[22] = {
-      "box.bmp",     "girl00.bmp",    "haikei.bmp", "key01.bmp",  "seal01.bmp", "seal_box.bmp",
-      "00.bmp",      "front2.bmp",    "front_mid.bmp", "front3.bmp", "00.bmp",   "seal01.bmp",
-      "2chain.bmp",  "3chain.bmp",    "4chain.bmp", "5chain.bmp", "6chain.bmp", "7chain.bmp",
-      "8chain.bmp",  "9chain.bmp",    "10chain.bmp", "chain.bmp"};
+      "box.bmp",    "girl00.bmp", "haikei.bmp",    "key01.bmp",  "seal01.bmp", "seal_box.bmp",
+      "00.bmp",     "front2.bmp", "front_mid.bmp", "front3.bmp", "00.bmp",     "seal01.bmp",
+      "2chain.bmp", "3chain.bmp", "4chain.bmp",    "5chain.bmp", "6chain.bmp", "7chain.bmp",
+      "8chain.bmp", "9chain.bmp", "10chain.bmp",   "chain.bmp"};
   for (auto& p : pictures_) p = plat::Bitmap();
   for (auto& m : masks_) m = plat::Bitmap();
   for (int slot = 0; slot < 22; ++slot) {
@@ -132,7 +138,9 @@ void set_hand_seal_picture(const plat::sjis& name) {
   load_file(pictures_[4], name);
 }
 
-void set_shop_front(const plat::sjis& name) { gs.shop_front_on = name != SJ("not.bmp") ? 1 : 0; }
+void set_shop_front(const plat::sjis& name) {
+  gs.shop_front_on = name != SJ("not.bmp") ? 1 : 0;
+}
 
 void show_flyer_picture() {
   const plat::sjis name = "tirasi" + std::to_string(gs.flyer_kind) + ".bmp";

@@ -1,12 +1,12 @@
 // The headless host: event order, the feeder, the virtual clock, close, tasks and nested pumps.
+#include "platform/headless/headless_host.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
-
-#include "platform/headless/headless_host.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ struct recorder : plat::HostHandler {
   bool nest_on_press = false;
   void on_timer() override { seen.push_back("tick " + std::to_string(host->clock_ms())); }
   void on_press(plat::MouseButton b, int x, int y) override {
-    seen.push_back(std::string(b == plat::MouseButton::left ? "press " : "rpress ") + std::to_string(x) +
-                   "," + std::to_string(y));
+    seen.push_back(std::string(b == plat::MouseButton::left ? "press " : "rpress ") +
+                   std::to_string(x) + "," + std::to_string(y));
     if (nest_on_press) {
       // A click wait inside the handler: pump until the next press.
       nest_on_press = false;
@@ -27,7 +27,9 @@ struct recorder : plat::HostHandler {
       seen.push_back("wait over after " + std::to_string(seen.size() - n));
     }
   }
-  void on_move(int x, int y) override { seen.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
+  void on_move(int x, int y) override {
+    seen.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+  }
   void on_key_enter() override { seen.push_back("enter"); }
   void on_close_request() override { seen.push_back("close"); }
 };
@@ -50,8 +52,8 @@ TEST_F(HeadlessHostTest, EventsArriveInOrderAndTheClockFollowsTheInterval) {
   host.queue_call([this] { host.set_timer_interval(80); });
   host.queue_ticks(1);
   for (int i = 0; i < 7; ++i) ASSERT_TRUE(host.process_messages());
-  EXPECT_EQ(h.seen, (std::vector<std::string>{"move 1,2", "tick 90", "tick 180", "rpress 3,4", "enter",
-                                              "tick 260"}));
+  EXPECT_EQ(h.seen, (std::vector<std::string>{"move 1,2", "tick 90", "tick 180", "rpress 3,4",
+                                              "enter", "tick 260"}));
   EXPECT_NEAR((host.now_days() - 45000.0) * 86400000.0, 260.0, 1e-3);
   EXPECT_EQ(host.clock_seed(), 5u);
 }
@@ -90,8 +92,8 @@ TEST_F(HeadlessHostTest, AWaitInsideAHandlerTakesTheFollowingEvents) {
   host.queue_press(plat::MouseButton::left, 2, 2);
   host.queue_key_enter();
   ASSERT_TRUE(host.process_messages());  // the first press, and inside it the wait
-  EXPECT_EQ(h.seen, (std::vector<std::string>{"press 1,1", "tick 90", "tick 180", "tick 270", "press 2,2",
-                                              "wait over after 4"}));
+  EXPECT_EQ(h.seen, (std::vector<std::string>{"press 1,1", "tick 90", "tick 180", "tick 270",
+                                              "press 2,2", "wait over after 4"}));
   ASSERT_TRUE(host.process_messages());
   EXPECT_EQ(h.seen.back(), "enter");
 }

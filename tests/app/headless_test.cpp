@@ -27,10 +27,12 @@ class HeadlessTest : public ::testing::Test {
   void SetUp() override { folder_.put_standard(); }
 
   // Runs a script with the given extra options; answers the output lines.
-  std::vector<std::string> play(const std::string& script, std::vector<std::string> opts = {"--trace"}) {
+  std::vector<std::string> play(const std::string& script,
+                                std::vector<std::string> opts = {"--trace"}) {
     const std::string file = folder_.path() + "/script.txt";
     std::ofstream(file) << script;
-    std::vector<std::string> argv{headless, "--root", folder_.path(), "--seed", "3", "--script", file};
+    std::vector<std::string> argv{headless,   "--root", folder_.path(), "--seed", "3",
+                                  "--script", file};
     argv.insert(argv.end(), opts.begin(), opts.end());
     const proc::result r = proc::run(argv, {}, folder_.path() + "/stderr.txt");
     status_ = r.status;
@@ -50,7 +52,8 @@ class HeadlessTest : public ::testing::Test {
     if (p == std::string::npos) return -99999;
     return std::atoi(json.c_str() + p + name.size() + 3);
   }
-  static std::vector<std::string> only(const std::vector<std::string>& out, const std::string& kind) {
+  static std::vector<std::string> only(const std::vector<std::string>& out,
+                                       const std::string& kind) {
     std::vector<std::string> r;
     for (const auto& l : out)
       if (l.rfind(kind + " ", 0) == 0 || l == kind) r.push_back(l);
@@ -88,8 +91,8 @@ TEST_F(HeadlessTest, StartScreensLeadToTheTitleMenu) {
       if (l.rfind("sound ", 0) == 0 || l.rfind("bg ", 0) == 0) e.push_back(l);
     return e;
   }();
-  EXPECT_EQ(events, (std::vector<std::string>{"sound 1 start.wav", "bg title.bmp", "sound 4 start2.wav",
-                                              "bg login.bmp"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"sound 1 start.wav", "bg title.bmp",
+                                              "sound 4 start2.wav", "bg login.bmp"}));
   EXPECT_EQ(only(out, "menu"), (std::vector<std::string>{"menu |About|Start"}));
   EXPECT_EQ(out.back(), "exit");
 
@@ -129,7 +132,8 @@ TEST_F(HeadlessTest, BadCommandsAnswerWithAnErrorAndTheScriptGoesOn) {
   EXPECT_EQ(status_, 0);
   ASSERT_EQ(out.size(), 11u);
   EXPECT_EQ(out[0], "error: unknown command fly");
-  for (int i = 1; i < 10; ++i) EXPECT_EQ(out[std::size_t(i)].rfind("error: ", 0), 0u) << out[std::size_t(i)];
+  for (int i = 1; i < 10; ++i)
+    EXPECT_EQ(out[std::size_t(i)].rfind("error: ", 0), 0u) << out[std::size_t(i)];
   EXPECT_EQ(out[10], "[\"\",\"About\",\"Start\"]");
 }
 
@@ -139,9 +143,10 @@ TEST_F(HeadlessTest, CloseEndsTheProgramAndEnterShowsTheHintBox) {
   const auto dialogs = only(out, "dialog");
   ASSERT_EQ(dialogs.size(), 1u);
   // The box's line break stays on one trace line.
-  EXPECT_EQ(dialogs[0],
-            "dialog おっと、初期化したい時は、タイトル画面でAboutを選んで\\rそこでNewgameを選択してくれや"
-            "ーいっ)");
+  EXPECT_EQ(
+      dialogs[0],
+      "dialog おっと、初期化したい時は、タイトル画面でAboutを選んで\\rそこでNewgameを選択してくれや"
+      "ーいっ)");
   // Nothing after close is read.
   EXPECT_TRUE(answers(out).empty());
   EXPECT_EQ(out.back(), "exit");

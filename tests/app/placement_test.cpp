@@ -52,7 +52,8 @@ TEST(Placement, PointerMapsBackToPicturePixelsAndIgnoresTheLetterbox) {
 }
 
 TEST(Placement, StartingScaleFitsTheUsableAreaWithItsFrame) {
-  EXPECT_EQ(initial_scale(1920, 1050, 390, 260), 3);  // 4 × 260 = 1040 leaves no room for a title bar
+  EXPECT_EQ(initial_scale(1920, 1050, 390, 260),
+            3);  // 4 × 260 = 1040 leaves no room for a title bar
   EXPECT_EQ(initial_scale(1920, 1200, 390, 260), 4);
   EXPECT_EQ(initial_scale(1280, 1024, 390, 260), 3);
   EXPECT_EQ(initial_scale(800, 600, 390, 260), 2);
@@ -66,7 +67,8 @@ namespace {
 
 TEST(ConfirmBox, TextLinesAboveTwoButtonsAndTheFocusShows) {
   const plat::sjis one = plat::to_sjis("はい／いいえ");
-  const plat::sjis two = plat::to_sjis("一行目はとても長い行になっております\r二行目はもう少し長い行でございますよ");
+  const plat::sjis two =
+      plat::to_sjis("一行目はとても長い行になっております\r二行目はもう少し長い行でございますよ");
   const plat::BoxPicture a = plat::draw_box_picture(one, 0);
   const plat::BoxPicture b = plat::draw_box_picture(two, 0);
   // A second line makes the box taller; both keep the buttons inside, side by side, below the text.
@@ -81,7 +83,8 @@ TEST(ConfirmBox, TextLinesAboveTwoButtonsAndTheFocusShows) {
     EXPECT_FALSE(p->yes.contains(p->no.x, p->no.y));
   }
   // A line break never counts as text: the box is as wide as its longest line, not the whole text.
-  const plat::BoxPicture joined = plat::draw_box_picture(plat::to_sjis("一行目はとても長い行になっております二行目はもう少し長い行でございますよ"), 0);
+  const plat::BoxPicture joined = plat::draw_box_picture(
+      plat::to_sjis("一行目はとても長い行になっております二行目はもう少し長い行でございますよ"), 0);
   EXPECT_LT(b.picture.width(), joined.picture.width());
   // Moving the focus changes the buttons' frames and nothing else.
   const plat::BoxPicture nf = plat::draw_box_picture(two, 1);

@@ -121,7 +121,8 @@ class child {
     const char* p = std::strrchr(buf, ')');
     if (!p) return -1;
     long utime = 0, stime = 0;
-    if (std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %ld %ld", &utime, &stime) != 2)
+    if (std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %ld %ld", &utime, &stime) !=
+        2)
       return -1;
     return utime + stime;
   }

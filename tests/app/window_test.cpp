@@ -27,8 +27,8 @@ class VirtualDisplay {
   bool start() {
     int fds[2];
     if (pipe(fds) != 0) return false;
-    if (!server_.start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
-                        "-nolisten", "tcp"},
+    if (!server_.start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                        "1280x1024x24", "-nolisten", "tcp"},
                        {}, fds[1], fds[1]))
       return false;
     close(fds[1]);
@@ -68,7 +68,8 @@ geometry window_size(const std::string& display, const std::string& id) {
 }
 
 // Waits until the pixel shows `want`; answers the last colour seen.
-unsigned long wait_for_pixel(x11::probe& d, unsigned long w, int x, int y, unsigned long want, int ms) {
+unsigned long wait_for_pixel(x11::probe& d, unsigned long w, int x, int y, unsigned long want,
+                             int ms) {
   unsigned long got = ~0ul;
   for (int t = 0; t < ms; t += 50) {
     got = d.pixel(w, x, y);
@@ -125,18 +126,21 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
 
   // A click on the picture: the title picture.
   const std::string cx = std::to_string(100 * s), cy = std::to_string(80 * s);
-  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"}, {"DISPLAY=" + x.name()});
+  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"},
+            {"DISPLAY=" + x.name()});
   EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_title, 5000),
             shell_test::c_title);
   // A second click: the title menu over login.bmp, drawn by the ticks.
-  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"}, {"DISPLAY=" + x.name()});
+  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"},
+            {"DISPLAY=" + x.name()});
   EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_login, 5000),
             shell_test::c_login);
 
   // Enter: the hint box opens as a second window of the game; Enter again answers it.
   auto windows = [&] {
-    std::istringstream ws(
-        proc::run({"xdotool", "search", "--onlyvisible", "--class", "florinet"}, {"DISPLAY=" + x.name()}).out);
+    std::istringstream ws(proc::run({"xdotool", "search", "--onlyvisible", "--class", "florinet"},
+                                    {"DISPLAY=" + x.name()})
+                              .out);
     int n = 0;
     for (std::string l; ws >> l;) ++n;
     return n;

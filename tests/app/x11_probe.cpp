@@ -13,7 +13,8 @@ probe::~probe() {
 
 unsigned long probe::pixel(unsigned long window, int x, int y) {
   if (!d_) return ~0ul;
-  XImage* img = XGetImage(static_cast<Display*>(d_), Window(window), x, y, 1, 1, AllPlanes, ZPixmap);
+  XImage* img =
+      XGetImage(static_cast<Display*>(d_), Window(window), x, y, 1, 1, AllPlanes, ZPixmap);
   if (!img) return ~0ul;
   const unsigned long p = XGetPixel(img, 0, 0) & 0xFFFFFFul;
   XDestroyImage(img);

@@ -49,7 +49,8 @@ TEST_F(FormTest, CreationRunsItsStepsInOrder) {
     EXPECT_EQ(game::picture(3).pixel(0, 0), c_goods);  // the store is built before
   };
   game::form_create();
-  EXPECT_EQ(calls, (std::vector<std::string>{"sound", "progress", "catalogue", "roster", "title goods"}));
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"sound", "progress", "catalogue", "roster", "title goods"}));
   EXPECT_EQ(gs.click_state, 1);
   EXPECT_EQ(gs.stage_mode, -2);
   EXPECT_EQ(host().timer_interval(), 90);

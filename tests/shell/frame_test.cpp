@@ -1,4 +1,6 @@
 // The tick: the once-a-second retune, the drawing-rate thinning, the layer order and the clamps.
+#include "shell/frame.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -6,7 +8,6 @@
 #include <new>
 
 #include "program_folder.h"
-#include "shell/frame.h"
 
 // Counts every allocation of the test program, to hold the frame to allocating nothing. The
 // replacement pair uses malloc and free, which the compiler cannot see match.
@@ -19,8 +20,12 @@ void* operator new(std::size_t n) {
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace {
 
@@ -54,11 +59,11 @@ TEST_F(RetuneTest, TooManyTicksLengthenTooFewShorten) {
 }
 
 TEST_F(RetuneTest, NeverShortenedBelowSeventySkippedWhole) {
-  EXPECT_EQ(retune(72, 8), 70);  // lands exactly on the floor
-  EXPECT_EQ(retune(71, 8), 71);  // would be 69: skipped, not cut to 70
-  EXPECT_EQ(retune(75, 0), 75);  // would be 65
+  EXPECT_EQ(retune(72, 8), 70);        // lands exactly on the floor
+  EXPECT_EQ(retune(71, 8), 71);        // would be 69: skipped, not cut to 70
+  EXPECT_EQ(retune(75, 0), 75);        // would be 65
   EXPECT_EQ(gs.ticks_this_second, 0);  // the second is still over
-  EXPECT_EQ(retune(70, 20), 80);  // lengthening has no ceiling of that kind
+  EXPECT_EQ(retune(70, 20), 80);       // lengthening has no ceiling of that kind
 }
 
 TEST_F(RetuneTest, CheckedOncePerSecond) {
@@ -229,12 +234,12 @@ TEST_F(DrawTest, LayersStackInOrder) {
   game::set_goods_picture(plat::sjis("goods.bmp"));
 
   game::draw_frame();
-  EXPECT_EQ(at(10, 10), c_bg);             // background alone
-  EXPECT_EQ(at(156, 0), c_man);            // customer, doubled in width
+  EXPECT_EQ(at(10, 10), c_bg);   // background alone
+  EXPECT_EQ(at(156, 0), c_man);  // customer, doubled in width
   EXPECT_EQ(at(234, 100), c_man);
-  EXPECT_EQ(at(154, 100), c_bg);           // left of it
-  EXPECT_EQ(at(165, 3), c_bg);             // its see-through pixel (5,5), stretched
-  EXPECT_EQ(at(195, 160), c_goods);        // goods over the customer
+  EXPECT_EQ(at(154, 100), c_bg);     // left of it
+  EXPECT_EQ(at(165, 3), c_bg);       // its see-through pixel (5,5), stretched
+  EXPECT_EQ(at(195, 160), c_goods);  // goods over the customer
   EXPECT_EQ(at(166, 131), c_goods);
   EXPECT_EQ(at(164, 160), c_bg);
 }

@@ -44,7 +44,9 @@ class ProgramFolder {
   void put(const std::string& name, const plat::Bitmap& b) const {
     ASSERT_EQ(plat::write_bmp_file((dir_ / "cg" / name).string(), b), plat::BmpError::none);
   }
-  void put_solid(const std::string& name, int w, int h, plat::rgb c) const { put(name, plat::Bitmap(w, h, c)); }
+  void put_solid(const std::string& name, int w, int h, plat::rgb c) const {
+    put(name, plat::Bitmap(w, h, c));
+  }
   void put_bytes(const std::string& name, const std::string& bytes) const {
     FILE* f = std::fopen((dir_ / "cg" / name).c_str(), "wb");
     ASSERT_NE(f, nullptr);

@@ -47,9 +47,13 @@ void HeadlessHost::post_task(void (*fn)(void*), void* ctx) {
   queue_.push_back(event{kind::task, MouseButton::left, 0, 0, {}, fn, ctx});
 }
 
-double HeadlessHost::now_days() const { return clock_epoch_days + double(clock_ms_) / ms_per_day; }
+double HeadlessHost::now_days() const {
+  return clock_epoch_days + double(clock_ms_) / ms_per_day;
+}
 
-void HeadlessHost::present(const Bitmap&) { ++presents_; }
+void HeadlessHost::present(const Bitmap&) {
+  ++presents_;
+}
 
 void HeadlessHost::confirm_box(std::string_view sjis_text) {
   // Nobody answers; the game ignores the answer anyway.

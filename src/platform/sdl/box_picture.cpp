@@ -14,7 +14,8 @@ constexpr int button_w = 76, button_h = 22, button_gap = 12;
 constexpr rgb face = RGB(246, 240, 243), ink = RGB(40, 24, 32), button_face = RGB(255, 221, 238),
               button_edge = RGB(170, 110, 140), focus_edge = RGB(221, 51, 136);
 
-void draw_button(Canvas& c, const BoxRect& r, std::string_view caption, bool focused, const TextStyle& st) {
+void draw_button(Canvas& c, const BoxRect& r, std::string_view caption, bool focused,
+                 const TextStyle& st) {
   c.fill_rect(r.x, r.y, r.w, r.h, button_face);
   c.frame_rect(r.x, r.y, r.w, r.h, focused ? focus_edge : button_edge, focused ? 2 : 1);
   const Size s = Canvas::text_size(caption, st);
@@ -50,7 +51,8 @@ BoxPicture draw_box_picture(std::string_view sjis_text, int focus) {
   b.picture.resize(w, h, face);
   Canvas c(b.picture);
   c.frame_rect(0, 0, w, h, button_edge);
-  for (std::size_t i = 0; i < lines.size(); ++i) c.text_out(margin, margin + int(i) * line_h, lines[i], st);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    c.text_out(margin, margin + int(i) * line_h, lines[i], st);
 
   const int by = margin + text_h + 14;
   const int bx = (w - (2 * button_w + button_gap)) / 2;

@@ -62,7 +62,8 @@ bool SdlHost::open(const std::string& caption_utf8, int picture_w, int picture_h
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   int scale = 1;
   SDL_Rect usable;
-  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) scale = initial_scale(usable.w, usable.h, pw_, ph_);
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
+    scale = initial_scale(usable.w, usable.h, pw_, ph_);
   window_ = SDL_CreateWindow(caption_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              pw_ * scale, ph_ * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
   if (!window_) {
@@ -75,8 +76,8 @@ bool SdlHost::open(const std::string& caption_utf8, int picture_w, int picture_h
     std::fprintf(stderr, "florinet: cannot draw in the window: %s\n", SDL_GetError());
     return false;
   }
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, pw_,
-                               ph_);
+  texture_ =
+      SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, pw_, ph_);
   if (!texture_) {
     std::fprintf(stderr, "florinet: cannot draw in the window: %s\n", SDL_GetError());
     return false;
@@ -97,7 +98,8 @@ void SdlHost::set_timer_interval(int ms) {
 
 double SdlHost::now_days() const {
   using namespace std::chrono;
-  const double ms = double(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
+  const double ms =
+      double(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
   return unix_epoch_days + ms / 86400000.0;
 }
 
@@ -202,17 +204,19 @@ void SdlHost::handle(const SDL_Event& e) {
       int w = 0, h = 0, px = 0, py = 0;
       SDL_GetRendererOutputSize(renderer_, &w, &h);
       // Presses in the letterbox are not on the picture.
-      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.button.x, e.button.y, px, py))
+      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.button.x, e.button.y, px,
+                             py))
         break;
       if (handler_)
-        handler_->on_press(e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right,
-                           px, py);
+        handler_->on_press(
+            e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right, px, py);
       break;
     }
     case SDL_MOUSEMOTION: {
       int w = 0, h = 0, px = 0, py = 0;
       SDL_GetRendererOutputSize(renderer_, &w, &h);
-      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.motion.x, e.motion.y, px, py))
+      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.motion.x, e.motion.y, px,
+                             py))
         break;
       if (handler_) handler_->on_move(px, py);
       break;
@@ -241,11 +245,13 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
   SDL_GetRendererOutputSize(renderer_, &ww, &wh);
   const int scale = std::max(1, place_picture(ww, wh, pw_, ph_).scale - 1);
   const int bw = pic.picture.width(), bh = pic.picture.height();
-  SDL_Window* box = SDL_CreateWindow("フロリネット", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                     bw * scale, bh * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
+  SDL_Window* box =
+      SDL_CreateWindow("フロリネット", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, bw * scale,
+                       bh * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
   SDL_Renderer* r = box ? SDL_CreateRenderer(box, -1, 0) : nullptr;
-  SDL_Texture* t = r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, bw, bh)
-                     : nullptr;
+  SDL_Texture* t =
+      r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, bw, bh)
+        : nullptr;
   if (!t) {
     std::fprintf(stderr, "florinet: cannot show a message box: %s\n", SDL_GetError());
     if (r) SDL_DestroyRenderer(r);
@@ -292,8 +298,10 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
         break;
       case SDL_WINDOWEVENT:
         if (e.window.windowID == box_id) {
-          if (e.window.event == SDL_WINDOWEVENT_CLOSE) answered = true;
-          else if (e.window.event == SDL_WINDOWEVENT_EXPOSED) show();
+          if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+            answered = true;
+          else if (e.window.event == SDL_WINDOWEVENT_EXPOSED)
+            show();
         } else if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
           closing = true;
         } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
@@ -332,6 +340,8 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
   }
 }
 
-AudioDevice* SdlHost::audio_device() { return audio_.get(); }
+AudioDevice* SdlHost::audio_device() {
+  return audio_.get();
+}
 
 }  // namespace plat

@@ -24,8 +24,8 @@ struct Placement {
 };
 Placement place_picture(int window_w, int window_h, int picture_w, int picture_h);
 // Window pixel -> picture pixel; false for a point in the letterbox.
-bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx, int wy,
-                       int& px, int& py);
+bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx, int wy, int& px,
+                       int& py);
 // The starting scale: the largest integer factor whose window fits the usable display area.
 int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h);
 
