@@ -127,6 +127,33 @@ TEST(TitleMenu, SlidesOutOnAPressAndInWithTheNextMenu) {
   EXPECT_EQ(open.back(), 0);
 }
 
+TEST(TitleMenu, EveryNewMenuSlidesInFromTheRight) {
+  menu_run m;
+  // About's menu after its four texts, then "Back" to the title menu, which empties the log.
+  std::string script = std::string(to_title) + "tick 8\nbutton 2\n";
+  for (int i = 0; i < 4; ++i) script += "tick 2\nclick 50 50\n";
+  for (int i = 0; i < 8; ++i) script += "tick\nstate\n";
+  script += "log\nbutton 3\n";
+  for (int i = 0; i < 8; ++i) script += "tick\nstate\n";
+  script += "log\nmenu\n";
+  const auto out = m.run(script);
+  ASSERT_GE(index_of(out, "menu System|New Game|Back"), 0);
+  const std::vector<int> in{-99, -49, -24, -11, -5, -2, 0, 0};
+  const auto xs = field(out, "menu_slide_x");
+  ASSERT_EQ(xs.size(), 16u);
+  EXPECT_EQ(std::vector<int>(xs.begin(), xs.begin() + 8), in);
+  EXPECT_EQ(std::vector<int>(xs.begin() + 8, xs.end()), in);
+  for (int open : field(out, "menu_open")) EXPECT_EQ(open, 1);
+  // About's four lines were in the log; back on the title menu it is empty.
+  std::vector<std::string> logs;
+  for (const auto& l : out)
+    if (!l.empty() && l[0] == '[' && l != "[\"\",\"About\",\"Start\"]") logs.push_back(l);
+  ASSERT_EQ(logs.size(), 2u);
+  EXPECT_EQ(std::count(logs[0].begin(), logs[0].end(), '{'), 4);
+  EXPECT_EQ(logs[1], "[]");
+  EXPECT_EQ(out[out.size() - 2], "[\"\",\"About\",\"Start\"]");
+}
+
 TEST(TitleMenu, AboutTextsWaitAndTheLogKeepsTheNewestFirst) {
   menu_run m;
   // About, then click through its texts until it offers its own menu.
