@@ -119,3 +119,36 @@ TEST_F(SdlDeviceTest, TheMixerRunsOnItThroughTheMessagePump) {
 }
 
 }  // namespace
+
+#include "platform/midi/midi.h"
+
+namespace {
+
+// FluidSynth for real: the General MIDI soundfont on SDL's dummy output (nothing else holds it).
+TEST_F(SdlDeviceTest, MusicRendersThroughFluidSynthAndStops) {
+  if (!std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2")) GTEST_SKIP() << "no timgm6mb-soundfont";
+  plat::SdlAudioDevice d(nullptr);
+  ASSERT_GT(d.device_count(), 0);  // SDL's audio is up; the device itself stays closed
+  std::string dir = temp_dir("synth");
+  Bytes smf = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
+               0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+  write_file(dir + "/a.mid", smf);
+  plat::MidiUseSoundfonts({});
+  plat::MidiConfigure(true);
+  ASSERT_EQ(plat::MidiSetDevice(-1, 0), 0);
+  EXPECT_EQ(plat::MidiGetStatus().soundfont, "/usr/share/sounds/sf2/TimGM6mb.sf2");
+  ASSERT_EQ(plat::MidiLoadFile(dir + "/a.mid", 0), 0);
+  ASSERT_EQ(plat::MidiPlay(1, 0, 0), 0);
+  EXPECT_TRUE(plat::MidiGetStatus().playing);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1200));  // past the piece's end: still on
+  EXPECT_TRUE(plat::MidiGetStatus().playing);
+  ASSERT_EQ(plat::MidiLoadFile(dir + "/a.mid", 0), 0);  // replaced
+  ASSERT_EQ(plat::MidiPlay(1, 0, 0), 0);
+  plat::MidiStop();
+  EXPECT_FALSE(plat::MidiGetStatus().playing);
+  plat::MidiFree();
+  EXPECT_FALSE(plat::MidiGetStatus().ready);
+  plat::MidiConfigure(false);
+}
+
+}  // namespace

@@ -176,7 +176,9 @@ int MidiFree() {
 
 MidiStatus MidiGetStatus() {
   const Midi& st = m();
-  return {st.ready, st.playing, st.file, st.soundfont};
+  // while rendering, ask the player itself (a piece that ran out without looping is not playing)
+  bool playing = st.playing && (!st.player || fluid_player_get_status(st.player) == FLUID_PLAYER_PLAYING);
+  return {st.ready, playing, st.file, st.soundfont};
 }
 
 }  // namespace plat

@@ -76,8 +76,10 @@ int SdlAudioDevice::open(int device, const AudioFormat& format, BlockDone done, 
   want.samples = 256;  // about 23 ms at 11025: small next to the mixer's own blocks
   want.callback = [](void* self, Uint8* stream, int len) { fill(self, stream, len); };
   want.userdata = this;
+  // Device 0, the first, is the desktop's default output (as the first wave device was on the
+  // game's own system); higher numbers pick SDL's listed outputs.
   const char* name = nullptr;
-  if (device >= 0 && SDL_GetNumAudioDevices(0) > device) name = SDL_GetAudioDeviceName(device, 0);
+  if (device > 0 && SDL_GetNumAudioDevices(0) > device) name = SDL_GetAudioDeviceName(device, 0);
   SDL_AudioDeviceID id = SDL_OpenAudioDevice(name, 0, &want, &have, 0);
   if (id == 0) {
     warn("cannot open the audio output");
