@@ -125,7 +125,7 @@ TEST(AssetPictures, BackgroundsHoldTheirSceneInTheTopLeft) {
 
 TEST(AssetPictures, LayerPicturesAreSeeThroughOnTheirBottomLeftColourAndShowSomething) {
   for (auto& n : every_picture_name()) {
-    if (n == "not.bmp" || ag::make_picture(n).kind != ag::PicKind::layer) continue;
+    if (n == "not.bmp" || ag::picture_kind(n) != ag::PicKind::layer) continue;
     plat::Bitmap b = load_picture(n);
     plat::rgb key = b.transparent_colour();
     EXPECT_EQ(key, ag::layer_key) << n;

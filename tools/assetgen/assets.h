@@ -37,6 +37,8 @@ std::vector<Picture> make_pictures();
 Picture make_picture(const std::string& name);
 // Every picture name the game loads.
 std::vector<std::string> picture_names();
+// How a picture is drawn by the game (its see-through rule), without making it.
+PicKind picture_kind(const std::string& name);
 
 // Sounds: every wave the game plays, as 16-bit mono PCM WAV files.
 std::vector<std::string> wave_names();

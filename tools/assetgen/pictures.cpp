@@ -68,6 +68,11 @@ std::vector<std::string> picture_names() {
   return {s.begin(), s.end()};
 }
 
+PicKind picture_kind(const std::string& name) {
+  auto it = table().find(name);
+  return it != table().end() ? it->second.kind : PicKind::layer;
+}
+
 Picture make_picture(const std::string& name) {
   Picture out;
   out.name = name;
