@@ -1,6 +1,8 @@
 // The item catalogue and the flyer designs: built once from the fixed rows, then read only.
 #include "goods/catalogue.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,8 +58,9 @@ void build_catalogue_at(int clerk_lv) {
     t.pic = text(r.pic);
     t.name = text(r.name);
     t.info = r.info ? text(r.info) : chara_info;
-    // The save seal's price follows the clerk level the shop opened with.
-    t.price = r.price < 0 ? clerk_lv * 5 + 30 : r.price;
+    // The save seal's price follows the clerk level the shop opened with (worked out wide, so
+    // an absurd level from a hand-edited progress file gives the dearest price, not a wrapped one).
+    t.price = r.price < 0 ? int(std::clamp(clerk_lv * 5LL + 30, 0LL, (long long)INT_MAX)) : r.price;
     t.kind = kind_seal;
     t.chara = r.chara;
   }

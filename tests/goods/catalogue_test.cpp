@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <iterator>
 #include <map>
 #include <set>
@@ -527,6 +528,11 @@ TEST_F(Catalogue, SaveSealPriceFollowsTheClerkLevelAtBuild) {
   EXPECT_EQ(item[save_seal].price, 40);
   gs.clerk_lv = 7;  // a later level change does not reprice it
   EXPECT_EQ(item[save_seal].price, 40);
+  // A level no shop reaches (a hand-edited progress file) prices it dearest, never below zero.
+  build_catalogue_at(INT_MAX);
+  EXPECT_EQ(item[save_seal].price, INT_MAX);
+  build_catalogue_at(429496729);
+  EXPECT_EQ(item[save_seal].price, INT_MAX);
 }
 
 TEST_F(Catalogue, WrappingsAndFlyersInFull) {
