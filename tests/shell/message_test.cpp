@@ -79,6 +79,23 @@ TEST_F(MessageLog, SplitCountsBytesOfFullWidthText) {
   EXPECT_EQ(gs.message_log[0].text, wide_space() + SJ("あ"));
 }
 
+TEST_F(MessageLog, SplitMayCutADoubleByteCharacter) {
+  // One half-width letter before 35 full-width ones: 71 bytes, padded to 72, and byte 68 is the
+  // first half of the 34th full-width character. The split point does not move.
+  std::string text = "a";
+  for (int i = 0; i < 35; ++i) text += SJ("あ");
+  ASSERT_EQ(text.size(), 71u);
+  game::post_message(text);
+  const std::string& first = gs.message_log[1].text;
+  const std::string& second = gs.message_log[0].text;
+  ASSERT_EQ(first.size(), 68u);
+  EXPECT_EQ(first, text.substr(0, 68));
+  EXPECT_EQ(first.back(), SJ("あ")[0]);  // a lead byte alone at the end
+  EXPECT_EQ(second, wide_space() + text.substr(68) + " ");
+  EXPECT_EQ(second[2], SJ("あ")[1]);  // its trail byte opens the continuation
+  EXPECT_EQ(first.size() + second.size() - 2, 72u);
+}
+
 // ---- the speech rule (50/58) ----------------------------------------------------------------
 
 TEST_F(MessageLog, SpeechRule) {

@@ -232,6 +232,29 @@ TEST_F(Effects, LabelsShowTheFourNewestLines) {
   EXPECT_EQ(cg_bmp.pixel(0, 247 - 52 + 5), 0u);     // the fifth line is not shown
 }
 
+TEST_F(Effects, LabelsEndInARoundCapAlsoForLinesSplitInsideACharacter) {
+  // A long line split inside a double-byte character: a lead byte ends the first half and a
+  // trail byte follows the continuation's full-width space. Both still draw as labels.
+  const std::string text = std::string(67, 'i') + SJ("ああ");
+  game::post_message(text);
+  ASSERT_EQ(gs.message_log[1].text, text.substr(0, 68));
+  gs.message_log[2] = {SJ("いらっしゃいませ"), 0};
+  game::draw_message_labels(cg);
+  plat::TextStyle st;
+  st.point = 9;
+  st.bold = true;
+  const plat::rgb plate = RGB(136, 68, 85);
+  for (int i = 0; i < 3; ++i) {
+    const int y = 247 - 13 * i;
+    const int w = plat::Canvas::text_width(gs.message_log[i].text, st);
+    ASSERT_GT(w, 10) << i;
+    ASSERT_LT(2 + w + 12, 390) << i;
+    // The round cap spans 2 + w - 10 .. 2 + w + 9: its middle is the plate, beyond it nothing.
+    EXPECT_EQ(cg_bmp.pixel(2 + w + 4, y + 6), plate) << i;
+    EXPECT_EQ(cg_bmp.pixel(2 + w + 12, y + 6), 0u) << i;
+  }
+}
+
 // ---- no allocation per frame ------------------------------------------------------------------
 
 TEST_F(Effects, AFullPoolDrawsWithoutAllocating) {
