@@ -119,14 +119,16 @@ bool parse_progress(const std::string& text, std::array<int, progress_lines>& va
     pos = nl == std::string::npos ? text.size() : nl + 1;
   }
   // Values the game can never reach and that other parts index tables or divide with: a file
-  // holding them is garbage, not progress.
+  // holding them is garbage, not progress. The clerk never passes level 10 (the ending); its
+  // bound keeps the day's length, the quota target and the pay, all reckoned from the level,
+  // well inside 32 bits, while leaving room for a player's own edits.
   struct range {
     int line;
     const char* what;
     int lo, hi;
   };
   static constexpr range ranges[] = {
-      {1205, "clerk level", 0, INT_MAX},
+      {1205, "clerk level", 0, 9999},
       {2252, "flyer design", -1, 99},
       {2253, "shop image", 0, 99},
       {2256, "award count", 0, 99},

@@ -60,7 +60,7 @@ void fill_saved(game_state& s) {
 // range hold values at its edges.
 int line_value(int n) {
   switch (n) {
-    case 1205: return 1205;  // clerk level, 0 or more
+    case 1205: return 1205;  // clerk level, 0..9999
     case 2252: return -1;    // flyer design, -1..99
     case 2253: return 11;    // shop image, 0..99
     case 2256: return 99;    // award count, 0..99
@@ -202,14 +202,17 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
   const struct {
     int line;
     const char* value;
-  } out_of_range[] = {{1205, "-1"}, {2252, "-2"}, {2252, "100"}, {2253, "-1"},
-                      {2253, "100"}, {2256, "-1"}, {2256, "100"}};
+  } out_of_range[] = {{1205, "-1"},  {1205, "10000"}, {1205, "2147483647"}, {2252, "-2"},
+                      {2252, "100"}, {2253, "-1"},    {2253, "100"},        {2256, "-1"},
+                      {2256, "100"}};
   for (const auto& o : out_of_range) {
     EXPECT_FALSE(parse_progress(with_line(o.line, o.value), v, &why)) << o.line << " " << o.value;
     EXPECT_NE(why.find(std::to_string(o.line)), std::string::npos) << why;
   }
   EXPECT_TRUE(parse_progress(with_line(2253, "0"), v));
   EXPECT_TRUE(parse_progress(with_line(1205, "0"), v));
+  // A hand-edited clerk level far past the ending still reads.
+  EXPECT_TRUE(parse_progress(with_line(1205, "9999"), v));
   // Too short, by one line or entirely.
   std::string short_file = ok.substr(0, ok.rfind("-2259\r\n"));
   EXPECT_FALSE(parse_progress(short_file, v, &why));
@@ -241,6 +244,7 @@ TEST(ProgressParse, SurvivesRandomDamage) {
     if (!parse_progress(t, v)) continue;
     ++accepted;
     EXPECT_GE(v[1205 - 1], 0);
+    EXPECT_LE(v[1205 - 1], 9999);
     EXPECT_GE(v[2252 - 1], -1);
     EXPECT_LE(v[2252 - 1], 99);
     EXPECT_GE(v[2253 - 1], 0);
