@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "platform/canvas.h"
@@ -134,6 +135,95 @@ TEST_F(Effects, BubblesBurstAtSubAgeThirty) {
   frame();
   EXPECT_EQ(alive(), 0);
   EXPECT_GT(game::effect_slot(1).age, 0);  // the effect itself lives on to age 61
+}
+
+// ---- colours, written out here from the game's tables -----------------------------------------
+
+std::set<plat::rgb> lit_colours(const plat::Bitmap& b) {
+  std::set<plat::rgb> out;
+  for (plat::rgb p : b.pixels())
+    if (p != 0) out.insert(p);
+  return out;
+}
+
+TEST_F(Effects, SparksFollowTheirRampsBySubAge) {
+  // Streaks and chain sparks start at sub-age 1 and grow by one a frame: every lit pixel of a
+  // frame has the colour of that sub-age. The odd pink at 9 is the game's own.
+  auto spark = [](int sa) {
+    if (sa <= 4) return RGB(153, 255, 255);
+    const plat::rgb ramp[] = {RGB(85, 255, 255), RGB(0, 255, 255),   RGB(0, 221, 255),
+                              RGB(0, 187, 255),  RGB(224, 153, 238), RGB(0, 119, 204),
+                              RGB(0, 85, 170),   RGB(0, 51, 136),    RGB(0, 17, 102),
+                              RGB(0, 0, 68)};
+    return sa >= 15 ? RGB(0, 0, 34) : ramp[sa - 5];
+  };
+  auto award = [](int sa) {
+    return sa <= 6    ? RGB(255, 0, 255)
+           : sa <= 10 ? RGB(221, 34, 187)
+           : sa <= 14 ? RGB(187, 51, 119)
+           : sa <= 18 ? RGB(153, 34, 85)
+           : sa <= 20 ? RGB(102, 17, 51)
+                      : RGB(51, 0, 34);
+  };
+  struct run {
+    int kind, x, y;
+    plat::rgb (*colour)(int);
+  };
+  const run runs[] = {{163, 195, 130, +spark}, {165, 195, 130, +spark}, {160, 195, 130, +spark},
+                      {161, 195, 130, +award}};
+  for (const run& r : runs) {
+    game::clear_effects();
+    game::spawn_effect(r.x, r.y, r.kind);
+    int seen = 0;
+    for (int sa = 1; game::effect_slot(1).age > 0; ++sa) {
+      frame();
+      const auto colours = lit_colours(bak_bmp);
+      if (!colours.empty()) ++seen;
+      for (plat::rgb c : colours)
+        EXPECT_EQ(c, r.colour(sa)) << "kind " << r.kind << " sub-age " << sa;
+    }
+    EXPECT_GE(seen, 10) << "kind " << r.kind;
+  }
+}
+
+TEST_F(Effects, LightningColoursByAgeKeepThePenBetween) {
+  // Age: first bolt, second bolt. Where a bolt has no colour of its own it keeps the pen of the
+  // bolt drawn before it.
+  const plat::rgb white = RGB(255, 255, 255), violet = RGB(70, 0, 255), navy = RGB(3, 0, 130),
+                  cyan = RGB(0, 255, 255);
+  const std::set<plat::rgb> expected[] = {
+      {violet, white}, {navy, cyan}, {cyan, violet}, {violet, navy}, {navy, cyan}, {cyan}};
+  game::spawn_particle(245, 35, 150, 200, 166);
+  for (const auto& want : expected) {
+    frame();
+    EXPECT_EQ(lit_colours(bak_bmp), want) << "age " << game::effect_slot(1).age;
+  }
+  EXPECT_EQ(game::effect_slot(1).age, -1);
+}
+
+TEST_F(Effects, BubbleFillsAreTheColourLessOneOneOneHex) {
+  // The outline colours by sub-age mod 7, and the fills made by taking 0x111111 off each as one
+  // number in the system's 0xBBGGRR order (the blue byte borrows from nothing, red wraps).
+  const std::set<plat::rgb> outline = {RGB(0, 221, 255), RGB(0, 187, 221), RGB(0, 153, 187),
+                                       RGB(0, 119, 153), RGB(0, 85, 119),  RGB(0, 68, 85),
+                                       RGB(0, 51, 51)};
+  const std::set<plat::rgb> fill = {RGB(239, 203, 238), RGB(239, 169, 204), RGB(239, 135, 170),
+                                    RGB(239, 101, 136), RGB(239, 67, 102),  RGB(239, 50, 68),
+                                    RGB(239, 33, 34)};
+  game::spawn_effect(195, 110, 140);
+  std::set<plat::rgb> all;
+  for (int f = 0; f < 30; ++f) {
+    frame();
+    for (plat::rgb c : lit_colours(bak_bmp)) all.insert(c);
+  }
+  int fills = 0;
+  for (plat::rgb c : all) {
+    EXPECT_TRUE(outline.count(c) || fill.count(c))
+        << "unexpected colour " << plat::red_of(c) << "," << plat::green_of(c) << ","
+        << plat::blue_of(c);
+    fills += int(fill.count(c));
+  }
+  EXPECT_GE(fills, 2);
 }
 
 TEST_F(Effects, RespawningALiveSlotRestartsIt) {
