@@ -151,10 +151,9 @@ TEST_F(Effects, SparksFollowTheirRampsBySubAge) {
   // frame has the colour of that sub-age. The odd pink at 9 is the game's own.
   auto spark = [](int sa) {
     if (sa <= 4) return RGB(153, 255, 255);
-    const plat::rgb ramp[] = {RGB(85, 255, 255), RGB(0, 255, 255),   RGB(0, 221, 255),
-                              RGB(0, 187, 255),  RGB(224, 153, 238), RGB(0, 119, 204),
-                              RGB(0, 85, 170),   RGB(0, 51, 136),    RGB(0, 17, 102),
-                              RGB(0, 0, 68)};
+    const plat::rgb ramp[] = {
+        RGB(85, 255, 255), RGB(0, 255, 255), RGB(0, 221, 255), RGB(0, 187, 255), RGB(224, 153, 238),
+        RGB(0, 119, 204),  RGB(0, 85, 170),  RGB(0, 51, 136),  RGB(0, 17, 102),  RGB(0, 0, 68)};
     return sa >= 15 ? RGB(0, 0, 34) : ramp[sa - 5];
   };
   auto award = [](int sa) {
@@ -169,7 +168,9 @@ TEST_F(Effects, SparksFollowTheirRampsBySubAge) {
     int kind, x, y;
     plat::rgb (*colour)(int);
   };
-  const run runs[] = {{163, 195, 130, +spark}, {165, 195, 130, +spark}, {160, 195, 130, +spark},
+  const run runs[] = {{163, 195, 130, +spark},
+                      {165, 195, 130, +spark},
+                      {160, 195, 130, +spark},
                       {161, 195, 130, +award}};
   for (const run& r : runs) {
     game::clear_effects();
@@ -191,8 +192,8 @@ TEST_F(Effects, LightningColoursByAgeKeepThePenBetween) {
   // bolt drawn before it.
   const plat::rgb white = RGB(255, 255, 255), violet = RGB(70, 0, 255), navy = RGB(3, 0, 130),
                   cyan = RGB(0, 255, 255);
-  const std::set<plat::rgb> expected[] = {
-      {violet, white}, {navy, cyan}, {cyan, violet}, {violet, navy}, {navy, cyan}, {cyan}};
+  const std::set<plat::rgb> expected[] = {{violet, white}, {navy, cyan}, {cyan, violet},
+                                          {violet, navy},  {navy, cyan}, {cyan}};
   game::spawn_particle(245, 35, 150, 200, 166);
   for (const auto& want : expected) {
     frame();
@@ -218,9 +219,8 @@ TEST_F(Effects, BubbleFillsAreTheColourLessOneOneOneHex) {
   }
   int fills = 0;
   for (plat::rgb c : all) {
-    EXPECT_TRUE(outline.count(c) || fill.count(c))
-        << "unexpected colour " << plat::red_of(c) << "," << plat::green_of(c) << ","
-        << plat::blue_of(c);
+    EXPECT_TRUE(outline.count(c) || fill.count(c)) << "unexpected colour " << plat::red_of(c) << ","
+                                                   << plat::green_of(c) << "," << plat::blue_of(c);
     fills += int(fill.count(c));
   }
   EXPECT_GE(fills, 2);
