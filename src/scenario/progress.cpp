@@ -250,6 +250,36 @@ bool write_file_safely(const std::string& path, const std::string& bytes, std::s
   return true;
 }
 
+namespace {
+
+// Moves a progress file we cannot use out of the way, to the first free my.dat.damaged-N, so that
+// no later save can replace it: the player keeps it. Answers where it went ("" if it stayed).
+std::string keep_aside(const std::string& path) {
+  for (int n = 1; n < 1000000; ++n) {
+    const std::string aside = path + ".damaged-" + std::to_string(n);
+    if (exists(aside)) continue;
+    return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::string();
+  }
+  errno = EEXIST;
+  return {};
+}
+
+void start_afresh_from_unusable(const std::string& path, const char* what, const std::string& why) {
+  const std::string aside = keep_aside(path);
+  if (!aside.empty()) {
+    std::fprintf(stderr, "florinet: %s %s (%s); kept as %s, starting from a new game\n",
+                 path.c_str(), what, why.c_str(), aside.c_str());
+  } else {
+    std::fprintf(stderr,
+                 "florinet: %s %s (%s) and could not be moved aside (%s); "
+                 "starting from a new game\n",
+                 path.c_str(), what, why.c_str(), std::strerror(errno));
+  }
+  reset_all();
+}
+
+}  // namespace
+
 void load_progress_from(const std::string& dir) {
   const std::string path = dir + "/dat/my.dat";
   std::string why;
@@ -261,29 +291,12 @@ void load_progress_from(const std::string& dir) {
       reset_all();
       break;
     case progress_read::unreadable:
-      std::fprintf(stderr, "florinet: cannot read %s (%s); starting from a new game\n",
-                   path.c_str(), why.c_str());
-      reset_all();
+      // It may read again another day (a permission, a disk not there): kept like a damaged one.
+      start_afresh_from_unusable(path, "cannot be read", why);
       break;
-    case progress_read::damaged: {
-      // Keep the damaged file for the player: the next free my.dat.damaged-N.
-      std::string aside;
-      for (int n = 1; n < 10000; ++n) {
-        aside = path + ".damaged-" + std::to_string(n);
-        if (!exists(aside)) break;
-      }
-      if (::rename(path.c_str(), aside.c_str()) == 0) {
-        std::fprintf(stderr, "florinet: %s is damaged (%s); kept as %s, starting from a new game\n",
-                     path.c_str(), why.c_str(), aside.c_str());
-      } else {
-        std::fprintf(stderr,
-                     "florinet: %s is damaged (%s) and could not be moved aside (%s); "
-                     "starting from a new game\n",
-                     path.c_str(), why.c_str(), std::strerror(errno));
-      }
-      reset_all();
+    case progress_read::damaged:
+      start_afresh_from_unusable(path, "is damaged", why);
       break;
-    }
   }
   read_name_file(dir + "/dat/name.dat");
 }

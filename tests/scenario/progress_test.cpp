@@ -293,6 +293,30 @@ TEST_F(ProgressFile, ATooShortOrEmptyFileIsDamaged) {
   EXPECT_TRUE(file_exists(folder.dat("my.dat.damaged-2")));
 }
 
+TEST_F(ProgressFile, AnUnreadableFileIsKeptAsideSoNoSaveReplacesIt) {
+  // A link to a place that is not there (a disk not mounted today): it cannot be read.
+  const std::string gone = folder.dir() + "/elsewhere/my.dat";
+  ASSERT_EQ(::symlink(gone.c_str(), folder.dat("my.dat").c_str()), 0);
+  gs.collected[150] = 1;
+  load_progress_from(folder.dir());
+  EXPECT_EQ(gs.collected[150], 0) << "the game starts from the full reset";
+  EXPECT_FALSE(file_exists(folder.dat("my.dat")));
+  ASSERT_TRUE(file_exists(folder.dat("my.dat.damaged-1")));
+  EXPECT_EQ(std::filesystem::read_symlink(folder.dat("my.dat.damaged-1")).string(), gone);
+
+  // The next save writes a new my.dat and leaves the kept one alone.
+  ASSERT_TRUE(save_progress_to(folder.dir()));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.dat("my.dat.damaged-1")));
+  EXPECT_FALSE(std::filesystem::is_symlink(folder.dat("my.dat")));
+
+  if (::geteuid() != 0) {  // permissions do not stop the superuser
+    ::chmod(folder.dat("my.dat").c_str(), 0);
+    load_progress_from(folder.dir());
+    EXPECT_FALSE(file_exists(folder.dat("my.dat")));
+    EXPECT_TRUE(file_exists(folder.dat("my.dat.damaged-2")));
+  }
+}
+
 TEST_F(ProgressFile, AMissingFileStartsAfreshAndCreatesNothing) {
   gs.collected[150] = 1;
   gs.best_sales = 900;
