@@ -163,8 +163,10 @@ bool Driver::run(const std::string& raw) {
     print("error: " + what);
     return false;
   };
+  // A position on the picture: the window never delivers one outside it.
   auto two_ints = [&](int& x, int& y) {
-    return w.size() == 3 && parse_int(w[1], x) && parse_int(w[2], y);
+    return w.size() == 3 && parse_int(w[1], x) && parse_int(w[2], y) && x >= 0 && y >= 0 &&
+           x < game::cg_image().width() && y < game::cg_image().height();
   };
   auto button_number = [&](int& n) {
     return w.size() == 2 && parse_int(w[1], n) && n >= 1 && n <= 3;
@@ -172,13 +174,13 @@ bool Driver::run(const std::string& raw) {
 
   if (cmd == "click" || cmd == "rclick") {
     int x, y;
-    if (!two_ints(x, y)) return error(cmd + " wants X Y");
+    if (!two_ints(x, y)) return error(cmd + " wants X Y on the picture (0..389, 0..259)");
     host_.queue_press(cmd == "click" ? plat::MouseButton::left : plat::MouseButton::right, x, y);
     return true;
   }
   if (cmd == "move") {
     int x, y;
-    if (!two_ints(x, y)) return error("move wants X Y");
+    if (!two_ints(x, y)) return error("move wants X Y on the picture (0..389, 0..259)");
     host_.queue_move(x, y);
     return true;
   }

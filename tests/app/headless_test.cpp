@@ -126,15 +126,15 @@ TEST_F(HeadlessTest, ReadyBeforeEveryCommandAndExitAtTheEnd) {
 
 TEST_F(HeadlessTest, BadCommandsAnswerWithAnErrorAndTheScriptGoesOn) {
   const auto out = play(
-      "fly away\nclick 10\nclick a b\ntick 0\ntick -2\nbutton 4\nhover x\nkey space\nshot\n"
+      "fly away\nclick 10\nclick a b\nclick 390 10\nmove 0 -1\nrclick 5 260\ntick 0\ntick -2\nbutton 4\nhover x\nkey space\nshot\n"
       "shot /nonexistent/dir/x.bmp\nmenu\n",
       {});
   EXPECT_EQ(status_, 0);
-  ASSERT_EQ(out.size(), 11u);
+  ASSERT_EQ(out.size(), 14u);
   EXPECT_EQ(out[0], "error: unknown command fly");
-  for (int i = 1; i < 10; ++i)
+  for (int i = 1; i < 13; ++i)
     EXPECT_EQ(out[std::size_t(i)].rfind("error: ", 0), 0u) << out[std::size_t(i)];
-  EXPECT_EQ(out[10], "[\"\",\"About\",\"Start\"]");
+  EXPECT_EQ(out[13], "[\"\",\"About\",\"Start\"]");
 }
 
 TEST_F(HeadlessTest, CloseEndsTheProgramAndEnterShowsTheHintBox) {
