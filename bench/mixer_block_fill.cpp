@@ -11,11 +11,12 @@
 namespace {
 
 std::vector<std::uint8_t> wav_image(std::size_t n, int seed) {
-  std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
-                                 16, 0, 0, 0, 1, 0, 1, 0, 0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0,
-                                 1, 0, 8, 0, 'd', 'a', 't', 'a'};
+  std::vector<std::uint8_t> b = {'R',  'I',  'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V',  'E',  'f', 'm',
+                                 't',  ' ',  16,  0,   0, 0, 1, 0, 1,   0,   0x11, 0x2B, 0,   0,
+                                 0x11, 0x2B, 0,   0,   1, 0, 8, 0, 'd', 'a', 't',  'a'};
   for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
-  for (std::size_t i = 0; i < n; ++i) b.push_back(static_cast<std::uint8_t>((i * 7 + seed * 13) & 0xFF));
+  for (std::size_t i = 0; i < n; ++i)
+    b.push_back(static_cast<std::uint8_t>((i * 7 + seed * 13) & 0xFF));
   std::uint32_t riff = static_cast<std::uint32_t>(b.size() - 8);
   for (int i = 0; i < 4; ++i) b[4 + i] = static_cast<std::uint8_t>(riff >> (8 * i));
   return b;

@@ -11,28 +11,28 @@ namespace plat {
 
 // PCM output format (the mixer always asks for 8 bits, unsigned, silence 128).
 struct AudioFormat {
-  int channels = 1;            // 1 or 2
+  int channels = 1;  // 1 or 2
   int samples_per_sec = 11025;
   int bits_per_sample = 8;
-  int block_align = 1;         // bytes per frame
+  int block_align = 1;  // bytes per frame
   int bytes_per_sec = 11025;
 };
 
 // What a device says of itself.
 struct AudioCaps {
-  std::string name;            // at most 31 characters; the key of its section in MIXER.INI
-  int channels = 2;            // output channels the device can play
-  bool synchronous = false;    // plays only while the caller blocks (the mixer refuses such a device)
+  std::string name;          // at most 31 characters; the key of its section in MIXER.INI
+  int channels = 2;          // output channels the device can play
+  bool synchronous = false;  // plays only while the caller blocks (the mixer refuses such a device)
 };
 
 // One block of the output stream. The mixer owns the memory; the device keeps only a pointer
 // between write() and the moment it marks the block done.
 struct AudioBlock {
   std::uint8_t* data = nullptr;
-  std::uint32_t length = 0;    // bytes
-  bool prepared = false;       // set by prepare(), cleared by unprepare()
-  bool done = false;           // set by the device (UI thread) once played, or taken back by reset()
-  bool in_device = false;      // between write() and done
+  std::uint32_t length = 0;  // bytes
+  bool prepared = false;     // set by prepare(), cleared by unprepare()
+  bool done = false;         // set by the device (UI thread) once played, or taken back by reset()
+  bool in_device = false;    // between write() and done
 };
 
 class AudioDevice {

@@ -44,7 +44,9 @@ std::string g_settings = "MIXER.INI";
 MixSession* g_current = nullptr;  // the one session
 MixSession* g_owner = nullptr;    // the session that owns the open device
 
-[[noreturn]] void fail(const std::string& m) { throw EMixerError(m); }
+[[noreturn]] void fail(const std::string& m) {
+  throw EMixerError(m);
+}
 
 }  // namespace
 
@@ -80,11 +82,14 @@ struct MixSession {
 namespace {
 
 MixSession* check(MixSession* s) {
-  if (!s || s != g_current || s->tag_head != kMixTag || s->tag_tail != kMixTag) fail("Invalid Session handle");
+  if (!s || s != g_current || s->tag_head != kMixTag || s->tag_tail != kMixTag)
+    fail("Invalid Session handle");
   return s;
 }
 
-plat::AudioDevice& dev() { return *g_device; }
+plat::AudioDevice& dev() {
+  return *g_device;
+}
 
 void release_play(MixPlay* p) {
   p->next = g_free_plays;
@@ -328,7 +333,8 @@ void on_block_done(void*) {
     while (s->queue[c] && s->queue[c]->end <= played) {
       MixPlay* p = s->queue[c];
       s->queue[c] = p->next;
-      if (p->params.notify && s->nnotices < kMixPlays) s->notices[s->nnotices++] = {p->params.notify, c, p->wave};
+      if (p->params.notify && s->nnotices < kMixPlays)
+        s->notices[s->nnotices++] = {p->params.notify, c, p->wave};
       release_play(p);
     }
   }
@@ -374,8 +380,12 @@ void drop_wave_plays(MixPlay*& head, const MixWave* w) {
 
 // --- Start-up and the session ----------------------------------------------------------------
 
-void MixerUseDevice(plat::AudioDevice* device) { g_device = device; }
-void MixerUseSettingsFile(const std::string& path) { g_settings = path; }
+void MixerUseDevice(plat::AudioDevice* device) {
+  g_device = device;
+}
+void MixerUseSettingsFile(const std::string& path) {
+  g_settings = path;
+}
 
 MixSession* MixerInit(const MixConfig* config) {
   if (g_current) fail("Session already initialized");
@@ -405,14 +415,18 @@ MixSession* MixerInit(const MixConfig* config) {
 
     plat::AudioCaps caps;
     std::string name = "Unknown Device";
-    if (d.get_caps(s->device, caps)) name = caps.name.substr(0, 31);
-    else caps = plat::AudioCaps{name, 1, false};
+    if (d.get_caps(s->device, caps))
+      name = caps.name.substr(0, 31);
+    else
+      caps = plat::AudioCaps{name, 1, false};
     std::strncpy(s->device_name, name.c_str(), 31);
 
     if (caps.synchronous)
-      fail(name + " is a syncronous (blocking) " + "wave output device.  This will not permit audio to play while other " +
+      fail(name + " is a syncronous (blocking) " +
+           "wave output device.  This will not permit audio to play while other " +
            "applications are running");
-    if (ini.get_int("not compatible", name, 0) != 0) fail(name + " is not compatible with " + "the realtime mixer");
+    if (ini.get_int("not compatible", name, 0) != 0)
+      fail(name + " is not compatible with " + "the realtime mixer");
 
     s->remix_mode = ini.get_int(name, "Remix", def_remix) == 2 ? 2 : 1;
     s->position_source = ini.get_int(name, "GoodWavePos", def_goodpos) != 0 ? 1 : 0;
@@ -562,7 +576,8 @@ void MixerFlushChannel(MixSession* s, int channel, int how) {
 
 namespace {
 
-MixWave* open_image(MixSession* s, const std::uint8_t* img, std::size_t size, const std::string& name) {
+MixWave* open_image(MixSession* s, const std::uint8_t* img, std::size_t size,
+                    const std::string& name) {
   MixWave* w = mixer_load_wave(img, size, s->format, name);
   try {
     s->waves.push_back(w);
@@ -594,7 +609,8 @@ MixWave* MixerOpenWave(MixSession* s, const std::string& file) {
   return open_image(s, img.data(), img.size(), file.substr(0, 15));
 }
 
-MixWave* MixerOpenWaveResource(MixSession* s, const MixModule& module, const std::string& name, int number) {
+MixWave* MixerOpenWaveResource(MixSession* s, const MixModule& module, const std::string& name,
+                               int number) {
   check(s);
   check_format(s);
   const MixResource* r = nullptr;
@@ -607,7 +623,9 @@ MixWave* MixerOpenWaveResource(MixSession* s, const MixModule& module, const std
   if (!r) fail("Failed to open \"WAVE\" resource " + label);
   if (!r->data) fail("Failed to lock \"WAVE\" resource");
   if (r->size == 0)
-    fail("Failed to open resource, mmioOpen error= 259.#13May need to make sure resource is marked read-write");
+    fail(
+        "Failed to open resource, mmioOpen error= 259.#13May need to make sure resource is marked "
+        "read-write");
   return open_image(s, static_cast<const std::uint8_t*>(r->data), r->size,
                     name.empty() ? "res#" + std::to_string(number) : name.substr(0, 15));
 }
@@ -616,7 +634,9 @@ MixWave* MixerOpenWaveMemory(MixSession* s, const void* data, std::size_t size) 
   check(s);
   check_format(s);
   if (!data || size == 0)
-    fail("Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is read-write");
+    fail(
+        "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is "
+        "read-write");
   return open_image(s, static_cast<const std::uint8_t*>(data), size, "mem");
 }
 
@@ -715,7 +735,8 @@ void MixerPlay(MixPlayParams* params) {
       if (q->start < s->mix_pos) need_remix = true;
     }
     const std::int64_t span = (static_cast<std::int64_t>(q->params.loops) + 1) * q->length;
-    q->end = q->start == kMixForever || q->params.loops == kLoopForever ? kMixForever : q->start + span;
+    q->end =
+        q->start == kMixForever || q->params.loops == kLoopForever ? kMixForever : q->start + span;
     last = q;
   }
   if (!last) return;

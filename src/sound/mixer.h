@@ -20,9 +20,9 @@ class EMixerError : public std::runtime_error {
 };
 
 constexpr int kMixChannels = 8;
-constexpr int kMixPlays = 99;      // play records shared by all channels
-constexpr int kMixBlocks = 6;      // output blocks allocated at activation
-constexpr int kMixBlockMax = 4096; // bytes
+constexpr int kMixPlays = 99;       // play records shared by all channels
+constexpr int kMixBlocks = 6;       // output blocks allocated at activation
+constexpr int kMixBlockMax = 4096;  // bytes
 constexpr std::uint16_t kMixTag = 21554;
 // Stream positions are bytes of the output stream; a play that never ends ends here.
 constexpr std::int64_t kMixForever = INT64_MAX;
@@ -53,26 +53,28 @@ struct MixPlayParams {
   MixWave* wave = nullptr;
   MixListener* notify = nullptr;  // none: no notice
   std::uint32_t flags = 0;
-  std::uint16_t loops = 0;        // 0 plays once, 65535 until flushed
+  std::uint16_t loops = 0;  // 0 plays once, 65535 until flushed
 };
 
-constexpr std::uint32_t kPlayClearChannel = 1;  // drop what is queued on the channel, start this instead
-constexpr std::uint32_t kPlayUseLru = 2;        // the least recently used open channel, written back
-constexpr std::uint32_t kPlayHighPriority = 4;  // start at the playback position, not after the mixed stream
-constexpr std::uint32_t kPlayWait = 8;          // only accept; placed with the next play made without it
+constexpr std::uint32_t kPlayClearChannel =
+    1;                                    // drop what is queued on the channel, start this instead
+constexpr std::uint32_t kPlayUseLru = 2;  // the least recently used open channel, written back
+constexpr std::uint32_t kPlayHighPriority =
+    4;  // start at the playback position, not after the mixed stream
+constexpr std::uint32_t kPlayWait = 8;  // only accept; placed with the next play made without it
 constexpr std::uint16_t kLoopForever = 65535;
 
 // Optional configuration of MixerInit.
 struct MixConfig {
-  std::uint16_t size = 10;    // anything else: the record is ignored
-  std::uint32_t flags = 0;    // 1: use `channels`, 2: use `rate`
+  std::uint16_t size = 10;  // anything else: the record is ignored
+  std::uint32_t flags = 0;  // 1: use `channels`, 2: use `rate`
   std::uint16_t channels = 0;
-  std::uint16_t rate = 0;     // 11, 22 or 44
+  std::uint16_t rate = 0;  // 11, 22 or 44
 };
 
 // A module's "WAVE" resources, for waves opened from a resource.
 struct MixResource {
-  std::string name;        // empty: known by number only
+  std::string name;  // empty: known by number only
   int number = 0;
   const void* data = nullptr;  // null: the resource cannot be locked
   std::size_t size = 0;
@@ -88,13 +90,14 @@ void MixerUseSettingsFile(const std::string& path);
 MixSession* MixerInit(const MixConfig* config = nullptr);
 void MixerCloseSession(MixSession* s);
 void MixerActivate(MixSession* s, bool on);
-void MixerOpenChannel(MixSession* s, int channel, int how);   // how: 0 one, 1 all, 2 channels 0..channel-1
-void MixerCloseChannel(MixSession* s, int channel, int how);  // how 1: all
-void MixerFlushChannel(MixSession* s, int channel, int how);  // how +1: all, +2: no remix
-MixWave* MixerOpenWave(MixSession* s, const std::string& file);                                 // how 1
+void MixerOpenChannel(MixSession* s, int channel,
+                      int how);  // how: 0 one, 1 all, 2 channels 0..channel-1
+void MixerCloseChannel(MixSession* s, int channel, int how);     // how 1: all
+void MixerFlushChannel(MixSession* s, int channel, int how);     // how +1: all, +2: no remix
+MixWave* MixerOpenWave(MixSession* s, const std::string& file);  // how 1
 MixWave* MixerOpenWaveResource(MixSession* s, const MixModule& module, const std::string& name,
-                               int number);                                                     // how 2
-MixWave* MixerOpenWaveMemory(MixSession* s, const void* data, std::size_t size);                // how 4
+                               int number);                                       // how 2
+MixWave* MixerOpenWaveMemory(MixSession* s, const void* data, std::size_t size);  // how 4
 void MixerFreeWave(MixSession* s, MixWave* wave);
 void MixerPlay(MixPlayParams* params);
 
@@ -115,7 +118,7 @@ struct MixInfo {
   std::uint8_t open_mask = 0;
   std::int64_t mix_pos = 0;
   int queued_blocks = 0;
-  int free_plays = 0;       // records left in the pool
+  int free_plays = 0;  // records left in the pool
   int channel_plays[kMixChannels] = {};
 };
 MixInfo MixerInfo(MixSession* s);

@@ -73,7 +73,8 @@ void Profile::load_text(const std::string& text) {
     if (t.empty() || t[0] == ';') continue;
     if (t[0] == '[') {
       std::size_t close = t.find(']');
-      section = lower(trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
+      section =
+          lower(trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
       in_section = true;
       continue;
     }
@@ -81,7 +82,8 @@ void Profile::load_text(const std::string& text) {
     std::size_t eq = t.find('=');
     if (eq == std::string::npos) continue;
     std::string value = trim(t.substr(eq + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
       value = value.substr(1, value.size() - 2);
     entries_.push_back({section, lower(trim(t.substr(0, eq))), value});
   }

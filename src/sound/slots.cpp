@@ -40,7 +40,9 @@ Slots& slots() {
 }
 
 // File names are Shift-JIS in the game and UTF-8 on the disk.
-std::string dat(const plat::sjis& name) { return slots().dir + "/dat/" + plat::to_utf8(name); }
+std::string dat(const plat::sjis& name) {
+  return slots().dir + "/dat/" + plat::to_utf8(name);
+}
 
 }  // namespace
 
@@ -119,12 +121,16 @@ void sound_play_music(const plat::sjis& name) {
   if (plat::MidiLoadFile(dat(name), 0) != 0 || plat::MidiPlay(1, 0, 0) != 0) plat::MidiStop();
 }
 
-TMixer* sound_mixer() { return slots().mixer.get(); }
+TMixer* sound_mixer() {
+  return slots().mixer.get();
+}
 
 MixWave* sound_slot_wave(int slot) {
   return slot >= 1 && slot <= kWaveSlots ? slots().wave[slot - 1] : nullptr;
 }
 
-int sound_retired_waves() { return static_cast<int>(slots().retired.size()); }
+int sound_retired_waves() {
+  return static_cast<int>(slots().retired.size());
+}
 
 }  // namespace game

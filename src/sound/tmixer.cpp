@@ -50,11 +50,16 @@ void TMixer::SetChannels(std::uint8_t mask) {
   channels_ = mask;
 }
 
-MixWave* TMixer::OpenWave(const std::string& file) { return MixerOpenWave(session_, file); }
+MixWave* TMixer::OpenWave(const std::string& file) {
+  return MixerOpenWave(session_, file);
+}
 
-void TMixer::FreeWave(MixWave* wave) { MixerFreeWave(session_, wave); }
+void TMixer::FreeWave(MixWave* wave) {
+  MixerFreeWave(session_, wave);
+}
 
-void TMixer::Play(int channel, MixWave* wave, std::uint32_t flags, std::uint16_t loops, MixListener* notify) {
+void TMixer::Play(int channel, MixWave* wave, std::uint32_t flags, std::uint16_t loops,
+                  MixListener* notify) {
   params_.channel = channel;
   params_.wave = wave;
   params_.flags = flags;

@@ -13,17 +13,20 @@ std::uint32_t rd32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
          static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
-std::uint16_t rd16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+std::uint16_t rd16(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 
 struct Chunk {
-  std::uint64_t at = 0;    // offset of the chunk's header
-  std::uint64_t data = 0;  // offset of its data
-  std::uint64_t size = 0;  // as the header says
+  std::uint64_t at = 0;                                            // offset of the chunk's header
+  std::uint64_t data = 0;                                          // offset of its data
+  std::uint64_t size = 0;                                          // as the header says
   std::uint64_t next() const { return data + size + (size & 1); }  // chunks are padded to even
 };
 
 // Looks for a chunk `id` among the chunks from `from` to `end` (a header must lie whole inside).
-bool find_chunk(const std::uint8_t* img, std::uint64_t from, std::uint64_t end, const char* id, Chunk& out) {
+bool find_chunk(const std::uint8_t* img, std::uint64_t from, std::uint64_t end, const char* id,
+                Chunk& out) {
   std::uint64_t at = from;
   while (at + 8 <= end) {
     Chunk c{at, at + 8, rd32(img + at + 4)};
@@ -36,7 +39,9 @@ bool find_chunk(const std::uint8_t* img, std::uint64_t from, std::uint64_t end, 
   return false;
 }
 
-[[noreturn]] void fail(const char* m) { throw EMixerError(m); }
+[[noreturn]] void fail(const char* m) {
+  throw EMixerError(m);
+}
 
 }  // namespace
 
@@ -52,13 +57,15 @@ std::vector<std::uint8_t> MixerConvert(const plat::AudioFormat& from, const std:
     if (bits != 16) fail("File format not supported");
     buf.resize(length / 2);
     // high byte of each little-endian sample, top bit inverted: signed 16 -> unsigned 8
-    for (std::size_t i = 0; i < buf.size(); ++i) buf[i] = static_cast<std::uint8_t>(data[2 * i + 1] ^ 0x80);
+    for (std::size_t i = 0; i < buf.size(); ++i)
+      buf[i] = static_cast<std::uint8_t>(data[2 * i + 1] ^ 0x80);
   } else {
     buf.assign(data, data + length);
   }
   // 2. Channels.
   if (ch != to.channels) {
-    if ((ch != 1 && ch != 2) || (to.channels != 1 && to.channels != 2)) fail("File format not supported");
+    if ((ch != 1 && ch != 2) || (to.channels != 1 && to.channels != 2))
+      fail("File format not supported");
     std::vector<std::uint8_t> out;
     if (ch == 1) {
       out.resize(buf.size() * 2);
@@ -108,7 +115,8 @@ std::vector<std::uint8_t> MixerConvert(const plat::AudioFormat& from, const std:
     }
     buf.swap(out);
   }
-  buf.resize(buf.size() - buf.size() % static_cast<std::size_t>(to.block_align));  // whole frames only
+  buf.resize(buf.size() -
+             buf.size() % static_cast<std::size_t>(to.block_align));  // whole frames only
   return buf;
 }
 
@@ -120,7 +128,8 @@ MixWave* mixer_load_wave(const std::uint8_t* img, std::size_t size, const plat::
   bool found = false;
   for (std::uint64_t at = 0; at + 12 <= n;) {
     Chunk c{at, at + 8, rd32(img + at + 4)};
-    if (std::memcmp(img + at, "RIFF", 4) == 0 && c.size >= 4 && std::memcmp(img + at + 8, "WAVE", 4) == 0) {
+    if (std::memcmp(img + at, "RIFF", 4) == 0 && c.size >= 4 &&
+        std::memcmp(img + at + 8, "WAVE", 4) == 0) {
       riff = c;
       found = true;
       break;
@@ -153,7 +162,8 @@ MixWave* mixer_load_wave(const std::uint8_t* img, std::size_t size, const plat::
                 from.samples_per_sec == to.samples_per_sec;
     if (same) {
       wave->bytes.assign(img + dat.data, img + dat.data + dat.size);
-      wave->bytes.resize(wave->bytes.size() - wave->bytes.size() % static_cast<std::size_t>(to.block_align));
+      wave->bytes.resize(wave->bytes.size() -
+                         wave->bytes.size() % static_cast<std::size_t>(to.block_align));
     } else {
       wave->bytes = MixerConvert(from, img + dat.data, static_cast<std::size_t>(dat.size), to);
     }

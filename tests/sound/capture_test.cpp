@@ -24,8 +24,9 @@ TEST(CaptureTest, StartScreenSoundsAreInTheCaptureByteForByte) {
   const std::string dir = temp_dir("capture");
   write_text(dir + "/script.txt", "tick 5\nclick 100 100\ntick 25\nclick 100 100\ntick 30\n");
   const std::string wav_out = dir + "/out.wav";
-  const std::string cmd = "SDL_AUDIODRIVER=dummy '" + exe + "' --root '" + game_dir + "' --script '" + dir +
-                          "/script.txt' --trace --audio-out '" + wav_out + "' > '" + dir + "/trace.txt' 2>/dev/null";
+  const std::string cmd = "SDL_AUDIODRIVER=dummy '" + exe + "' --root '" + game_dir +
+                          "' --script '" + dir + "/script.txt' --trace --audio-out '" + wav_out +
+                          "' > '" + dir + "/trace.txt' 2>/dev/null";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
 
   std::vector<std::string> sounds;
@@ -57,10 +58,12 @@ TEST(CaptureTest, StartScreenSoundsAreInTheCaptureByteForByte) {
     from.channels = img[22];
     from.samples_per_sec = img[24] | img[25] << 8 | img[26] << 16;
     from.bits_per_sample = img[34];
-    std::uint32_t n = img[40] | img[41] << 8 | img[42] << 16 | static_cast<std::uint32_t>(img[43]) << 24;
+    std::uint32_t n =
+        img[40] | img[41] << 8 | img[42] << 16 | static_cast<std::uint32_t>(img[43]) << 24;
     Bytes want = game::MixerConvert(from, img.data() + 44, n, to);
     auto found = std::search(at, stream.end(), want.begin(), want.end());
-    ASSERT_NE(found, stream.end()) << name << " is not in the stream after byte " << (at - stream.begin());
+    ASSERT_NE(found, stream.end())
+        << name << " is not in the stream after byte " << (at - stream.begin());
     at = found + static_cast<long>(want.size());
   }
 }

@@ -23,11 +23,21 @@ void* operator new(std::size_t n) {
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
-void* operator new[](std::size_t n) { return operator new(n); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t n) {
+  return operator new(n);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
 #endif
 
 namespace {
@@ -68,7 +78,11 @@ TEST(HeadlessDeviceTest, PlaysWrittenBlocksAtTheByteRateAndReportsThem) {
   EXPECT_EQ(d.position(), 2500u);
   EXPECT_TRUE(bb.done);
   EXPECT_EQ(c.calls, 2);
-  EXPECT_EQ(d.captured(), [&] { Bytes x = a; x.insert(x.end(), b.begin(), b.end()); return x; }());
+  EXPECT_EQ(d.captured(), [&] {
+    Bytes x = a;
+    x.insert(x.end(), b.begin(), b.end());
+    return x;
+  }());
   EXPECT_EQ(d.now_ms(), 2230u);
   // reset hands back what is queued, unplayed, and counts from 0
   ASSERT_EQ(d.write(ba), 0);
@@ -107,7 +121,8 @@ TEST_F(MixerTest, MixingFiveSourcesAllocatesNothing) {
   dev.set_capture(false);
   game::MixWave* w[5];
   for (int i = 0; i < 5; ++i) w[i] = load(ramp(40000 + 997 * i, 31 * i));
-  for (int i = 0; i < 5; ++i) play(i, w[i], i == 4 ? 0u : static_cast<std::uint32_t>(game::kPlayWait), i == 2 ? 3 : 0);
+  for (int i = 0; i < 5; ++i)
+    play(i, w[i], i == 4 ? 0u : static_cast<std::uint32_t>(game::kPlayWait), i == 2 ? 3 : 0);
   play(0, w[1]);  // queued behind
   long before = g_allocs.load();
   for (int i = 0; i < 300; ++i) dev.advance(i % 2 ? 90 : 17);  // block done after block done

@@ -1,8 +1,8 @@
 // The session: start-up and its settings, channels, play flags, activation, and every failure
 // with its exact message.
-#include "sound_test_util.h"
 #include "sound/profile.h"
 #include "sound/tmixer.h"
+#include "sound_test_util.h"
 
 using namespace soundtest;
 using game::MixerInfo;
@@ -54,14 +54,17 @@ TEST_F(SessionTest, SettingsFileOverridesAndClamps) {
   EXPECT_EQ(i.block_len, 1000);  // the default section's length loses its two low bits
   EXPECT_EQ(i.format.samples_per_sec, 22050);
   end();
-  start("[default]\nWaveBlocks=1\nWaveBlockLen=100\n[Headless Wave Out]\nSamplesPerSec=44\nRemix=3\n", false);
+  start(
+      "[default]\nWaveBlocks=1\nWaveBlockLen=100\n[Headless Wave Out]\nSamplesPerSec=44\nRemix=3\n",
+      false);
   i = MixerInfo(s);
   EXPECT_EQ(i.blocks, 2);
   EXPECT_EQ(i.block_len, 512);
   EXPECT_EQ(i.format.samples_per_sec, 44100);
   EXPECT_EQ(i.remix_mode, 1);
   end();
-  start("[default]\nWaveBlockLen=3000\n[Headless Wave Out]\nWaveBlockLen=1003\nWaveBlocks=5\n", false);
+  start("[default]\nWaveBlockLen=3000\n[Headless Wave Out]\nWaveBlockLen=1003\nWaveBlocks=5\n",
+        false);
   i = MixerInfo(s);
   EXPECT_EQ(i.block_len, 1003);  // the device's own length is taken as it is
   EXPECT_EQ(i.blocks, 5);
@@ -104,7 +107,8 @@ TEST_F(SessionTest, StartUpFailures) {
   dev.devices = 1;
   dev.synchronous = true;
   EXPECT_EQ(mixer_error([&] { start(); }),
-            "Headless Wave Out is a syncronous (blocking) wave output device.  This will not permit audio to play "
+            "Headless Wave Out is a syncronous (blocking) wave output device.  This will not "
+            "permit audio to play "
             "while other applications are running");
   dev.synchronous = false;
   EXPECT_EQ(mixer_error([&] { start("[not compatible]\nHeadless Wave Out=1\n"); }),
@@ -124,11 +128,13 @@ TEST_F(SessionTest, StartUpFailures) {
 TEST_F(SessionTest, ActivationFailuresLeaveTheDeviceClosed) {
   start("", false);
   dev.open_error = 4;
-  EXPECT_EQ(mixer_error([&] { game::MixerActivate(s, true); }), "Failed to open waveform output device #4");
+  EXPECT_EQ(mixer_error([&] { game::MixerActivate(s, true); }),
+            "Failed to open waveform output device #4");
   EXPECT_FALSE(dev.is_open());
   dev.open_error = 0;
   dev.prepare_error = 11;
-  EXPECT_EQ(mixer_error([&] { game::MixerActivate(s, true); }), "Unable to prepare wave header #11");
+  EXPECT_EQ(mixer_error([&] { game::MixerActivate(s, true); }),
+            "Unable to prepare wave header #11");
   EXPECT_FALSE(dev.is_open());
   EXPECT_FALSE(MixerInfo(s).activated);
   dev.prepare_error = 0;
@@ -153,12 +159,14 @@ TEST_F(SessionTest, ChannelOperationsAndTheirMessages) {
   EXPECT_EQ(mixer_error([&] { play(0, w); }), "You must open a channel before you can play a wave");
   game::MixerOpenChannel(s, 3, 2);
   EXPECT_EQ(MixerInfo(s).open_mask, 0x07);
-  EXPECT_EQ(mixer_error([&] { game::MixerOpenChannel(s, 1, 0); }), "The channel has already been opened");
+  EXPECT_EQ(mixer_error([&] { game::MixerOpenChannel(s, 1, 0); }),
+            "The channel has already been opened");
   game::MixerOpenChannel(s, 6, 0);
   EXPECT_EQ(MixerInfo(s).open_mask, 0x47);
   EXPECT_EQ(mixer_error([&] { play(3, w); }), "The specified channel was not open");
   EXPECT_EQ(mixer_error([&] { play(12, w); }), "The specified channel was not open");
-  EXPECT_EQ(mixer_error([&] { game::MixerFlushChannel(s, 3, 0); }), "The specified channel was not open");
+  EXPECT_EQ(mixer_error([&] { game::MixerFlushChannel(s, 3, 0); }),
+            "The specified channel was not open");
   EXPECT_EQ(mixer_error([&] { game::MixerFlushChannel(s, 8, 0); }), "Invalid channel number");
   EXPECT_EQ(mixer_error([&] { game::MixerFlushChannel(s, -1, 2); }), "Invalid channel number");
   game::MixerFlushChannel(s, 99, 1);  // all: the channel number does not matter
@@ -170,10 +178,12 @@ TEST_F(SessionTest, ChannelOperationsAndTheirMessages) {
   EXPECT_EQ(MixerInfo(s).open_channels, 8);
   game::MixerCloseChannel(s, 0, 1);
   EXPECT_EQ(MixerInfo(s).open_channels, 0);
-  EXPECT_EQ(mixer_error([] { game::MixerPlay(nullptr); }), "nil parameters pointer passed to MixerPlay");
+  EXPECT_EQ(mixer_error([] { game::MixerPlay(nullptr); }),
+            "nil parameters pointer passed to MixerPlay");
   game::MixerOpenChannel(s, 0, 0);
   EXPECT_EQ(mixer_error([&] { play(0, nullptr); }), "nil wave pointer passed to MixerPlay!");
-  EXPECT_EQ(mixer_error([&] { game::MixerFreeWave(s, nullptr); }), "The given pointer was not valid");
+  EXPECT_EQ(mixer_error([&] { game::MixerFreeWave(s, nullptr); }),
+            "The given pointer was not valid");
 }
 
 TEST_F(SessionTest, PoolOf99PlayRecords) {

@@ -8,7 +8,9 @@ using game::MixerInfo;
 
 namespace {
 
-Bytes silence(std::size_t n) { return Bytes(n, 128); }
+Bytes silence(std::size_t n) {
+  return Bytes(n, 128);
+}
 Bytes cat(Bytes a, const Bytes& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
@@ -60,7 +62,8 @@ TEST_F(StreamTest, SeamsAtOddBlockLengthsAreExact) {
     Bytes got = out();
     // expected: ramp + 12 where the constant sounds, the rest ramp alone, then silence
     Bytes want = a;
-    for (std::size_t i = 0; i < b.size(); ++i) want[i] = static_cast<std::uint8_t>(std::clamp(a[i] + 12, 0, 255));
+    for (std::size_t i = 0; i < b.size(); ++i)
+      want[i] = static_cast<std::uint8_t>(std::clamp(a[i] + 12, 0, 255));
     ASSERT_GE(got.size(), want.size());
     EXPECT_TRUE(std::equal(want.begin(), want.end(), got.begin())) << "block length " << len;
     EXPECT_EQ(got.size() % MixerInfo(s).block_len, 0u);
@@ -134,7 +137,8 @@ TEST_F(StreamTest, EndlessLoopPlaysUntilFlushed) {
   EXPECT_EQ(MixerInfo(s).queued_blocks, 0);  // the remix took back the blocks that held it
   std::size_t cut = out().size();
   drain();
-  for (std::size_t i = cut; i < out().size(); ++i) ASSERT_EQ(out()[i], 128) << i;  // the remix cut it at once
+  for (std::size_t i = cut; i < out().size(); ++i)
+    ASSERT_EQ(out()[i], 128) << i;  // the remix cut it at once
 }
 
 TEST_F(StreamTest, TwoPlaysOnOneChannelFollowEachOtherExactly) {

@@ -126,12 +126,13 @@ namespace {
 
 // FluidSynth for real: the General MIDI soundfont on SDL's dummy output (nothing else holds it).
 TEST_F(SdlDeviceTest, MusicRendersThroughFluidSynthAndStops) {
-  if (!std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2")) GTEST_SKIP() << "no timgm6mb-soundfont";
+  if (!std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2"))
+    GTEST_SKIP() << "no timgm6mb-soundfont";
   plat::SdlAudioDevice d(nullptr);
   ASSERT_GT(d.device_count(), 0);  // SDL's audio is up; the device itself stays closed
   std::string dir = temp_dir("synth");
-  Bytes smf = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
-               0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+  Bytes smf = {'M', 'T', 'h', 'd', 0,  0, 0,    6,  0,   0,  0,    1,  0, 96, 'M',  'T',  'r',
+               'k', 0,   0,   0,   12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0,  0xFF, 0x2F, 0};
   write_file(dir + "/a.mid", smf);
   plat::MidiUseSoundfonts({});
   plat::MidiConfigure(true);

@@ -1,7 +1,8 @@
 // The five wave slots and the music, as the game uses them: through the component, on the
 // headless device, with failures swallowed.
-#include "platform/midi/midi.h"
 #include "sound/slots.h"
+
+#include "platform/midi/midi.h"
 #include "sound_test_util.h"
 
 using namespace soundtest;
@@ -54,7 +55,7 @@ TEST_F(SlotsTest, EachPlayIsANewWaveQueuedBehindTheSlotsLastAndTheOldOneGoesWhen
   const std::int64_t mixed = game::MixerInfo(session()).mix_pos;
   game::sound_play_slot(2, "a.wav");
   game::MixWave* a2 = game::sound_slot_wave(2);
-  EXPECT_NE(a2, a);  // a new wave per play
+  EXPECT_NE(a2, a);                           // a new wave per play
   EXPECT_EQ(game::sound_retired_waves(), 1);  // the first a.wav still sounds
   auto plays = game::MixerChannelPlays(session(), 1);
   ASSERT_EQ(plays.size(), 2u);
@@ -127,10 +128,11 @@ class MusicTest : public ::testing::Test {
     dir = temp_dir("music");
     std::filesystem::create_directories(dir + "/dat");
     // a one-note standard MIDI file
-    Bytes smf = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
-                 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+    Bytes smf = {'M', 'T', 'h', 'd', 0,  0, 0,    6,  0,   0,  0,    1,  0, 96, 'M',  'T',  'r',
+                 'k', 0,   0,   0,   12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0,  0xFF, 0x2F, 0};
     write_file(dir + "/dat/shop.mid", smf);
-    write_file(dir + "/dat/bad.mid", Bytes{'n', 'o', 't', 'a', 'm', 'i', 'd', 'i', 0, 0, 0, 0, 0, 0});
+    write_file(dir + "/dat/bad.mid",
+               Bytes{'n', 'o', 't', 'a', 'm', 'i', 'd', 'i', 0, 0, 0, 0, 0, 0});
     write_file(dir + "/fake.sf2", Bytes{'R', 'I', 'F', 'F'});
   }
   void TearDown() override {

@@ -54,10 +54,13 @@ inline Bytes ramp(std::size_t n, std::size_t from = 0) {
   for (std::size_t i = 0; i < n; ++i) b[i] = ramp_byte(from + i);
   return b;
 }
-inline Bytes constant(std::size_t n, std::uint8_t v) { return Bytes(n, v); }
+inline Bytes constant(std::size_t n, std::uint8_t v) {
+  return Bytes(n, v);
+}
 
 inline std::string temp_dir(const std::string& leaf) {
-  auto p = std::filesystem::temp_directory_path() / ("florinet-sound-" + std::to_string(::getpid()) + "-" + leaf);
+  auto p = std::filesystem::temp_directory_path() /
+           ("florinet-sound-" + std::to_string(::getpid()) + "-" + leaf);
   std::filesystem::create_directories(p);
   return p.string();
 }
@@ -98,7 +101,9 @@ class FaultyDevice : public plat::HeadlessAudioDevice {
   int prepare(plat::AudioBlock& b) override {
     return prepare_error ? prepare_error : HeadlessAudioDevice::prepare(b);
   }
-  int write(plat::AudioBlock& b) override { return write_error ? write_error : HeadlessAudioDevice::write(b); }
+  int write(plat::AudioBlock& b) override {
+    return write_error ? write_error : HeadlessAudioDevice::write(b);
+  }
 };
 
 // One session on a FaultyDevice with a settings file of the test's choosing.
@@ -107,7 +112,8 @@ class MixerTest : public ::testing::Test {
   void TearDown() override { end(); }
 
   // Starts (and by default activates) a session; `ini` is MIXER.INI's text (empty: no file).
-  game::MixSession* start(const std::string& ini = "", bool activate = true, const game::MixConfig* cfg = nullptr) {
+  game::MixSession* start(const std::string& ini = "", bool activate = true,
+                          const game::MixConfig* cfg = nullptr) {
     dir_ = temp_dir("ini");
     std::string path = dir_ + "/MIXER.INI";
     std::filesystem::remove(path);

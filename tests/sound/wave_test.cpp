@@ -24,11 +24,18 @@ TEST_F(WaveTest, EveryTruncationOfAGoodFileIsRejectedWithAMessage) {
     Bytes cut(good.begin(), good.begin() + static_cast<long>(n));
     std::string e = load_error(cut);
     EXPECT_FALSE(e.empty()) << n;
-    if (n == 0) EXPECT_EQ(e, "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is read-write");
-    else if (n < 12) EXPECT_EQ(e, "This is not a WAVE file") << n;
-    else if (n < 36) EXPECT_TRUE(e == "WAVE file is corrupted" || e == "Failed to read format chunk") << n << e;
-    else if (n < 44) EXPECT_EQ(e, "WAVE file has no data chunk") << n;
-    else EXPECT_EQ(e, "Failed to read data chunk") << n;
+    if (n == 0)
+      EXPECT_EQ(e,
+                "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is "
+                "read-write");
+    else if (n < 12)
+      EXPECT_EQ(e, "This is not a WAVE file") << n;
+    else if (n < 36)
+      EXPECT_TRUE(e == "WAVE file is corrupted" || e == "Failed to read format chunk") << n << e;
+    else if (n < 44)
+      EXPECT_EQ(e, "WAVE file has no data chunk") << n;
+    else
+      EXPECT_EQ(e, "Failed to read data chunk") << n;
   }
   EXPECT_EQ(converted(good), ramp(301));
 }
@@ -50,15 +57,17 @@ TEST_F(WaveTest, BadChunksGiveTheirMessages) {
   Bytes nofmt = good;
   nofmt[12] = 'F';
   EXPECT_EQ(load_error(nofmt), "WAVE file is corrupted");
-  EXPECT_EQ(load_error(with(16, 12)), "Failed to read format chunk");   // format chunk of 12 bytes
-  EXPECT_EQ(load_error(with(16, 0xFFFFFFF0u)), "WAVE file has no data chunk");  // skips past the end
+  EXPECT_EQ(load_error(with(16, 12)), "Failed to read format chunk");  // format chunk of 12 bytes
+  EXPECT_EQ(load_error(with(16, 0xFFFFFFF0u)),
+            "WAVE file has no data chunk");  // skips past the end
   Bytes tag = good;
   tag[20] = 3;  // IEEE float
   EXPECT_EQ(load_error(tag), "The file is not a PCM file");
   EXPECT_EQ(load_error(with(40, 0)), "The data chunk has no data");
   EXPECT_EQ(load_error(with(40, 41)), "Failed to read data chunk");
   EXPECT_EQ(load_error(with(40, 0xFFFFFFFFu)), "Failed to read data chunk");
-  EXPECT_EQ(load_error(with(4, 0)), "This is not a WAVE file");  // a RIFF of 0 bytes has no form type
+  EXPECT_EQ(load_error(with(4, 0)),
+            "This is not a WAVE file");  // a RIFF of 0 bytes has no form type
   Bytes nodata = good;
   nodata[36] = 'D';
   EXPECT_EQ(load_error(nodata), "WAVE file has no data chunk");
@@ -87,9 +96,11 @@ TEST_F(WaveTest, ChunksBeforeAndBetweenAreSkippedWithTheirPadding) {
 TEST_F(WaveTest, SixteenBitStereo22050BecomesEightBitMono11025) {
   start();
   // frames (L, R) of 16-bit samples; the high bytes with the top bit flipped are the 8-bit ones
-  auto s16 = [](int v) { return Bytes{static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>((v >> 8) & 0xFF)}; };
-  std::vector<std::pair<int, int>> frames = {{0x1000, 0x3000}, {-0x2000, 0x0000}, {0x7F00, 0x7F00},
-                                             {-0x8000, -0x8000}, {0x0100, 0x0300}};
+  auto s16 = [](int v) {
+    return Bytes{static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>((v >> 8) & 0xFF)};
+  };
+  std::vector<std::pair<int, int>> frames = {
+      {0x1000, 0x3000}, {-0x2000, 0x0000}, {0x7F00, 0x7F00}, {-0x8000, -0x8000}, {0x0100, 0x0300}};
   Bytes data;
   for (auto [l, r] : frames) {
     Bytes a = s16(l), b = s16(r);
@@ -129,7 +140,8 @@ TEST_F(WaveTest, StereoSessionRepeatsMonoAndSteps22050ToFrames) {
   EXPECT_EQ(i.format.bytes_per_sec, 44100);
   EXPECT_EQ(i.block_len, 4096);
   // mono 11025 -> stereo (repeat) -> 22050 (k = 2, stepping per side)
-  EXPECT_EQ(converted(wav(Bytes{100, 120}, 1, 11025)), (Bytes{100, 100, 110, 110, 120, 120, 120, 120}));
+  EXPECT_EQ(converted(wav(Bytes{100, 120}, 1, 11025)),
+            (Bytes{100, 100, 110, 110, 120, 120, 120, 120}));
   // odd data of 8-bit stereo keeps whole frames only
   EXPECT_EQ(converted(wav(Bytes{1, 2, 3}, 2, 22050)), (Bytes{1, 2}));
 }
@@ -152,15 +164,18 @@ TEST_F(WaveTest, NamesAndSources) {
   mod.waves.push_back({"empty", 0, img.data(), 0});
   EXPECT_EQ(std::string(game::MixerOpenWaveResource(s, mod, "", 7)->name), "res#7");
   EXPECT_EQ(std::string(game::MixerOpenWaveResource(s, mod, "chime", 0)->name), "chime");
-  EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveResource(s, mod, "", 8); }), "Failed to open \"WAVE\" resource 8");
+  EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveResource(s, mod, "", 8); }),
+            "Failed to open \"WAVE\" resource 8");
   EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveResource(s, mod, "bell", 0); }),
             "Failed to open \"WAVE\" resource bell");
   EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveResource(s, mod, "locked", 0); }),
             "Failed to lock \"WAVE\" resource");
   EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveResource(s, mod, "empty", 0); }),
-            "Failed to open resource, mmioOpen error= 259.#13May need to make sure resource is marked read-write");
+            "Failed to open resource, mmioOpen error= 259.#13May need to make sure resource is "
+            "marked read-write");
   EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveMemory(s, nullptr, 10); }),
-            "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is read-write");
+            "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is "
+            "read-write");
   dev.format_ok = false;
   EXPECT_EQ(mixer_error([&] { game::MixerOpenWaveMemory(s, img.data(), img.size()); }),
             "The waveform device can\xB4t play this format");

@@ -10,9 +10,13 @@ namespace plat {
 
 HeadlessAudioDevice::HeadlessAudioDevice(Host* host) : host_(host) {}
 
-Host* HeadlessAudioDevice::host() const { return host_; }
+Host* HeadlessAudioDevice::host() const {
+  return host_;
+}
 
-int HeadlessAudioDevice::device_count() { return 1; }
+int HeadlessAudioDevice::device_count() {
+  return 1;
+}
 
 bool HeadlessAudioDevice::get_caps(int device, AudioCaps& caps) {
   if (device < -1 || device >= 1) return false;
@@ -24,14 +28,14 @@ bool HeadlessAudioDevice::get_caps(int device, AudioCaps& caps) {
 
 bool HeadlessAudioDevice::supports(int device, const AudioFormat& f) {
   if (device < -1 || device >= 1) return false;
-  return (f.channels == 1 || f.channels == 2) && (f.bits_per_sample == 8 || f.bits_per_sample == 16) &&
-         f.samples_per_sec >= 1000 && f.samples_per_sec <= 48000 &&
-         f.block_align == f.channels * f.bits_per_sample / 8 &&
+  return (f.channels == 1 || f.channels == 2) &&
+         (f.bits_per_sample == 8 || f.bits_per_sample == 16) && f.samples_per_sec >= 1000 &&
+         f.samples_per_sec <= 48000 && f.block_align == f.channels * f.bits_per_sample / 8 &&
          f.bytes_per_sec == f.samples_per_sec * f.block_align;
 }
 
 int HeadlessAudioDevice::open(int device, const AudioFormat& format, BlockDone done, void* ctx) {
-  if (open_) return 4;  // already allocated
+  if (open_) return 4;                       // already allocated
   if (!supports(device, format)) return 32;  // bad format
   open_ = true;
   paused_ = false;
@@ -109,7 +113,8 @@ void HeadlessAudioDevice::advance(double ms) {
   while (due > 0 && count_ > 0 && !paused_) {
     AudioBlock* b = ring_[head_];
     std::uint64_t take = std::min<std::uint64_t>(due, b->length - front_used_);
-    if (capturing_) capture_.insert(capture_.end(), b->data + front_used_, b->data + front_used_ + take);
+    if (capturing_)
+      capture_.insert(capture_.end(), b->data + front_used_, b->data + front_used_ + take);
     front_used_ += static_cast<std::uint32_t>(take);
     played_ += take;
     due -= take;

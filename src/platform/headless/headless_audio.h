@@ -46,7 +46,8 @@ class HeadlessAudioDevice : public AudioDevice {
   const std::vector<std::uint8_t>& captured() const { return capture_; }
   // Format of the stream (the last one opened; the mixer's default before any).
   const AudioFormat& format() const { return format_; }
-  // Writes the capture as a PCM WAV file of the stream's format; false if the file cannot be written.
+  // Writes the capture as a PCM WAV file of the stream's format; false if the file cannot be
+  // written.
   bool write_wav(const std::string& path) const;
 
   // Bytes written to the device and not yet played.
@@ -70,7 +71,7 @@ class HeadlessAudioDevice : public AudioDevice {
   int count_ = 0;
   std::uint32_t front_used_ = 0;  // bytes of the front block already played
   std::uint64_t played_ = 0;
-  double owed_ = 0;               // fraction of a byte carried between advances
+  double owed_ = 0;  // fraction of a byte carried between advances
   double clock_ms_ = 0;
 
   bool capturing_ = false;

@@ -56,17 +56,21 @@ void quiet_log(int, const char*, void*) {}
 
 const std::vector<std::string>& midi_default_soundfonts() {
   static const std::vector<std::string> paths = {
-      "/usr/share/sounds/sf2/TimGM6mb.sf2",     "/usr/share/sounds/sf2/default-GM.sf2",
-      "/usr/share/sounds/sf2/FluidR3_GM.sf2",   "/usr/share/soundfonts/default.sf2",
-      "/usr/share/soundfonts/FluidR3_GM.sf2",   "/usr/share/sounds/sf3/default-GM.sf3",
+      "/usr/share/sounds/sf2/TimGM6mb.sf2",    "/usr/share/sounds/sf2/default-GM.sf2",
+      "/usr/share/sounds/sf2/FluidR3_GM.sf2",  "/usr/share/soundfonts/default.sf2",
+      "/usr/share/soundfonts/FluidR3_GM.sf2",  "/usr/share/sounds/sf3/default-GM.sf3",
       "/usr/share/sounds/sf2/GeneralUser.sf2",
   };
   return paths;
 }
 
-void MidiConfigure(bool audible) { m().audible = audible; }
+void MidiConfigure(bool audible) {
+  m().audible = audible;
+}
 
-void MidiUseSoundfonts(const std::vector<std::string>& soundfonts) { m().soundfonts = soundfonts; }
+void MidiUseSoundfonts(const std::vector<std::string>& soundfonts) {
+  m().soundfonts = soundfonts;
+}
 
 int MidiSetDevice(int, int) {
   Midi& st = m();
@@ -86,7 +90,8 @@ int MidiSetDevice(int, int) {
     st.ready = true;
     return 0;
   }
-  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, quiet_log, nullptr);
+  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+    fluid_set_log_function(level, quiet_log, nullptr);
   st.settings = new_fluid_settings();
   fluid_settings_setint(st.settings, "synth.reverb.active", 0);
   fluid_settings_setint(st.settings, "synth.chorus.active", 0);
@@ -124,7 +129,8 @@ int MidiLoadFile(const std::string& path, int) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return 1;
   std::vector<char> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-  if (bytes.size() < 14 || std::string(bytes.data(), 4) != "MThd") return 2;  // not a standard MIDI file
+  if (bytes.size() < 14 || std::string(bytes.data(), 4) != "MThd")
+    return 2;  // not a standard MIDI file
   st.piece = std::move(bytes);
   st.file = path;
   return 0;
@@ -138,7 +144,8 @@ int MidiPlay(int, int, int) {
     drop_player();
     fluid_synth_system_reset(st.synth);
     st.player = new_fluid_player(st.synth);
-    if (!st.player || fluid_player_add_mem(st.player, st.piece.data(), st.piece.size()) != FLUID_OK) {
+    if (!st.player ||
+        fluid_player_add_mem(st.player, st.piece.data(), st.piece.size()) != FLUID_OK) {
       drop_player();
       return 2;
     }
@@ -177,7 +184,8 @@ int MidiFree() {
 MidiStatus MidiGetStatus() {
   const Midi& st = m();
   // while rendering, ask the player itself (a piece that ran out without looping is not playing)
-  bool playing = st.playing && (!st.player || fluid_player_get_status(st.player) == FLUID_PLAYER_PLAYING);
+  bool playing =
+      st.playing && (!st.player || fluid_player_get_status(st.player) == FLUID_PLAYER_PLAYING);
   return {st.ready, playing, st.file, st.soundfont};
 }
 

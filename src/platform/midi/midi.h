@@ -16,17 +16,17 @@ void MidiConfigure(bool audible);
 void MidiUseSoundfonts(const std::vector<std::string>& soundfonts);
 
 // Returns 0 on success, non-zero on failure (the game does not look).
-int MidiSetDevice(int device, int flags);               // -1: the default output
+int MidiSetDevice(int device, int flags);              // -1: the default output
 int MidiLoadFile(const std::string& path, int flags);  // a failing load stops the music
 int MidiPlay(int loop, int from, int to);              // plays the loaded piece, looping
 int MidiStop();
 int MidiFree();
 
 struct MidiStatus {
-  bool ready = false;      // a synthesizer is running (or, silent, would be)
+  bool ready = false;  // a synthesizer is running (or, silent, would be)
   bool playing = false;
-  std::string file;        // the piece loaded
-  std::string soundfont;   // the soundfont in use, empty if none
+  std::string file;       // the piece loaded
+  std::string soundfont;  // the soundfont in use, empty if none
 };
 MidiStatus MidiGetStatus();
 

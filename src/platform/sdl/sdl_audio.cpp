@@ -58,9 +58,9 @@ bool SdlAudioDevice::get_caps(int device, AudioCaps& caps) {
 bool SdlAudioDevice::supports(int device, const AudioFormat& f) {
   if (!init_audio() || device < -1 || device >= device_count()) return false;
   // SDL converts any of these to what the hardware takes.
-  return (f.channels == 1 || f.channels == 2) && (f.bits_per_sample == 8 || f.bits_per_sample == 16) &&
-         f.samples_per_sec >= 1000 && f.samples_per_sec <= 48000 &&
-         f.block_align == f.channels * f.bits_per_sample / 8 &&
+  return (f.channels == 1 || f.channels == 2) &&
+         (f.bits_per_sample == 8 || f.bits_per_sample == 16) && f.samples_per_sec >= 1000 &&
+         f.samples_per_sec <= 48000 && f.block_align == f.channels * f.bits_per_sample / 8 &&
          f.bytes_per_sec == f.samples_per_sec * f.block_align;
 }
 
@@ -230,6 +230,8 @@ void SdlAudioDevice::close() {
   done_ctx_ = nullptr;
 }
 
-std::uint32_t SdlAudioDevice::now_ms() { return SDL_GetTicks(); }
+std::uint32_t SdlAudioDevice::now_ms() {
+  return SDL_GetTicks();
+}
 
 }  // namespace plat

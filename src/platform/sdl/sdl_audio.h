@@ -36,7 +36,7 @@ class SdlAudioDevice : public AudioDevice {
 
  private:
   static void fill(void* self, std::uint8_t* stream, int len);  // audio thread
-  static void run_done(void* self);                              // UI thread
+  static void run_done(void* self);                             // UI thread
   bool init_audio();
   void warn(const char* what);
 
@@ -66,7 +66,7 @@ class SdlAudioDevice : public AudioDevice {
   int l_count_ = 0;
   std::uint32_t front_left_ = 0;  // bytes of the oldest block still to play
   std::uint64_t played_ = 0;
-  int completed_ = 0;             // blocks finished and not yet reported
+  int completed_ = 0;  // blocks finished and not yet reported
   bool report_posted_ = false;
 };
 
