@@ -1,5 +1,7 @@
 #include "wrapping/seal_box.h"
 
+#include <climits>
+
 #include "goods/catalogue.h"
 #include "shell/menu.h"
 #include "shell/pictures.h"
@@ -46,9 +48,14 @@ int seal_under(int x, int y) { return seal_in_cell((x - 20) / 25, (y - 20) / 30)
 
 void open_seal_box_for_placing() {
   start_box();
+  constexpr int visible_cells = cells_per_row * box_rows;
   for (int id = 0; id < item_count; ++id) {
     if (item[std::size_t(id)].kind != kind_seal) continue;
-    for (int n = 0; n < gs.stock[std::size_t(id)]; ++n) add_to_box(id);
+    int units = gs.stock[std::size_t(id)];
+    for (; units > 0 && gs.box_count < visible_cells; --units) add_to_box(id);
+    // Cells past the eighth row lie below the box, out of sight and out of reach: they are only
+    // counted (a huge stock must not mean a picture load per unit, nor a count past 32 bits).
+    if (units > 0) gs.box_count = units > INT_MAX - gs.box_count ? INT_MAX : gs.box_count + units;
   }
 }
 

@@ -1,5 +1,6 @@
 // The seal box as the collection view: which seals fill it, where, how it slides in and out, what
 // a click does and what is drawn.
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -227,6 +228,46 @@ TEST_F(CollectionView, AMissingSealPictureKeepsTheCellsIdAndTheLastPicture) {
   slide_until_shown();
   frame();
   EXPECT_EQ(surface.pixel(45 + 5, 20 + 5), seal_colour(100));
+}
+
+// The same box filled from the stock, for placing a seal on goods.
+using PlacingBox = CollectionView;
+
+TEST_F(PlacingBox, OneCellPerUnitHeldInCatalogueOrder) {
+  seal(100, 0);
+  seal(105, 1);
+  seal(120, 0);
+  gs.stock[105] = 1;
+  gs.stock[100] = 2;
+  gs.stock[120] = 0;
+  gs.collected[120] = 1;  // the collection plays no part here
+  open_seal_box_for_placing();
+  EXPECT_EQ(gs.seal_box_state, 1);
+  EXPECT_EQ(gs.box_mode, 0);
+  EXPECT_EQ(gs.box_x, 390);
+  EXPECT_EQ(gs.box_count, 3);
+  EXPECT_EQ(seal_in_cell(0, 0), 100);
+  EXPECT_EQ(seal_in_cell(1, 0), 100);
+  EXPECT_EQ(seal_in_cell(2, 0), 105);
+  EXPECT_EQ(seal_in_cell(3, 0), 0);
+}
+
+TEST_F(PlacingBox, AHugeStockFillsTheVisibleCellsAndIsOnlyCounted) {
+  seal(100, 0);
+  seal(101, 0);
+  seal(102, 0);
+  gs.stock[100] = 2;
+  gs.stock[101] = INT_MAX;  // only a damaged or hand-made file holds this much
+  gs.stock[102] = INT_MAX;
+  open_seal_box_for_placing();
+  EXPECT_EQ(seal_in_cell(0, 0), 100);
+  EXPECT_EQ(seal_in_cell(1, 0), 100);
+  EXPECT_EQ(seal_in_cell(2, 0), 101);
+  EXPECT_EQ(seal_in_cell(13, 7), 101) << "the 112 visible cells";
+  EXPECT_EQ(gs.box_count, INT_MAX) << "counted up to the 32-bit limit, no further";
+  slide_until_shown();
+  frame();
+  EXPECT_EQ(surface.pixel(20 + 25 * 13 + 5, 20 + 30 * 7 + 5), seal_colour(101));
 }
 
 TEST(SealBoxCells, PositionsTruncateTowardZero) {
