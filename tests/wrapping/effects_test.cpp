@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <set>
 #include <string>
@@ -184,6 +185,40 @@ TEST_F(Effects, SparksFollowTheirRampsBySubAge) {
         EXPECT_EQ(c, r.colour(sa)) << "kind " << r.kind << " sub-age " << sa;
     }
     EXPECT_GE(seen, 10) << "kind " << r.kind;
+  }
+}
+
+TEST_F(Effects, CrossAndHeartsColoursByAge) {
+  auto cross = [](int age) {
+    const plat::rgb steps[] = {RGB(255, 255, 255), RGB(104, 255, 168), RGB(104, 255, 248),
+                               RGB(21, 180, 255),  RGB(5, 137, 201),   RGB(147, 78, 184),
+                               RGB(142, 40, 128),  RGB(125, 15, 79)};
+    return steps[std::min(age / 3, 7)];
+  };
+  auto hearts = [](int age) {
+    return age < 4    ? RGB(238, 85, 170)
+           : age < 8  ? RGB(221, 68, 136)
+           : age < 12 ? RGB(187, 51, 119)
+           : age < 16 ? RGB(153, 34, 85)
+           : age < 19 ? RGB(85, 17, 51)
+                      : RGB(51, 17, 34);
+  };
+  struct run {
+    int kind;
+    plat::rgb (*colour)(int);
+  };
+  for (const run& r : {run{66, +cross}, run{129, +hearts}}) {
+    game::clear_effects();
+    game::spawn_effect(195, 110, r.kind);
+    int frames = 0;
+    while (game::effect_slot(1).age > 0) {
+      frame();
+      ++frames;
+      const int age = frames + 1;  // the first frame drawn has age 2
+      EXPECT_EQ(lit_colours(bak_bmp), std::set<plat::rgb>{r.colour(age)})
+          << "kind " << r.kind << " age " << age;
+    }
+    EXPECT_EQ(frames, 20) << "kind " << r.kind;
   }
 }
 
