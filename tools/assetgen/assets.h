@@ -54,7 +54,8 @@ Bytes make_name_dat();  // 226 lines
 Bytes make_mixer_ini();
 
 // Writes the whole program folder's data under `game_dir` (cg/, dat/, MIXER.INI).
-// Answers the number of files written; files whose bytes are unchanged are left untouched.
+// Answers the number of files written; files whose bytes are unchanged are left untouched, and an
+// existing dat/my.dat (the player's saved progress) is kept.
 int write_all(const std::string& game_dir, std::string* error);
 
 // A review sheet: every picture with its file name, on a grid.

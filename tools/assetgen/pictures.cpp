@@ -137,7 +137,11 @@ int write_all(const std::string& game_dir, std::string* error) {
   }
   for (auto& name : wave_names()) put(fs::path(game_dir) / "dat" / name, make_wave(name));
   for (auto& name : music_names()) put(fs::path(game_dir) / "dat" / name, make_music(name));
-  put(fs::path(game_dir) / "dat" / "my.dat", make_my_dat());
+  // The progress file is the player's once the game has saved into it: a rebuild ships the
+  // fresh-game file only where there is none.
+  fs::path progress = fs::path(game_dir) / "dat" / "my.dat";
+  if (fs::exists(progress)) n++;
+  else put(progress, make_my_dat());
   put(fs::path(game_dir) / "dat" / "name.dat", make_name_dat());
   put(fs::path(game_dir) / "MIXER.INI", make_mixer_ini());
   return n;

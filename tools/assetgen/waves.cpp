@@ -391,7 +391,6 @@ std::map<std::string, Maker> recipes() {
   m["funn.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'u', 0.1f, 1.2f, 1.3f, 1, 'h'}, {'n', 0.3f, 1.3f, 1.0f}}, 0.65f, 123); return b; };
   m["are.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.12f, 1.0f, 1.1f}, {'e', 0.28f, 1.1f, 1.45f, 1, 'r'}}, 0.6f, 124); return b; };
   m["a-a.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.2f, 1.2f, 1.2f}, {'a', 0.45f, 1.2f, 0.85f, 1, 'h'}}, 0.6f, 125, 0.2f); return b; };
-  m["a.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.22f, 1.3f, 1.6f}}, 0.6f, 126); return b; };
   m["naizo.wav"] = [=] { Buf b; speak(b, 0, kBoy, {{'a', 0.1f, 1.1f, 1.1f}, {'i', 0.1f, 1.1f, 1.0f}, {'o', 0.25f, 1.0f, 0.8f, 1, 's'}}, 0.6f, 127); return b; };
   m["naino.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.1f, 1.2f, 1.2f}, {'i', 0.1f, 1.2f, 1.15f}, {'o', 0.3f, 1.15f, 1.45f}}, 0.6f, 128); return b; };
   m["nainoka.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'a', 0.1f, 1.1f, 1.1f}, {'i', 0.09f, 1.1f, 1.05f}, {'o', 0.1f, 1.05f, 1.0f}, {'a', 0.28f, 1.0f, 0.8f, 1, 'k'}}, 0.6f, 129); return b; };
