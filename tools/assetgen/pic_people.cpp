@@ -29,7 +29,11 @@ struct Look {
   Outfit outfit = DRESS;
   int acc = NONE;
   Col acc_col = pal::rose;
+  float wide = 1;  // build: above 1 stouter, below 1 slighter
+  int prop = 0;    // something held in front (Prop)
 };
+
+enum Prop { P_NONE, P_MIC, P_GUITAR, P_FAN, P_BOOK, P_BOUQUET, P_SWORD, P_TEA, P_LOLLY, P_CARD };
 
 constexpr float CX = 30, HY = 32, HR = 16;  // head centre and radius
 
@@ -62,7 +66,8 @@ void hair_back(Img& im, const Look& L) {
 void body(Img& im, const Look& L) {
   Col c = L.cloth, c2 = L.cloth2;
   float top = HY + HR + 2;
-  Sdf shoulders = box(CX - 22, top + 4, CX + 22, 80, 10);
+  float sw = 22 * L.wide;
+  Sdf shoulders = box(CX - sw, top + 4, CX + sw, 80, 10);
   // neck
   im.toon(box(CX - 4, HY + HR - 4, CX + 4, top + 6, 2), darken(L.skin, 0.06f), 1);
   switch (L.outfit) {
@@ -393,13 +398,76 @@ void accessories(Img& im, const Look& L) {
   }
 }
 
+void hand(Img& im, float x, float y, const Look& L) { im.toon(circle(x, y, 3.2f), L.skin, 0.9f); }
+
+void prop(Img& im, const Look& L) {
+  float y = 64;
+  switch (L.prop) {
+    case P_MIC:
+      im.toon(capsule2(CX + 13, y + 8, 1.6f, CX + 10, y - 6, 2.2f), hex(0x505060), 0.8f);
+      im.toon(circle(CX + 9.5f, y - 8, 3.6f), hex(0xc8c8d8), 0.9f);
+      hand(im, CX + 12, y + 3, L);
+      break;
+    case P_GUITAR:
+      im.toon(capsule(CX - 4, y + 6, CX + 20, y - 12, 1.6f), hex(0x8a5a30), 0.8f);
+      im.toon(unite(ellipse(CX - 8, y + 8, 8, 6), ellipse(CX - 2, y + 4, 6, 5)), hex(0xf0a040), 1);
+      im.fill(circle(CX - 5, y + 6, 2), pal::ink);
+      hand(im, CX + 10, y - 5, L);
+      break;
+    case P_FAN: {
+      Sdf fan = inter(circle(CX + 12, y + 8, 11), polygon({{CX + 12, y + 8}, {CX - 2, y - 8}, {CX + 26, y - 8}}));
+      im.toon(fan, hex(0xfff0f8), 0.9f);
+      for (int i = 0; i < 5; i++) im.line(CX + 12, y + 8, CX + 4.0f + float(i) * 4, y - 2, 0.5f, L.acc_col);
+      hand(im, CX + 12, y + 8, L);
+      break;
+    }
+    case P_BOOK:
+      im.toon(rotated(box(CX - 9, y - 4, CX + 9, y + 10, 1), CX, y, -8), L.acc_col, 1);
+      im.fill(rotated(box(CX - 7, y - 2, CX + 7, y), CX, y, -8), pal::white, 0.8f);
+      hand(im, CX - 9, y + 6, L);
+      hand(im, CX + 9, y + 4, L);
+      break;
+    case P_BOUQUET:
+      im.toon(polygon({{CX - 2, y + 12}, {CX + 4, y + 12}, {CX + 10, y - 2}, {CX - 8, y - 2}}), pal::white, 0.9f);
+      draw_flower(im, CX - 4, y - 4, 4, pal::rose);
+      draw_flower(im, CX + 5, y - 5, 4, pal::lemon);
+      draw_flower(im, CX, y - 9, 4, pal::pink);
+      hand(im, CX + 1, y + 8, L);
+      break;
+    case P_SWORD:
+      im.toon(rotated(box(CX + 14, y - 26, CX + 17, y + 2, 1), CX + 15.5f, y, 12), hex(0xd8e0f0), 0.8f);
+      im.toon(rotated(box(CX + 10, y + 1, CX + 21, y + 4, 1), CX + 15.5f, y, 12), pal::gold, 0.8f);
+      hand(im, CX + 15, y + 7, L);
+      break;
+    case P_TEA:
+      im.toon(polygon({{CX - 6, y}, {CX + 6, y}, {CX + 5, y + 9}, {CX - 5, y + 9}}), hex(0xa0b890), 0.9f);
+      im.fill(ellipse(CX, y + 0.5f, 6, 1.4f), hex(0x90c060));
+      for (int i = 0; i < 2; i++) im.line(CX - 2.0f + float(i) * 4, y - 3, CX - 1.0f + float(i) * 4, y - 8, 0.6f, pal::white, 0.8f);
+      hand(im, CX - 7, y + 6, L);
+      hand(im, CX + 7, y + 6, L);
+      break;
+    case P_LOLLY:
+      im.toon(capsule(CX + 12, y + 10, CX + 12, y - 4, 0.8f), pal::white, 0.6f);
+      im.toon(circle(CX + 12, y - 8, 5.5f), pal::pink, 0.9f);
+      im.fill(ring(circle(CX + 12, y - 8, 3), 0.6f), pal::white, 0.9f);
+      hand(im, CX + 12, y + 4, L);
+      break;
+    case P_CARD:
+      im.toon(rotated(box(CX + 4, y - 6, CX + 18, y + 4, 1), CX + 11, y, 12), pal::cream, 0.9f);
+      im.toon(rotated(heart(CX + 11, y - 1, 3), CX + 11, y, 12), pal::rose, 0.5f);
+      hand(im, CX + 6, y + 4, L);
+      break;
+    default: break;
+  }
+}
+
 void human(Img& im, const Look& L) {
   hair_back(im, L);
   body(im, L);
   // ears and head
   im.toon(ellipse(CX - HR + 0.5f, HY + 3, 3, 4), L.skin, 1);
   im.toon(ellipse(CX + HR - 0.5f, HY + 3, 3, 4), L.skin, 1);
-  im.toon(ellipse(CX, HY, HR, HR - 0.5f), L.skin, 1);
+  im.toon(ellipse(CX, HY, HR * std::sqrt(L.wide), HR - 0.5f), L.skin, 1);
   if (!(L.acc & (BEARD))) {
     im.fill(ellipse(CX - 10, HY + 7, 3, 1.8f), hex(0xff9aa8), 0.5f, 1.5f);
     im.fill(ellipse(CX + 10, HY + 7, 3, 1.8f), hex(0xff9aa8), 0.5f, 1.5f);
@@ -411,6 +479,7 @@ void human(Img& im, const Look& L) {
   mouth(im, L);
   hair_front(im, L);
   accessories(im, L);
+  prop(im, L);
 }
 
 void goat(Img& im, const Look& L) {
@@ -524,6 +593,28 @@ const std::map<std::string, Look>& cast() {
     P("owner", hex(0x4a4a50), SPIKY, SHADES, GRIN, APRON, hex(0x80a0d0), hex(0xf0e8d8), STUBBLE, pal::brown, hex(0x4a3a3a), hex(0xf0c8a8));
     P("sumiko.bmp", hex(0x2e2a3a), PONY, HAPPY, OPEN, APRON, hex(0xa8d0f0), hex(0xfff8f0), BANDANA, pal::rose);
     P("landlord", hex(0xe8e8e8), BALD, SLEEPY, FLAT, KIMONO, hex(0x9a7050), hex(0xe0d0b8), BEARD, hex(0x6a5040), hex(0x6a4a3a), hex(0xf0d0b8));
+    auto give = [&](const char* n, float wide, int prop) {
+      m[n].wide = wide;
+      m[n].prop = prop;
+    };
+    give("bubuko.bmp", 1.25f, P_FAN);
+    give("bubuko2.bmp", 1.25f, P_FAN);
+    give("kimi.bmp", 1, P_MIC);
+    give("nobuhi.bmp", 1, P_GUITAR);
+    give("monato.bmp", 1, P_BOOK);
+    give("monato2.bmp", 1, P_BOOK);
+    give("prince.bmp", 1, P_BOUQUET);
+    give("bione.bmp", 1.1f, P_SWORD);
+    give("toku.bmp", 1.05f, P_TEA);
+    give("wata.bmp", 0.95f, P_LOLLY);
+    give("tun.bmp", 0.85f, P_NONE);
+    give("tun2.bmp", 0.85f, P_NONE);
+    give("seven2.bmp", 1, P_CARD);
+    give("mun.bmp", 1.15f, P_NONE);
+    give("jisrof.bmp", 1.15f, P_NONE);
+    give("sumiko.bmp", 1, P_CARD);
+    give("tam.bmp", 0.9f, P_LOLLY);
+    give("sachi.bmp", 0.95f, P_BOOK);
     {
       Look g;  // the goat emperor
       g = m["goat.bmp"];
