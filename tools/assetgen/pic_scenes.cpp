@@ -481,17 +481,25 @@ void button_plate(Img& im) {
 }
 
 void seal_box_picture(Img& im) {
-  // 390 x 260: a seal album with a 14 x 8 grid of 25 x 30 cells from (20, 20)
-  im.toon(box(6, 4, 386, 258, 10), hex(0xfff0f6), 1.6f);
-  im.fill(box(10, 8, 382, 254, 8), vgrad(8, hex(0xfff6fa), 254, hex(0xffe4ee)));
+  // 390 x 260: a seal album with a 14 x 8 grid of 25 x 30 cells from (20, 20). A seal sits in
+  // the top 22 pixels of its cell; the light pink name of the cell under the pointer is written
+  // just above the cell, on the dark band below the row before, so the album is a deep plum with
+  // light seal places. Behind the last two rows it turns light, where the collection view writes
+  // the seal's name and description in dark pink.
+  im.toon(box(6, 4, 386, 258, 10), hex(0x7a4870), 1.6f);
+  im.fill(box(10, 8, 382, 254, 8), vgrad(8, hex(0x8e5a86), 254, hex(0x6a3a64)));
+  im.toon(box(14, 199, 378, 254, 6), hex(0xfff0f6), 1);
   for (int c = 0; c < 14; c++)
     for (int r = 0; r < 8; r++) {
       float x = 20.0f + 25.0f * float(c), y = 20.0f + 30.0f * float(r);
-      im.fill(box(x + 0.5f, y + 0.5f, x + 24.5f, y + 29.5f, 3), (c + r) % 2 ? hex(0xffffff) : hex(0xfff4f8));
-      im.fill(ring(box(x + 0.5f, y + 0.5f, x + 24.5f, y + 29.5f, 3), 0.4f), hex(0xf0bcd0));
+      Sdf place = box(x + 1, y + 0.5f, x + 24, y + 23, 4);
+      im.fill(grow(place, 0.8f), hex(0x4a2848), r < 6 ? 1.0f : 0.25f);
+      im.fill(place, (c + r) % 2 ? hex(0xfff6fa) : hex(0xffe6f0));
+      im.fill(ring(grow(place, -1.5f), 0.4f), hex(0xf0b8d0), 0.8f);
     }
-  draw_text(im, "シールボックス", 70, 11, 7, pal::rose, true);
+  draw_text(im, "シールボックス", 195, 11, 7, pal::white, true);
   for (int i = 0; i < 4; i++) im.toon(heart(340.0f + float(i) * 10, 11, 3), i % 2 ? pal::pink : pal::sky, 0.6f);
+  for (int i = 0; i < 4; i++) im.toon(heart(20.0f + float(i) * 10, 11, 3), i % 2 ? pal::sky : pal::pink, 0.6f);
 }
 
 void chain_digits(Img& im, int n) {
