@@ -255,10 +255,10 @@ void letter(Img& im) {
   draw_text(im, "シールをあつめた あなたへ", 97, 20, 7, hex(0x803060), true);
   const char* lines[] = {"すべてのシールを あつめて", "くれて ありがとう。", "あなたの つつんだ しなものは", "まちの みんなの たからもの。",
                          "これからも すてきな シールを", "たくさん はってね。", "", "シール王より"};
-  for (int i = 0; i < 8; i++) draw_text(im, lines[i], i == 7 ? 128 : 97, 33.0f + 10.5f * float(i), 7, pal::ink, false);
-  // the royal seal
-  im.toon(star(146, 108, 9, 4.2f, 5), pal::gold, 1);
-  im.toon(circle(146, 108.5f, 3), pal::red, 0.7f);
+  for (int i = 0; i < 8; i++) draw_text(im, lines[i], i == 7 ? 118 : 97, 33.0f + 10.5f * float(i), 7, pal::ink, false);
+  // the royal seal beside the signature
+  im.toon(star(152, 106, 8, 3.8f, 5), pal::gold, 1);
+  im.toon(circle(152, 106.5f, 2.6f), pal::red, 0.7f);
 }
 
 void blackboard(Img& im) {
