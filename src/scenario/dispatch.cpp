@@ -14,7 +14,9 @@ namespace game {
 
 namespace {
 
-bool closing() { return gs.click_state == -1; }
+bool closing() {
+  return gs.click_state == -1;
+}
 
 void show_and_wait(const plat::sjis& text) {
   post_message(text);
@@ -26,8 +28,12 @@ void show_coloured_and_wait(const plat::sjis& text, const plat::sjis& colour) {
   wait_click();
 }
 
-void scene_normal_seals() { open_collection_box(0); }
-void scene_chara_seals() { open_collection_box(1); }
+void scene_normal_seals() {
+  open_collection_box(0);
+}
+void scene_chara_seals() {
+  open_collection_box(1);
+}
 
 struct caption_row {
   const char* caption;  // UTF-8 here; compared as Shift-JIS bytes

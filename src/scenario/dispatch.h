@@ -13,12 +13,12 @@ void dispatch(const plat::sjis& caption);
 void show_title_menu();
 
 // The title scenes, one per caption.
-void scene_about();             // "About"
-void scene_back();              // "Back"
-void scene_system();            // "System"
-void scene_change_draw_speed(); // "描画速度変更"
-void scene_new_game();          // "New Game"
-void scene_collection();        // "Collection"
-void scene_letter();            // "手紙"
+void scene_about();              // "About"
+void scene_back();               // "Back"
+void scene_system();             // "System"
+void scene_change_draw_speed();  // "描画速度変更"
+void scene_new_game();           // "New Game"
+void scene_collection();         // "Collection"
+void scene_letter();             // "手紙"
 
 }  // namespace game

@@ -64,7 +64,9 @@ std::string progress_text(game_state& s) {
 
 namespace {
 
-bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool blank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 // One line of the progress file: optional blanks, an optional sign, decimal digits, optional
 // blanks. Anything else, or a value outside the 32-bit range, is not a number of ours.
@@ -107,7 +109,8 @@ bool parse_progress(const std::string& text, std::array<int, progress_lines>& va
   std::size_t pos = 0;
   for (int line = 0; line < progress_lines; ++line) {
     if (pos >= text.size()) {
-      if (why) *why = "only " + std::to_string(line) + " of " + std::to_string(progress_lines) + " lines";
+      if (why)
+        *why = "only " + std::to_string(line) + " of " + std::to_string(progress_lines) + " lines";
       return false;
     }
     std::size_t nl = text.find('\n', pos);
@@ -157,7 +160,9 @@ progress_read read_progress_file(const std::string& path, game_state& s, std::st
   return progress_read::ok;
 }
 
-const std::array<plat::sjis, name_count>& name_list() { return names; }
+const std::array<plat::sjis, name_count>& name_list() {
+  return names;
+}
 
 bool read_name_file(const std::string& path) {
   for (auto& n : names) n.clear();
@@ -175,7 +180,9 @@ bool read_name_file(const std::string& path) {
   return true;
 }
 
-const char* ledger_file_name() { return "うりあげ帳.txt"; }
+const char* ledger_file_name() {
+  return "うりあげ帳.txt";
+}
 
 plat::sjis ledger_text(const game_state& s) {
   const plat::sjis crlf = "\r\n";
@@ -191,10 +198,17 @@ plat::sjis ledger_text(const game_state& s) {
   }
   plat::sjis mode_text;
   switch (s.mode) {
-    case 0: mode_text = SJ("(ようちえんモード)"); break;
-    case 1: mode_text = SJ("(小学生モード)"); break;
-    case 2: mode_text = SJ("(大人モード)"); break;
-    default: break;
+    case 0:
+      mode_text = SJ("(ようちえんモード)");
+      break;
+    case 1:
+      mode_text = SJ("(小学生モード)");
+      break;
+    case 2:
+      mode_text = SJ("(大人モード)");
+      break;
+    default:
+      break;
   }
   plat::sjis out;
   out += SJ("★フロリネット ver1.5") + crlf;
@@ -239,9 +253,8 @@ bool write_file_safely(const std::string& path, const std::string& bytes, std::s
   if (::close(fd) != 0) return fail("close", -1);
   if (::rename(tmp.c_str(), path.c_str()) != 0) return fail("rename", -1);
   // The rename itself reaches the disk with the folder.
-  std::string folder = path.substr(0, path.find_last_of('/') == std::string::npos
-                                          ? 0
-                                          : path.find_last_of('/'));
+  std::string folder =
+      path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/'));
   int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
     ::fsync(dfd);
@@ -317,7 +330,11 @@ bool save_progress_to(const std::string& dir) {
   return ok;
 }
 
-void load_progress() { load_progress_from(program_dir()); }
-bool save_progress() { return save_progress_to(program_dir()); }
+void load_progress() {
+  load_progress_from(program_dir());
+}
+bool save_progress() {
+  return save_progress_to(program_dir());
+}
 
 }  // namespace game

@@ -35,7 +35,8 @@ bool parse_progress(const std::string& text, std::array<int, progress_lines>& va
                     std::string* why = nullptr);
 
 // Reads `path` into `s`. On anything but `ok` the state is not touched.
-progress_read read_progress_file(const std::string& path, game_state& s, std::string* why = nullptr);
+progress_read read_progress_file(const std::string& path, game_state& s,
+                                 std::string* why = nullptr);
 
 // The list of names read from name.dat (226 entries; missing lines stay empty).
 const std::array<plat::sjis, name_count>& name_list();

@@ -15,7 +15,9 @@ namespace {
 constexpr int box_slot = 5;   // the seal-box picture
 constexpr int held_slot = 4;  // the seal in hand (and the loading slot for each cell's picture)
 
-int& grid(int col, int row) { return gs.seal_grid[std::size_t(col * box_rows + row)]; }
+int& grid(int col, int row) {
+  return gs.seal_grid[std::size_t(col * box_rows + row)];
+}
 
 // Fresh box picture and an empty grid, sliding in from the right edge.
 void start_box() {
@@ -29,13 +31,18 @@ void start_box() {
 // Label colour of the hovered seal's name, stepping every tick.
 plat::rgb hover_colour() {
   switch (gs.frame_counter % 4) {
-    case 0: return plat::RGB(255, 187, 238);
-    case 2: return plat::RGB(255, 221, 255);
-    default: return plat::RGB(255, 204, 255);
+    case 0:
+      return plat::RGB(255, 187, 238);
+    case 2:
+      return plat::RGB(255, 221, 255);
+    default:
+      return plat::RGB(255, 204, 255);
   }
 }
 
-const titem* entry(int id) { return id > 0 && id < item_count ? &item[std::size_t(id)] : nullptr; }
+const titem* entry(int id) {
+  return id > 0 && id < item_count ? &item[std::size_t(id)] : nullptr;
+}
 
 }  // namespace
 
@@ -44,7 +51,9 @@ int seal_in_cell(int col, int row) {
   return grid(col, row);
 }
 
-int seal_under(int x, int y) { return seal_in_cell((x - 20) / 25, (y - 20) / 30); }
+int seal_under(int x, int y) {
+  return seal_in_cell((x - 20) / 25, (y - 20) / 30);
+}
 
 void open_seal_box_for_placing() {
   start_box();

@@ -1,6 +1,7 @@
 // The title scenes end to end through florinet-headless: About, System and the drawing rate,
 // Back, New Game with the files it writes, the letter and the collection from crafted progress
 // files, and a damaged progress file at start-up.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -11,8 +12,6 @@
 #include <regex>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "goods/catalogue.h"
 #include "platform/sjis.h"
@@ -31,7 +30,9 @@ void write_all(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
 }
-std::string S(const std::string& utf8) { return plat::to_sjis(utf8); }
+std::string S(const std::string& utf8) {
+  return plat::to_sjis(utf8);
+}
 
 // A progress file as 2259 numbers, line n at index n - 1.
 struct my_dat {
@@ -81,9 +82,9 @@ class program_folder {
   // Runs the driver with tracing on the given script.
   result run(const std::string& script) const {
     write_all(root_ + "/script.txt", script);
-    const std::string cmd = std::string("'") + FLORINET_GAME_DIR + "/florinet-headless' --seed 7 --root '" +
-                            root_ + "' --script '" + root_ + "/script.txt' --trace 2>'" + root_ +
-                            "/stderr.txt'";
+    const std::string cmd = std::string("'") + FLORINET_GAME_DIR +
+                            "/florinet-headless' --seed 7 --root '" + root_ + "' --script '" +
+                            root_ + "/script.txt' --trace 2>'" + root_ + "/stderr.txt'";
     result r;
     std::FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -126,7 +127,9 @@ std::vector<std::string> starting(const program_folder::result& r, const std::st
   return out;
 }
 // The `state` dumps, in order.
-std::vector<std::string> states(const program_folder::result& r) { return starting(r, "{\""); }
+std::vector<std::string> states(const program_folder::result& r) {
+  return starting(r, "{\"");
+}
 // An integer field of a state dump.
 int field(const std::string& state, const std::string& name) {
   std::smatch m;
@@ -146,13 +149,13 @@ const char* const to_title = "click 100 100\nclick 100 100\ntick 8\n";
 TEST(TitleScenarios, AboutSystemAndBackFromAFirstStart) {
   program_folder pf;
   auto r = pf.run(std::string(to_title) +
-                  "button 2\n"                                  // About
+                  "button 2\n"  // About
                   "click 10 10\nclick 10 10\nclick 10 10\nclick 10 10\ntick 8\n"
-                  "button 1\ntick 8\nstate\n"                   // System
-                  "button 1\ntick 8\nstate\n"                   // 描画速度変更: 中
-                  "button 1\ntick 8\nstate\n"                   // 低
-                  "button 1\ntick 8\nstate\n"                   // 普通
-                  "button 3\ntick 8\nmenu\nlog\n");             // Back
+                  "button 1\ntick 8\nstate\n"        // System
+                  "button 1\ntick 8\nstate\n"        // 描画速度変更: 中
+                  "button 1\ntick 8\nstate\n"        // 低
+                  "button 1\ntick 8\nstate\n"        // 普通
+                  "button 3\ntick 8\nmenu\nlog\n");  // Back
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("my.dat not found"), std::string::npos) << r.err;
 
@@ -163,13 +166,14 @@ TEST(TitleScenarios, AboutSystemAndBackFromAFirstStart) {
                                       "menu |About|Start"}));
   EXPECT_EQ(count(r, "bg title2.bmp"), 1);
   EXPECT_EQ(count(r, "wait"), 4) << "About's four lines each wait for a click";
-  EXPECT_EQ(starting(r, "msg "),
-            (std::vector<std::string>{
-                "msg 0 このげえむは、品物をつつむげえむです。", "msg 0 そんだけ！！！！！！！",
-                starting(r, "msg ")[2], "msg 0 ..あ、あと初期化してNEW GAMEしたい時はここでできるよ",
-                "msg 0 もし動作が重い場合は", "msg 0 描画速度を変更してみてね",
-                "msg 0 描画速度を[中]にしました", "msg 0 描画速度を[低]にしました",
-                "msg 0 描画速度を[普通]にしました"}));
+  EXPECT_EQ(
+      starting(r, "msg "),
+      (std::vector<std::string>{"msg 0 このげえむは、品物をつつむげえむです。",
+                                "msg 0 そんだけ！！！！！！！", starting(r, "msg ")[2],
+                                "msg 0 ..あ、あと初期化してNEW GAMEしたい時はここでできるよ",
+                                "msg 0 もし動作が重い場合は", "msg 0 描画速度を変更してみてね",
+                                "msg 0 描画速度を[中]にしました", "msg 0 描画速度を[低]にしました",
+                                "msg 0 描画速度を[普通]にしました"}));
   const auto st = states(r);
   ASSERT_EQ(st.size(), 4u);
   EXPECT_EQ(field(st[0], "draw_speed"), 0);
@@ -336,12 +340,14 @@ TEST(TitleScenarios, TheCollectionShowsTheSealsStuckSoFar) {
 
   const std::string shot = pf.root() + "/collection.bmp";
   auto r = pf.run(std::string(to_title) +
-                  "menu\nbutton 1\ntick 2\n"            // Collection
-                  "button 1\ntick 10\nmove 47 33\ntick 1\nshot " + shot + "\nstate\n"  // ノーマル
+                  "menu\nbutton 1\ntick 2\n"  // Collection
+                  "button 1\ntick 10\nmove 47 33\ntick 1\nshot " +
+                  shot +
+                  "\nstate\n"                                 // ノーマル
                   "button 3\ntick 1\nstate\ntick 3\nstate\n"  // a press over a button closes it
-                  "button 2\ntick 10\nstate\n"           // キャラ
+                  "button 2\ntick 10\nstate\n"                // キャラ
                   "click 200 200\ntick 4\n"
-                  "button 3\ntick 2\nmenu\n");            // Back
+                  "button 3\ntick 2\nmenu\n");  // Back
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(starting(r, "menu ").front(), "menu Collection|About|Start");
   EXPECT_EQ(count(r, "music col.mid"), 1);

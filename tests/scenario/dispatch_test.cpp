@@ -1,16 +1,17 @@
 // The dispatcher and the title scenes, run against the headless host: every click wait is answered
 // by a click on the picture (or by closing the window), so a scene runs from its caption to the
 // menu it offers. The whole scenes through the driver are in tests/app/title_scenarios.cpp.
+#include "scenario/dispatch.h"
+
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "goods/catalogue.h"
 #include "platform/headless/headless_host.h"
-#include "scenario/dispatch.h"
 #include "scenario/progress.h"
 #include "scenario_test_util.h"
 #include "shell/form.h"
@@ -41,7 +42,9 @@ class clicker final : public plat::HostHandler {
   void on_close_request() override { close_request(); }
 };
 
-plat::sjis S(const char* utf8) { return plat::to_sjis(utf8); }
+plat::sjis S(const char* utf8) {
+  return plat::to_sjis(utf8);
+}
 
 class TitleScenes : public ::testing::Test {
  protected:
@@ -110,12 +113,13 @@ TEST_F(TitleScenes, CaptionsMatchOnlyByExactBytes) {
 
 TEST_F(TitleScenes, SystemStepsTheDrawingRateRoundAndRound) {
   dispatch(S("System"));
-  EXPECT_EQ(messages(), (std::vector<std::string>{"0 もし動作が重い場合は", "0 描画速度を変更してみてね"}));
+  EXPECT_EQ(messages(),
+            (std::vector<std::string>{"0 もし動作が重い場合は", "0 描画速度を変更してみてね"}));
   EXPECT_EQ(count("wait"), 0);
   EXPECT_EQ(menus(), (std::vector<std::string>{"描画速度変更||Back"}));
 
-  const char* said[] = {"0 描画速度を[中]にしました", "0 描画速度を[低]にしました", "0 描画速度を[普通]にしました",
-                        "0 描画速度を[中]にしました"};
+  const char* said[] = {"0 描画速度を[中]にしました", "0 描画速度を[低]にしました",
+                        "0 描画速度を[普通]にしました", "0 描画速度を[中]にしました"};
   const int speeds[] = {1, 2, 0, 1};
   for (int i = 0; i < 4; ++i) {
     traced.clear();

@@ -20,8 +20,8 @@ plat::sjis S(const std::string& utf8) {
   return s;
 }
 
-plat::sjis expected_ledger(const std::string& line2, const std::string& line3, int normal, int chara,
-                           const std::string& line7) {
+plat::sjis expected_ledger(const std::string& line2, const std::string& line3, int normal,
+                           int chara, const std::string& line7) {
   return S("★フロリネット ver1.5\r\n" + line2 + "\r\n" + line3 + "\r\n" +
            "ノーマルチールコレクション: " + std::to_string(normal) + "種類\r\n" +
            "キャラチールコレクション: " + std::to_string(chara) + "種類\r\n" +
@@ -59,11 +59,14 @@ TEST_F(Ledger, NamesTheModeAndTheBestDays) {
   gs.best_sales = 15800;
   const std::string line3 = "最高売り上げ: ￥15800円";
   gs.mode = 0;
-  EXPECT_EQ(ledger_text(gs), expected_ledger("最高レベル: 7 最高日数:42日 (ようちえんモード)", line3, 0, 0, ""));
+  EXPECT_EQ(ledger_text(gs),
+            expected_ledger("最高レベル: 7 最高日数:42日 (ようちえんモード)", line3, 0, 0, ""));
   gs.mode = 1;
-  EXPECT_EQ(ledger_text(gs), expected_ledger("最高レベル: 7 最高日数:42日 (小学生モード)", line3, 0, 0, ""));
+  EXPECT_EQ(ledger_text(gs),
+            expected_ledger("最高レベル: 7 最高日数:42日 (小学生モード)", line3, 0, 0, ""));
   gs.mode = 2;
-  EXPECT_EQ(ledger_text(gs), expected_ledger("最高レベル: 7 最高日数:42日 (大人モード)", line3, 0, 0, ""));
+  EXPECT_EQ(ledger_text(gs),
+            expected_ledger("最高レベル: 7 最高日数:42日 (大人モード)", line3, 0, 0, ""));
   // Any other mode names nothing, but the space before it stays.
   gs.mode = 3;
   EXPECT_EQ(ledger_text(gs), expected_ledger("最高レベル: 7 最高日数:42日 ", line3, 0, 0, ""));
@@ -90,7 +93,8 @@ TEST_F(Ledger, LastLineShowsTheLetterAndTheClear) {
   gs.progress[3] = 1;
   EXPECT_EQ(ledger_text(gs), expected_ledger(line2, line3, 0, 0, "＜シールマスター＞"));
   gs.progress[4] = 1;
-  EXPECT_EQ(ledger_text(gs), expected_ledger(line2, line3, 0, 0, "＜シールマスター＞＜クリアしたよ＞"));
+  EXPECT_EQ(ledger_text(gs),
+            expected_ledger(line2, line3, 0, 0, "＜シールマスター＞＜クリアしたよ＞"));
   gs.progress[3] = 0;
   EXPECT_EQ(ledger_text(gs), expected_ledger(line2, line3, 0, 0, "＜クリアしたよ＞"));
   gs.progress[4] = 2;

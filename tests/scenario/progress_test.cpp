@@ -1,5 +1,8 @@
 // The progress file my.dat and the name file: line order, round trips, damaged and missing files,
 // and saves that fail half-way.
+#include "scenario/progress.h"
+
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -7,9 +10,6 @@
 #include <climits>
 #include <filesystem>
 
-#include <gtest/gtest.h>
-
-#include "scenario/progress.h"
 #include "scenario_test_util.h"
 #include "shell/state.h"
 
@@ -60,11 +60,16 @@ void fill_saved(game_state& s) {
 // range hold values at its edges.
 int line_value(int n) {
   switch (n) {
-    case 1205: return 1205;  // clerk level, 0..9999
-    case 2252: return -1;    // flyer design, -1..99
-    case 2253: return 11;    // shop image, 0..99
-    case 2256: return 99;    // award count, 0..99
-    default: return n % 2 ? -n : n;
+    case 1205:
+      return 1205;  // clerk level, 0..9999
+    case 2252:
+      return -1;  // flyer design, -1..99
+    case 2253:
+      return 11;  // shop image, 0..99
+    case 2256:
+      return 99;  // award count, 0..99
+    default:
+      return n % 2 ? -n : n;
   }
 }
 std::string numbered_file() {
@@ -131,7 +136,8 @@ TEST_F(ProgressFile, ReadsEachFieldFromItsOwnLine) {
   EXPECT_EQ(gs.spare_counter, line_value(2257));
   EXPECT_EQ(gs.draw_speed, line_value(2258));
   EXPECT_EQ(gs.mode, line_value(2259));
-  for (int i = 100; i <= 104; ++i) EXPECT_EQ(gs.progress[i], 0) << "progress[" << i << "] is not in the file";
+  for (int i = 100; i <= 104; ++i)
+    EXPECT_EQ(gs.progress[i], 0) << "progress[" << i << "] is not in the file";
 }
 
 TEST_F(ProgressFile, WritesTheSameOrderItReads) {
@@ -189,7 +195,8 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
 
   auto with_line = [&](int n, const std::string& text) {
     std::string t;
-    for (int i = 1; i <= progress_lines; ++i) t += (i == n ? text : std::to_string(line_value(i))) + "\r\n";
+    for (int i = 1; i <= progress_lines; ++i)
+      t += (i == n ? text : std::to_string(line_value(i))) + "\r\n";
     return t;
   };
   std::string why;
@@ -202,9 +209,9 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
   const struct {
     int line;
     const char* value;
-  } out_of_range[] = {{1205, "-1"},  {1205, "10000"}, {1205, "2147483647"}, {2252, "-2"},
-                      {2252, "100"}, {2253, "-1"},    {2253, "100"},        {2256, "-1"},
-                      {2256, "100"}};
+  } out_of_range[] = {{1205, "-1"},  {1205, "10000"}, {1205, "2147483647"},
+                      {2252, "-2"},  {2252, "100"},   {2253, "-1"},
+                      {2253, "100"}, {2256, "-1"},    {2256, "100"}};
   for (const auto& o : out_of_range) {
     EXPECT_FALSE(parse_progress(with_line(o.line, o.value), v, &why)) << o.line << " " << o.value;
     EXPECT_NE(why.find(std::to_string(o.line)), std::string::npos) << why;
@@ -235,9 +242,15 @@ TEST(ProgressParse, SurvivesRandomDamage) {
     for (int k = 0, edits = 1 + int(rnd(4)); k < edits; ++k) {
       const std::size_t at = rnd(t.size());
       switch (rnd(3)) {
-        case 0: t[at] = char(rnd(256)); break;
-        case 1: t.erase(at, 1 + rnd(40)); break;
-        default: t.insert(at, t.substr(at, 1 + rnd(40))); break;
+        case 0:
+          t[at] = char(rnd(256));
+          break;
+        case 1:
+          t.erase(at, 1 + rnd(40));
+          break;
+        default:
+          t.insert(at, t.substr(at, 1 + rnd(40)));
+          break;
       }
     }
     std::array<int, progress_lines> v{};
@@ -386,8 +399,8 @@ TEST_F(ProgressFile, NewGameWritesAFullResetKeepingModeAndDrawingRate) {
   EXPECT_EQ(v[2258 - 1], 2) << "draw_speed";
   EXPECT_EQ(v[2259 - 1], 1) << "mode";
   EXPECT_EQ(v[1211 + 8 - 1], 700) << "sales_history[4]";
-  for (int line : {1, 4, 5, 100, 101, 1100, 1101, 1201, 1205, 1206, 1209, 1210, 1251, 2250, 2251,
-                   2253, 2254, 2255, 2256, 2257})
+  for (int line : {1,    4,    5,    100,  101,  1100, 1101, 1201, 1205, 1206,
+                   1209, 1210, 1251, 2250, 2251, 2253, 2254, 2255, 2256, 2257})
     EXPECT_EQ(v[line - 1], 0) << "line " << line;
 }
 

@@ -1,10 +1,12 @@
 // The seal box as the collection view: which seals fill it, where, how it slides in and out, what
 // a click does and what is drawn.
+#include "wrapping/seal_box.h"
+
+#include <gtest/gtest.h>
+
 #include <climits>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "goods/catalogue.h"
 #include "platform/bitmap.h"
@@ -15,7 +17,6 @@
 #include "shell/pictures.h"
 #include "shell/state.h"
 #include "shell/trace.h"
-#include "wrapping/seal_box.h"
 
 namespace game {
 namespace {
@@ -37,7 +38,9 @@ plat::Bitmap picture_of(int w, int h, plat::rgb c) {
   return b;
 }
 
-plat::rgb seal_colour(int id) { return plat::RGB(id % 256, 40, 255 - id % 200); }
+plat::rgb seal_colour(int id) {
+  return plat::RGB(id % 256, 40, 255 - id % 200);
+}
 
 class CollectionView : public ::testing::Test {
  protected:
@@ -64,7 +67,8 @@ class CollectionView : public ::testing::Test {
     item[id].chara = chara;
     item[id].pic = "s" + std::to_string(id) + ".bmp";
     if (with_picture)
-      plat::write_bmp_file(folder.dir() + "/cg/" + item[id].pic, picture_of(12, 14, seal_colour(id)));
+      plat::write_bmp_file(folder.dir() + "/cg/" + item[id].pic,
+                           picture_of(12, 14, seal_colour(id)));
   }
   // One drawn frame of the box on a black surface.
   void frame() {
