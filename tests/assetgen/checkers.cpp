@@ -7,10 +7,18 @@
 namespace agtest {
 
 namespace {
-std::uint32_t le32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
-std::uint16_t le16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
-std::uint32_t be32(const std::uint8_t* p) { return (std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; }
-std::uint16_t be16(const std::uint8_t* p) { return std::uint16_t((p[0] << 8) | p[1]); }
+std::uint32_t le32(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
+}
+std::uint16_t le16(const std::uint8_t* p) {
+  return std::uint16_t(p[0] | (p[1] << 8));
+}
+std::uint32_t be32(const std::uint8_t* p) {
+  return (std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+}
+std::uint16_t be16(const std::uint8_t* p) {
+  return std::uint16_t((p[0] << 8) | p[1]);
+}
 }  // namespace
 
 WavInfo read_wav(const std::vector<std::uint8_t>& b) {
@@ -32,7 +40,8 @@ WavInfo read_wav(const std::vector<std::uint8_t>& b) {
     }
     const std::uint8_t* c = b.data() + p + 8;
     if (!std::memcmp(b.data() + p, "fmt ", 4) && len >= 16) {
-      w.format = le16(c), w.channels = le16(c + 2), w.rate = int(le32(c + 4)), w.bits = le16(c + 14);
+      w.format = le16(c), w.channels = le16(c + 2), w.rate = int(le32(c + 4)),
+      w.bits = le16(c + 14);
       fmt = true;
     } else if (!std::memcmp(b.data() + p, "data", 4)) {
       if (!fmt) {
@@ -45,7 +54,8 @@ WavInfo read_wav(const std::vector<std::uint8_t>& b) {
         return w;
       }
       for (std::uint32_t i = 0; i + std::uint32_t(frame) <= len; i += std::uint32_t(frame)) {
-        float v = w.bits == 16 ? float(std::int16_t(le16(c + i))) / 32768.0f : (float(c[i]) - 128.0f) / 128.0f;
+        float v = w.bits == 16 ? float(std::int16_t(le16(c + i))) / 32768.0f
+                               : (float(c[i]) - 128.0f) / 128.0f;
         w.samples.push_back(v);
       }
       w.ok = true;

@@ -20,9 +20,9 @@ struct MidiInfo {
   bool ok = false;
   std::string why;
   int format = -1, tracks = 0, division = 0;
-  double seconds = 0;           // time of the last event, from the tempo map
+  double seconds = 0;  // time of the last event, from the tempo map
   int notes_on = 0, notes_off = 0;
-  std::vector<int> programs;    // every program change seen
+  std::vector<int> programs;  // every program change seen
   bool every_track_ends = false;
 };
 MidiInfo read_midi(const std::vector<std::uint8_t>& b);

@@ -1,6 +1,7 @@
 // The program folder the build writes: every file the game opens is there, loads with the
 // game's own readers, keeps the size and see-through rules, and comes out the same every time.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +9,6 @@
 #include <fstream>
 #include <memory>
 #include <set>
-
-#include <unistd.h>
 
 #include "assets.h"
 #include "checkers.h"
@@ -32,33 +31,47 @@ std::vector<std::uint8_t> slurp(const fs::path& p) {
 
 // The pictures the game loads by fixed name (the catalogue and the roster name the others).
 const char* const kFixedPictures[] = {
-    "00.bmp", "box.bmp", "girl00.bmp", "haikei.bmp", "key01.bmp", "seal01.bmp", "seal_box.bmp", "front2.bmp",
-    "front_mid.bmp", "front3.bmp", "chain.bmp", "not.bmp", "title.bmp", "login.bmp", "title2.bmp", "haikei2.bmp",
-    "haikei_churu.bmp", "ten.bmp", "ran.bmp", "letter.bmp", "kokuban.bmp", "door.bmp", "night.bmp", "night2.bmp",
-    "night3.bmp", "night4.bmp", "yoru.bmp", "yoru2.bmp", "goki.bmp", "asa.bmp", "asa2.bmp", "asa2a.bmp", "asa3.bmp",
-    "milk.bmp", "clear.bmp", "sumiko.bmp", "seven.bmp", "dobu.bmp", "seven2.bmp", "tun2.bmp", "wata.bmp",
-    "yukari2.bmp", "monato2.bmp", "sanae3.bmp", "bubuko2.bmp", "fukuro_small.bmp", "fukuro_small2.bmp",
-    "fukuro.bmp", "fukuro2.bmp", "fukuro_mid.bmp", "fukuro_mid2.bmp", "fukuro_big.bmp", "fukuro_big2.bmp",
-    "hako0.bmp", "hako.bmp", "hako1.bmp", "hako2.bmp", "tesage.bmp", "tesage2.bmp", "kami.bmp", "kami2.bmp",
-    "s_hako1.bmp", "s_hako0.bmp", "s_fukuro0.bmp", "s_fukuro1.bmp", "s_tesage1.bmp", "s_tesage0.bmp",
-    "s_pan0.bmp", "s_pan1.bmp"};
+    "00.bmp",           "box.bmp",           "girl00.bmp",      "haikei.bmp",    "key01.bmp",
+    "seal01.bmp",       "seal_box.bmp",      "front2.bmp",      "front_mid.bmp", "front3.bmp",
+    "chain.bmp",        "not.bmp",           "title.bmp",       "login.bmp",     "title2.bmp",
+    "haikei2.bmp",      "haikei_churu.bmp",  "ten.bmp",         "ran.bmp",       "letter.bmp",
+    "kokuban.bmp",      "door.bmp",          "night.bmp",       "night2.bmp",    "night3.bmp",
+    "night4.bmp",       "yoru.bmp",          "yoru2.bmp",       "goki.bmp",      "asa.bmp",
+    "asa2.bmp",         "asa2a.bmp",         "asa3.bmp",        "milk.bmp",      "clear.bmp",
+    "sumiko.bmp",       "seven.bmp",         "dobu.bmp",        "seven2.bmp",    "tun2.bmp",
+    "wata.bmp",         "yukari2.bmp",       "monato2.bmp",     "sanae3.bmp",    "bubuko2.bmp",
+    "fukuro_small.bmp", "fukuro_small2.bmp", "fukuro.bmp",      "fukuro2.bmp",   "fukuro_mid.bmp",
+    "fukuro_mid2.bmp",  "fukuro_big.bmp",    "fukuro_big2.bmp", "hako0.bmp",     "hako.bmp",
+    "hako1.bmp",        "hako2.bmp",         "tesage.bmp",      "tesage2.bmp",   "kami.bmp",
+    "kami2.bmp",        "s_hako1.bmp",       "s_hako0.bmp",     "s_fukuro0.bmp", "s_fukuro1.bmp",
+    "s_tesage1.bmp",    "s_tesage0.bmp",     "s_pan0.bmp",      "s_pan1.bmp"};
 
 const char* const kWaves[] = {
-    "1.wav", "3.wav", "4.wav", "a-a.wav", "aa.wav", "aha.wav", "are.wav", "back.wav", "bad.wav", "big.wav",
-    "box.wav", "buy.wav", "choto.wav", "choto2.wav", "coin.wav", "combo3.wav", "combo4.wav", "combo5.wav",
-    "combo6.wav", "cong.wav", "dan.wav", "dasai.wav", "don.wav", "door.wav", "dorobou.wav", "down.wav", "draw.wav",
-    "e.wav", "eto.wav", "ex_fukuro.wav", "exp.wav", "fun.wav", "funn.wav", "gameover.wav", "great.wav", "gun.wav",
-    "haa.wav", "hako2.wav", "hako3.wav", "hako4.wav", "hit.wav", "ii.wav", "iranai.wav", "item.wav", "kami.wav",
-    "kami2.wav", "kaminari.wav", "kangae.wav", "katan.wav", "key.wav", "key2.wav", "kimi.wav", "kira.wav",
-    "kirai.wav", "koke.wav", "konna.wav", "kora.wav", "love4.wav", "lvup.wav", "milk.wav", "mis.wav", "mis2.wav",
-    "mo.wav", "moji.wav", "mu.wav", "naino.wav", "nainoka.wav", "naizo.wav", "naki.wav", "naki2.wav", "naki3.wav",
-    "naki4.wav", "nene.wav", "night.wav", "no.wav", "nock.wav", "oe.wav", "oha.wav", "paper.wav", "paper2.wav",
-    "pen.wav", "pi.wav", "point.wav", "ran.wav", "s_fukuro0.wav", "s_fukuro1.wav", "s_hako0.wav", "s_hako1.wav",
-    "save.wav", "sealwa.wav", "set.wav", "shift.wav", "small.wav", "small2.wav", "start.wav", "start2.wav",
-    "start3.wav", "suki.wav", "takara.wav", "tesage.wav", "tesage2.wav", "tirasi.wav", "up2.wav", "white.wav",
-    "white0.wav", "wolf.wav", "yame.wav", "yosi.wav"};
+    "1.wav",         "3.wav",        "4.wav",       "a-a.wav",      "aa.wav",
+    "aha.wav",       "are.wav",      "back.wav",    "bad.wav",      "big.wav",
+    "box.wav",       "buy.wav",      "choto.wav",   "choto2.wav",   "coin.wav",
+    "combo3.wav",    "combo4.wav",   "combo5.wav",  "combo6.wav",   "cong.wav",
+    "dan.wav",       "dasai.wav",    "don.wav",     "door.wav",     "dorobou.wav",
+    "down.wav",      "draw.wav",     "e.wav",       "eto.wav",      "ex_fukuro.wav",
+    "exp.wav",       "fun.wav",      "funn.wav",    "gameover.wav", "great.wav",
+    "gun.wav",       "haa.wav",      "hako2.wav",   "hako3.wav",    "hako4.wav",
+    "hit.wav",       "ii.wav",       "iranai.wav",  "item.wav",     "kami.wav",
+    "kami2.wav",     "kaminari.wav", "kangae.wav",  "katan.wav",    "key.wav",
+    "key2.wav",      "kimi.wav",     "kira.wav",    "kirai.wav",    "koke.wav",
+    "konna.wav",     "kora.wav",     "love4.wav",   "lvup.wav",     "milk.wav",
+    "mis.wav",       "mis2.wav",     "mo.wav",      "moji.wav",     "mu.wav",
+    "naino.wav",     "nainoka.wav",  "naizo.wav",   "naki.wav",     "naki2.wav",
+    "naki3.wav",     "naki4.wav",    "nene.wav",    "night.wav",    "no.wav",
+    "nock.wav",      "oe.wav",       "oha.wav",     "paper.wav",    "paper2.wav",
+    "pen.wav",       "pi.wav",       "point.wav",   "ran.wav",      "s_fukuro0.wav",
+    "s_fukuro1.wav", "s_hako0.wav",  "s_hako1.wav", "save.wav",     "sealwa.wav",
+    "set.wav",       "shift.wav",    "small.wav",   "small2.wav",   "start.wav",
+    "start2.wav",    "start3.wav",   "suki.wav",    "takara.wav",   "tesage.wav",
+    "tesage2.wav",   "tirasi.wav",   "up2.wav",     "white.wav",    "white0.wav",
+    "wolf.wav",      "yame.wav",     "yosi.wav"};
 
-const char* const kTunes[] = {"col.mid", "shop.mid", "shop3.mid", "shop4.mid", "star.mid", "star2.mid"};
+const char* const kTunes[] = {"col.mid",   "shop.mid", "shop3.mid",
+                              "shop4.mid", "star.mid", "star2.mid"};
 
 std::set<std::string> every_picture_name() {
   std::set<std::string> s(std::begin(kFixedPictures), std::end(kFixedPictures));
@@ -75,7 +88,8 @@ std::set<std::string> every_picture_name() {
 
 plat::Bitmap load_picture(const std::string& name) {
   plat::Bitmap b;
-  EXPECT_EQ(plat::read_bmp_file((fs::path(kGame) / "cg" / name).string(), b), plat::BmpError::none) << name;
+  EXPECT_EQ(plat::read_bmp_file((fs::path(kGame) / "cg" / name).string(), b), plat::BmpError::none)
+      << name;
   return b;
 }
 
@@ -99,16 +113,18 @@ TEST(AssetNames, EverySoundAndTuneIsInTheFolder) {
   for (auto* w : kWaves) EXPECT_TRUE(fs::exists(fs::path(kGame) / "dat" / w)) << w;
   for (auto* t : kTunes) EXPECT_TRUE(fs::exists(fs::path(kGame) / "dat" / t)) << t;
   auto waves = ag::wave_names();
-  EXPECT_EQ(std::set<std::string>(waves.begin(), waves.end()), std::set<std::string>(std::begin(kWaves), std::end(kWaves)));
+  EXPECT_EQ(std::set<std::string>(waves.begin(), waves.end()),
+            std::set<std::string>(std::begin(kWaves), std::end(kWaves)));
   EXPECT_TRUE(fs::exists(fs::path(kGame) / "MIXER.INI"));
 }
 
 // ---- pictures: sizes and see-through rules ----
 
 TEST(AssetPictures, BackgroundsHoldTheirSceneInTheTopLeft) {
-  for (const char* n : {"title.bmp", "login.bmp", "title2.bmp", "haikei.bmp", "haikei2.bmp", "haikei_churu.bmp", "ten.bmp",
-                        "ran.bmp", "letter.bmp", "kokuban.bmp", "door.bmp", "night.bmp", "night4.bmp", "yoru2.bmp",
-                        "asa.bmp", "asa2a.bmp", "milk.bmp", "clear.bmp"}) {
+  for (const char* n :
+       {"title.bmp", "login.bmp", "title2.bmp", "haikei.bmp", "haikei2.bmp", "haikei_churu.bmp",
+        "ten.bmp", "ran.bmp", "letter.bmp", "kokuban.bmp", "door.bmp", "night.bmp", "night4.bmp",
+        "yoru2.bmp", "asa.bmp", "asa2a.bmp", "milk.bmp", "clear.bmp"}) {
     plat::Bitmap b = load_picture(n);
     EXPECT_GE(b.width(), 195) << n;
     EXPECT_GE(b.height(), 130) << n;
@@ -132,7 +148,8 @@ TEST(AssetPictures, LayerPicturesAreSeeThroughOnTheirBottomLeftColourAndShowSome
     int shown = 0, corners = 0;
     for (int y = 0; y < b.height(); y++)
       for (int x = 0; x < b.width(); x++) shown += b.pixel(x, y) != key;
-    for (auto [x, y] : {std::pair{0, 0}, {b.width() - 1, 0}, {0, b.height() - 1}}) corners += b.pixel(x, y) == key;
+    for (auto [x, y] : {std::pair{0, 0}, {b.width() - 1, 0}, {0, b.height() - 1}})
+      corners += b.pixel(x, y) == key;
     EXPECT_GT(shown, b.width() * b.height() / 8) << n;
     EXPECT_LT(shown, b.width() * b.height()) << n;
     EXPECT_GE(corners, 2) << n << ": a layer picture sits on its key colour";
@@ -140,7 +157,8 @@ TEST(AssetPictures, LayerPicturesAreSeeThroughOnTheirBottomLeftColourAndShowSome
   // the empty picture blanks a layer: nothing but its key colour
   plat::Bitmap empty = load_picture("not.bmp");
   for (int y = 0; y < empty.height(); y++)
-    for (int x = 0; x < empty.width(); x++) EXPECT_EQ(empty.pixel(x, y), empty.transparent_colour());
+    for (int x = 0; x < empty.width(); x++)
+      EXPECT_EQ(empty.pixel(x, y), empty.transparent_colour());
 }
 
 TEST(AssetPictures, SizesFitHowTheGameDrawsThem) {
@@ -265,14 +283,17 @@ TEST(AssetSounds, EveryWaveParsesLoadsInTheMixerAndStartsAndEndsQuietly) {
     EXPECT_LT(std::fabs(w.samples.front()), 0.02f) << name << " clicks at the start";
     EXPECT_LT(std::fabs(w.samples.back()), 0.02f) << name << " clicks at the end";
     std::unique_ptr<game::MixWave> mw;
-    EXPECT_NO_THROW(mw.reset(game::mixer_load_wave(bytes.data(), bytes.size(), mono8, name))) << name;
+    EXPECT_NO_THROW(mw.reset(game::mixer_load_wave(bytes.data(), bytes.size(), mono8, name)))
+        << name;
     ASSERT_TRUE(mw) << name;
     EXPECT_GT(mw->length, 0u) << name;
   }
 }
 
 TEST(AssetSounds, TheTypingTickIsShortAndTheInterfaceSoundsQuick) {
-  auto secs = [](const char* n) { return agtest::read_wav(slurp(fs::path(kGame) / "dat" / n)).seconds(); };
+  auto secs = [](const char* n) {
+    return agtest::read_wav(slurp(fs::path(kGame) / "dat" / n)).seconds();
+  };
   EXPECT_LT(secs("moji.wav"), 0.1);  // one per character shown
   EXPECT_LT(secs("key.wav"), 0.15);
   EXPECT_LT(secs("pi.wav"), 0.2);
@@ -290,18 +311,21 @@ TEST(AssetSounds, TheTunesAreStandardMidiLoopsOfHalfAMinuteToAMinuteAndAHalf) {
     EXPECT_LE(m.seconds, 90) << name;
     EXPECT_GT(m.notes_on, 100) << name;
     EXPECT_EQ(m.notes_on, m.notes_off) << name << ": a note is left hanging";
-    EXPECT_GE(m.programs.size(), 3u) << name << ": melody, chords and bass each choose their instrument";
+    EXPECT_GE(m.programs.size(), 3u)
+        << name << ": melody, chords and bass each choose their instrument";
   }
   // each tune is its own
   std::set<std::vector<std::uint8_t>> seen;
-  for (auto* name : kTunes) EXPECT_TRUE(seen.insert(slurp(fs::path(kGame) / "dat" / name)).second) << name;
+  for (auto* name : kTunes)
+    EXPECT_TRUE(seen.insert(slurp(fs::path(kGame) / "dat" / name)).second) << name;
 }
 
 // ---- data files ----
 
 TEST(AssetData, MyDatReadsBackAsTheFullResetState) {
   // the shipped file, read with the game's own reader
-  fs::path dir = fs::temp_directory_path() / ("florinet_assetgen_mydat" + std::to_string(::getpid()));
+  fs::path dir =
+      fs::temp_directory_path() / ("florinet_assetgen_mydat" + std::to_string(::getpid()));
   fs::create_directories(dir);
   fs::path file = dir / "my.dat";
   ASSERT_TRUE(ag::write_file(file.string(), ag::make_my_dat()));
@@ -325,15 +349,19 @@ TEST(AssetData, MyDatReadsBackAsTheFullResetState) {
   fs::remove_all(dir);
   // the build's folder has one the game can read (the fresh one, or progress saved since)
   auto built = std::make_unique<game::game_state>();
-  EXPECT_EQ(game::read_progress_file((fs::path(kGame) / "dat" / "my.dat").string(), *built, &why), game::progress_read::ok) << why;
+  EXPECT_EQ(game::read_progress_file((fs::path(kGame) / "dat" / "my.dat").string(), *built, &why),
+            game::progress_read::ok)
+      << why;
 }
 
 TEST(AssetData, ARebuildKeepsTheSavedProgress) {
-  fs::path dir = fs::temp_directory_path() / ("florinet_assetgen_keep" + std::to_string(::getpid()));
+  fs::path dir =
+      fs::temp_directory_path() / ("florinet_assetgen_keep" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir / "dat");
   std::string saved = "saved progress";
-  ASSERT_TRUE(ag::write_file((dir / "dat" / "my.dat").string(), ag::Bytes(saved.begin(), saved.end())));
+  ASSERT_TRUE(
+      ag::write_file((dir / "dat" / "my.dat").string(), ag::Bytes(saved.begin(), saved.end())));
   std::string err;
   ag::write_all(dir.string(), &err);
   EXPECT_TRUE(err.empty()) << err;
@@ -353,7 +381,8 @@ TEST(AssetData, NameDatHas226Lines) {
 TEST(AssetData, MixerIniAsksForFewShortBlocksWithinTheMixersRanges) {
   game::Profile p;
   ASSERT_TRUE(p.load((fs::path(kGame) / "MIXER.INI").string()));
-  int blocks = p.get_int("default", "WaveBlocks", 3), len = p.get_int("default", "WaveBlockLen", 0) & ~3;
+  int blocks = p.get_int("default", "WaveBlocks", 3),
+      len = p.get_int("default", "WaveBlockLen", 0) & ~3;
   int rate_code = p.get_int("default", "SamplesPerSec", 11);
   int rate = rate_code == 22 ? 22050 : rate_code == 44 ? 44100 : 11025;
   EXPECT_GE(blocks, 2);
@@ -370,7 +399,8 @@ TEST(AssetData, MixerIniAsksForFewShortBlocksWithinTheMixersRanges) {
 TEST(AssetDeterminism, TwoRunsGiveTheSameBytes) {
   // own folders per process: several builds may run their tests at once
   std::string tag = std::to_string(::getpid());
-  fs::path a = fs::temp_directory_path() / ("florinet_assetgen_a" + tag), b = fs::temp_directory_path() / ("florinet_assetgen_b" + tag);
+  fs::path a = fs::temp_directory_path() / ("florinet_assetgen_a" + tag),
+           b = fs::temp_directory_path() / ("florinet_assetgen_b" + tag);
   fs::remove_all(a), fs::remove_all(b);
   std::string err;
   int na = ag::write_all(a.string(), &err);

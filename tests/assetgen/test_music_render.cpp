@@ -39,7 +39,9 @@ TEST(MusicPlayback, EveryTuneSoundsThroughTheSoundfont) {
     fluid_synth_t* syn = new_fluid_synth(set);
     ASSERT_NE(fluid_synth_sfload(syn, sf.c_str(), 1), FLUID_FAILED);
     fluid_player_t* pl = new_fluid_player(syn);
-    ASSERT_EQ(fluid_player_add(pl, (fs::path(FLORINET_GAME_DIR) / "dat" / n).string().c_str()), FLUID_OK) << n;
+    ASSERT_EQ(fluid_player_add(pl, (fs::path(FLORINET_GAME_DIR) / "dat" / n).string().c_str()),
+              FLUID_OK)
+        << n;
     ASSERT_EQ(fluid_player_play(pl), FLUID_OK);
     // four seconds from the start
     std::vector<float> l(22050 * 4), r(22050 * 4);
@@ -48,7 +50,9 @@ TEST(MusicPlayback, EveryTuneSoundsThroughTheSoundfont) {
       fluid_synth_write_float(syn, len, l.data() + at, 0, 1, r.data() + at, 0, 1);
     }
     double e = 0, peak = 0;
-    for (std::size_t i = 0; i < l.size(); i++) e += double(l[i]) * l[i] + double(r[i]) * r[i], peak = std::max(peak, double(std::fabs(l[i])));
+    for (std::size_t i = 0; i < l.size(); i++)
+      e += double(l[i]) * l[i] + double(r[i]) * r[i],
+          peak = std::max(peak, double(std::fabs(l[i])));
     double rms = std::sqrt(e / double(2 * l.size()));
     EXPECT_GT(rms, 0.004) << n << " is (nearly) silent";
     lo = std::min(lo, rms), hi = std::max(hi, rms);

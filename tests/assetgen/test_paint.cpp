@@ -33,11 +33,11 @@ TEST(Shapes, DistancesAreNegativeInsideAndGrowOutward) {
   EXPECT_GT(l(8, 8), 0);
   Sdf s = star(0, 0, 10, 4, 5);
   EXPECT_LT(s(0, 0), 0);
-  EXPECT_LT(s(0, -9), 0);   // the top point
-  EXPECT_GT(s(0, 9.5f), 0); // between the two bottom points
+  EXPECT_LT(s(0, -9), 0);    // the top point
+  EXPECT_GT(s(0, 9.5f), 0);  // between the two bottom points
   Sdf h = heart(0, 0, 10);
   EXPECT_LT(h(0, 5), 0);
-  EXPECT_GT(h(0, -8), 0);   // the dip between the lobes
+  EXPECT_GT(h(0, -8), 0);  // the dip between the lobes
   EXPECT_LT(h(-4, -3), 0);
   EXPECT_GT(minus(c, circle(10, 10, 2))(10, 10), 0);
   EXPECT_LT(unite(c, circle(30, 10, 1))(30, 10), 0);
@@ -63,7 +63,7 @@ TEST(Painter, EdgesAreAntiAliasedAndFillsComposite) {
 TEST(Painter, ToonShapesGetADarkOutlineAndALitSide) {
   Img im(40, 40);
   im.toon(circle(20, 20, 12), hex(0xa0c0ff), 1.5f);
-  Col rim = im.at(20, 20 - 13);   // on the outline
+  Col rim = im.at(20, 20 - 13);  // on the outline
   Col top = im.at(14, 14), bottom = im.at(26, 26);
   EXPECT_LT(rim.r + rim.g + rim.b, 300);
   EXPECT_GT(top.r + top.g + top.b, bottom.r + bottom.g + bottom.b);  // lit from the top left
@@ -155,7 +155,9 @@ TEST(DataFiles, MyDatLinesFollowTheProgressFileOrder) {
   }
   ASSERT_EQ(lines.size(), 2259u);
   for (std::size_t i = 0; i < lines.size(); i++) {
-    std::string want = (i + 1 == 1207) ? "1" : (i + 1 == 2252) ? "-1" : "0";  // save marker, no flyer batch
+    std::string want = (i + 1 == 1207)   ? "1"
+                       : (i + 1 == 2252) ? "-1"
+                                         : "0";  // save marker, no flyer batch
     EXPECT_EQ(lines[i], want) << "line " << i + 1;
   }
 }
@@ -170,10 +172,12 @@ TEST(DataFiles, NameDatIsShiftJisText) {
 
 TEST(Music, EachTuneHasItsMoodsInstruments) {
   auto programs = [](const char* n) { return agtest::read_midi(make_music(n)).programs; };
-  auto has = [](const std::vector<int>& v, int p) { return std::find(v.begin(), v.end(), p) != v.end(); };
-  EXPECT_TRUE(has(programs("col.mid"), 10));   // music box for the collection
-  EXPECT_TRUE(has(programs("star.mid"), 9));   // glockenspiel sparkle
-  EXPECT_TRUE(has(programs("star2.mid"), 89)); // a warm pad for the visitors
+  auto has = [](const std::vector<int>& v, int p) {
+    return std::find(v.begin(), v.end(), p) != v.end();
+  };
+  EXPECT_TRUE(has(programs("col.mid"), 10));    // music box for the collection
+  EXPECT_TRUE(has(programs("star.mid"), 9));    // glockenspiel sparkle
+  EXPECT_TRUE(has(programs("star2.mid"), 89));  // a warm pad for the visitors
   for (const char* n : {"shop.mid", "shop3.mid", "shop4.mid"}) {
     agtest::MidiInfo m = agtest::read_midi(make_music(n));
     EXPECT_GE(m.programs.size(), 3u) << n;

@@ -52,10 +52,10 @@ Bytes make_my_dat() {
 // Nicknames of the town's regulars, made of katakana syllables; the game keeps the list but
 // shows none of it.
 Bytes make_name_dat() {
-  static const char* const head[] = {"ミ", "ル", "ピ", "ポ", "ナ", "チ", "ココ", "モモ", "リリ", "ユ", "サ", "ハル",
-                                     "キ", "ネ", "ラ", "フ", "メル"};
-  static const char* const tail[] = {"ン", "ル", "コ", "ノ", "ナ", "リン", "ポン", "ミィ", "タ", "ロ", "ちゃん", "ピー",
-                                     "チカ", "ホロ"};
+  static const char* const head[] = {"ミ", "ル", "ピ",   "ポ", "ナ", "チ", "ココ", "モモ", "リリ",
+                                     "ユ", "サ", "ハル", "キ", "ネ", "ラ", "フ",   "メル"};
+  static const char* const tail[] = {"ン",   "ル", "コ", "ノ",     "ナ",   "リン", "ポン",
+                                     "ミィ", "タ", "ロ", "ちゃん", "ピー", "チカ", "ホロ"};
   Bytes out;
   int n = 0;
   for (std::size_t i = 0; n < 226; i++) {

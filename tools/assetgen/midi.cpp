@@ -24,10 +24,15 @@ struct Track {
   std::vector<Ev> ev;
   void note(int ch, int tick, int len, int key, int vel) {
     if (key < 0 || key > 127 || len <= 0) return;
-    ev.push_back({tick, 1, {std::uint8_t(0x90 | ch), std::uint8_t(key), std::uint8_t(std::clamp(vel, 1, 127))}});
+    ev.push_back(
+        {tick,
+         1,
+         {std::uint8_t(0x90 | ch), std::uint8_t(key), std::uint8_t(std::clamp(vel, 1, 127))}});
     ev.push_back({tick + len, 0, {std::uint8_t(0x80 | ch), std::uint8_t(key), 0}});
   }
-  void program(int ch, int prog) { ev.push_back({0, 0, {std::uint8_t(0xC0 | ch), std::uint8_t(prog)}}); }
+  void program(int ch, int prog) {
+    ev.push_back({0, 0, {std::uint8_t(0xC0 | ch), std::uint8_t(prog)}});
+  }
   void control(int ch, int tick, int cc, int v) {
     ev.push_back({tick, 0, {std::uint8_t(0xB0 | ch), std::uint8_t(cc), std::uint8_t(v)}});
   }
@@ -70,14 +75,14 @@ Bytes encode_track(Track t, int end_tick) {
 
 struct Song {
   int bpm;
-  int key;                    // tonic as a MIDI note (around 60)
+  int key;  // tonic as a MIDI note (around 60)
   bool minor;
-  std::vector<int> prog_a;    // chord roots as scale degrees 0..6, one per bar
+  std::vector<int> prog_a;  // chord roots as scale degrees 0..6, one per bar
   std::vector<int> prog_b;
-  int lead, pad, bass, extra; // GM programs (0-based); extra = -1 for none
-  int style;                  // accompaniment pattern
+  int lead, pad, bass, extra;  // GM programs (0-based); extra = -1 for none
+  int style;                   // accompaniment pattern
   std::uint32_t seed;
-  int lead_oct;               // octave shift of the melody
+  int lead_oct;  // octave shift of the melody
   bool drums;
 };
 
@@ -109,11 +114,13 @@ Bytes compose(const Song& s) {
   lead.program(0, s.lead);
   pad.program(1, s.pad);
   bass.program(2, s.bass);
-  lead.control(0, 0, 7, s.lead == 9 || s.lead == 10 ? 127 : 104), pad.control(1, 0, 7, 72), bass.control(2, 0, 7, 92);
+  lead.control(0, 0, 7, s.lead == 9 || s.lead == 10 ? 127 : 104), pad.control(1, 0, 7, 72),
+      bass.control(2, 0, 7, 92);
   lead.control(0, 0, 91, 60), pad.control(1, 0, 91, 70);
   lead.control(0, 0, 10, 70), pad.control(1, 0, 10, 50);
   if (s.drums) drum.control(9, 0, 7, 64);
-  if (s.extra >= 0) extra.program(3, s.extra), extra.control(3, 0, 7, 70), extra.control(3, 0, 10, 84);
+  if (s.extra >= 0)
+    extra.program(3, s.extra), extra.control(3, 0, 7, 70), extra.control(3, 0, 10, 84);
 
   // A melody rhythm per phrase (one bar patterns, in eighths: 1 = note start, 0 = hold)
   const std::vector<std::vector<int>> rhythms = {
@@ -125,7 +132,8 @@ Bytes compose(const Song& s) {
   // Melody for one pass through the A progression, reused (with variation) by A' and the final A.
   int phrase_len = int(s.prog_a.size());
   std::vector<std::pair<int, int>> mel_a;  // (tick within phrase, degree) ; degree -99 = rest
-  auto make_phrase = [&](const std::vector<int>& prog, std::uint32_t seed, std::vector<std::array<int, 3>>& out) {
+  auto make_phrase = [&](const std::vector<int>& prog, std::uint32_t seed,
+                         std::vector<std::array<int, 3>>& out) {
     Rng r(seed);
     int deg = 4 + 7;  // start on the fifth above
     for (int b = 0; b < int(prog.size()); b++) {
@@ -194,7 +202,8 @@ Bytes compose(const Song& s) {
   for (int b = 0; b < bars; b++) {
     int root = form[std::size_t(b)];
     int t = b * bar;
-    int r0 = degree_note(s, root) - 12, r1 = degree_note(s, root + 2) - 12, r2 = degree_note(s, root + 4) - 12;
+    int r0 = degree_note(s, root) - 12, r1 = degree_note(s, root + 2) - 12,
+        r2 = degree_note(s, root + 4) - 12;
     int bn = degree_note(s, root) - 24;
     while (bn < 36) bn += 12;
     while (bn > 50) bn -= 12;
@@ -270,14 +279,26 @@ Bytes compose(const Song& s) {
 std::map<std::string, Song> songs() {
   std::map<std::string, Song> m;
   // collection: a calm music box in F
-  m["col.mid"] = Song{92, 65, false, {0, 5, 3, 4, 0, 5, 1, 4}, {3, 4, 2, 5, 3, 1, 4, 4}, 10, 10, 32, 88, 0, 101, -1, false};
+  m["col.mid"] =
+      Song{92,  65, false, {0, 5, 3, 4, 0, 5, 1, 4}, {3, 4, 2, 5, 3, 1, 4, 4}, 10, 10, 32, 88, 0,
+           101, -1, false};
   // evening shop tunes: cheerful, each its own colour
-  m["shop.mid"] = Song{108, 60, false, {0, 5, 3, 4, 0, 5, 3, 4}, {3, 4, 0, 5, 3, 4, 1, 4}, 12, 24, 32, -1, 1, 202, -1, true};
-  m["shop3.mid"] = Song{96, 67, false, {0, 3, 4, 0, 5, 3, 1, 4}, {3, 0, 3, 4, 5, 2, 3, 4}, 73, 0, 32, 11, 2, 303, -1, false};
-  m["shop4.mid"] = Song{116, 62, false, {0, 2, 3, 4, 0, 2, 1, 4}, {5, 3, 0, 4, 5, 3, 1, 4}, 71, 4, 33, -1, 1, 404, -1, true};
+  m["shop.mid"] =
+      Song{108, 60, false, {0, 5, 3, 4, 0, 5, 3, 4}, {3, 4, 0, 5, 3, 4, 1, 4}, 12, 24, 32, -1, 1,
+           202, -1, true};
+  m["shop3.mid"] =
+      Song{96,  67, false, {0, 3, 4, 0, 5, 3, 1, 4}, {3, 0, 3, 4, 5, 2, 3, 4}, 73, 0, 32, 11, 2,
+           303, -1, false};
+  m["shop4.mid"] =
+      Song{116, 62, false, {0, 2, 3, 4, 0, 2, 1, 4}, {5, 3, 0, 4, 5, 3, 1, 4}, 71, 4, 33, -1, 1,
+           404, -1, true};
   // events: sparkling, and the visitors' warm, slightly mysterious theme
-  m["star.mid"] = Song{126, 69, false, {0, 4, 5, 3, 0, 4, 3, 4}, {3, 4, 2, 5, 3, 4, 0, 4}, 9, 8, 33, 98, 2, 505, 0, false};
-  m["star2.mid"] = Song{90, 62, true, {0, 5, 2, 6, 0, 5, 3, 4}, {5, 2, 6, 0, 3, 0, 4, 4}, 11, 89, 35, 8, 3, 606, -1, false};
+  m["star.mid"] =
+      Song{126, 69, false, {0, 4, 5, 3, 0, 4, 3, 4}, {3, 4, 2, 5, 3, 4, 0, 4}, 9, 8, 33, 98, 2,
+           505, 0,  false};
+  m["star2.mid"] =
+      Song{90,  62, true, {0, 5, 2, 6, 0, 5, 3, 4}, {5, 2, 6, 0, 3, 0, 4, 4}, 11, 89, 35, 8, 3,
+           606, -1, false};
   return m;
 }
 

@@ -8,17 +8,27 @@
 namespace ag {
 
 namespace {
-float clampf(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }
-float len(float x, float y) { return std::sqrt(x * x + y * y); }
+float clampf(float v, float lo, float hi) {
+  return v < lo ? lo : (v > hi ? hi : v);
+}
+float len(float x, float y) {
+  return std::sqrt(x * x + y * y);
+}
 constexpr float kPi = 3.14159265f;
 }  // namespace
 
 Col mix(Col a, Col b, float t) {
   return Col{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-Col lighten(Col c, float t) { return mix(c, hex(0xffffff), t); }
-Col darken(Col c, float t) { return mix(c, hex(0x000000), t); }
-Col shade(Col c, float k) { return k >= 1 ? lighten(c, k - 1) : darken(c, 1 - k); }
+Col lighten(Col c, float t) {
+  return mix(c, hex(0xffffff), t);
+}
+Col darken(Col c, float t) {
+  return mix(c, hex(0x000000), t);
+}
+Col shade(Col c, float k) {
+  return k >= 1 ? lighten(c, k - 1) : darken(c, 1 - k);
+}
 
 Sdf circle(float cx, float cy, float r) {
   return [=](float x, float y) { return len(x - cx, y - cy) - r; };
@@ -44,7 +54,9 @@ Sdf box(float x0, float y0, float x1, float y1, float radius) {
   };
 }
 
-Sdf capsule(float ax, float ay, float bx, float by, float r) { return capsule2(ax, ay, r, bx, by, r); }
+Sdf capsule(float ax, float ay, float bx, float by, float r) {
+  return capsule2(ax, ay, r, bx, by, r);
+}
 
 Sdf capsule2(float ax, float ay, float ra, float bx, float by, float rb) {
   return [=](float x, float y) {
@@ -67,7 +79,7 @@ Sdf polygon(std::vector<V2> v) {
       float t = l2 > 0 ? clampf((wx * ex + wy * ey) / l2, 0, 1) : 0;
       float bx = wx - ex * t, by = wy - ey * t;
       d = std::min(d, bx * bx + by * by);
-      bool c1 = py >= v[i].y, c2 = py < v[j].y, c3 = ex * wy > ey * wx;
+      bool c1 = py >= v[i].y, c2 = py<v[j].y, c3 = ex * wy> ey * wx;
       if ((c1 && c2 && c3) || (!c1 && !c2 && !c3)) s = -s;
     }
     return s * std::sqrt(d);
@@ -98,7 +110,8 @@ Sdf heart(float cx, float cy, float s) {
   float lr = s * 0.52f;
   Sdf l = circle(cx - s * 0.45f, cy - s * 0.25f, lr);
   Sdf r = circle(cx + s * 0.45f, cy - s * 0.25f, lr);
-  Sdf tip = polygon({{cx - s * 0.93f, cy - s * 0.05f}, {cx + s * 0.93f, cy - s * 0.05f}, {cx, cy + s * 0.95f}});
+  Sdf tip = polygon(
+      {{cx - s * 0.93f, cy - s * 0.05f}, {cx + s * 0.93f, cy - s * 0.05f}, {cx, cy + s * 0.95f}});
   return smooth_unite(unite(l, r), tip, s * 0.15f);
 }
 
@@ -157,7 +170,11 @@ Paint radial(float cx, float cy, float r, Col inner, Col outer) {
 }
 
 Img::Img(int w_, int h_)
-    : w(w_), h(h_), r(std::size_t(w_ * h_)), g(std::size_t(w_ * h_)), b(std::size_t(w_ * h_)),
+    : w(w_),
+      h(h_),
+      r(std::size_t(w_ * h_)),
+      g(std::size_t(w_ * h_)),
+      b(std::size_t(w_ * h_)),
       a(std::size_t(w_ * h_)) {
   unlimit();
 }
@@ -168,7 +185,9 @@ void Img::limit(int x0, int y0, int x1, int y1) {
   lx1_ = std::min(w, x1);
   ly1_ = std::min(h, y1);
 }
-void Img::unlimit() { lx0_ = 0, ly0_ = 0, lx1_ = w, ly1_ = h; }
+void Img::unlimit() {
+  lx0_ = 0, ly0_ = 0, lx1_ = w, ly1_ = h;
+}
 
 Col Img::at(int x, int y) const {
   std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
@@ -225,8 +244,14 @@ void Img::clear(Col c) {
 }
 
 void Img::glint(float cx, float cy, float s, Col c, float opacity) {
-  Sdf st = polygon({{cx, cy - s}, {cx + s * 0.22f, cy - s * 0.22f}, {cx + s, cy}, {cx + s * 0.22f, cy + s * 0.22f},
-                    {cx, cy + s}, {cx - s * 0.22f, cy + s * 0.22f}, {cx - s, cy}, {cx - s * 0.22f, cy - s * 0.22f}});
+  Sdf st = polygon({{cx, cy - s},
+                    {cx + s * 0.22f, cy - s * 0.22f},
+                    {cx + s, cy},
+                    {cx + s * 0.22f, cy + s * 0.22f},
+                    {cx, cy + s},
+                    {cx - s * 0.22f, cy + s * 0.22f},
+                    {cx - s, cy},
+                    {cx - s * 0.22f, cy - s * 0.22f}});
   fill(st, c, opacity);
 }
 
@@ -240,7 +265,8 @@ void Img::paste(const Img& src, float dx, float dy, float scale, const Sdf& clip
       float fx = sx - float(ix), fy = sy - float(iy);
       float pr = 0, pg = 0, pb = 0, pa = 0;
       for (int k = 0; k < 4; k++) {
-        int xx = std::clamp(ix + (k & 1), 0, src.w - 1), yy = std::clamp(iy + (k >> 1), 0, src.h - 1);
+        int xx = std::clamp(ix + (k & 1), 0, src.w - 1),
+            yy = std::clamp(iy + (k >> 1), 0, src.h - 1);
         float wgt = ((k & 1) ? fx : 1 - fx) * ((k >> 1) ? fy : 1 - fy);
         std::size_t i = std::size_t(yy) * std::size_t(src.w) + std::size_t(xx);
         pr += src.r[i] * wgt, pg += src.g[i] * wgt, pb += src.b[i] * wgt, pa += src.a[i] * wgt;
@@ -271,12 +297,13 @@ TextMask text_mask(const std::string& utf8, int point, bool bold, bool fixed) {
   m.w = bmp.width(), m.h = bmp.height();
   m.cov.resize(std::size_t(m.w * m.h));
   for (int y = 0; y < m.h; y++)
-    for (int x = 0; x < m.w; x++) m.cov[std::size_t(y * m.w + x)] = float(plat::green_of(bmp.pixel(x, y))) / 255.0f;
+    for (int x = 0; x < m.w; x++)
+      m.cov[std::size_t(y * m.w + x)] = float(plat::green_of(bmp.pixel(x, y))) / 255.0f;
   return m;
 }
 
-void draw_text(Img& img, const std::string& utf8, float cx, float cy, int point, Col c, bool bold, float outline,
-               Col ink) {
+void draw_text(Img& img, const std::string& utf8, float cx, float cy, int point, Col c, bool bold,
+               float outline, Col ink) {
   TextMask m = text_mask(utf8, point, bold);
   if (m.w == 0) return;
   int ox = int(std::lround(cx - float(m.w) / 2)), oy = int(std::lround(cy - float(m.h) / 2));
@@ -312,7 +339,9 @@ plat::Bitmap to_bitmap_opaque(const Img& img, Col under) {
     for (int x = 0; x < img.w; x++) {
       std::size_t i = std::size_t(y) * std::size_t(img.w) + std::size_t(x);
       float k = 1 - std::min(img.a[i], 1.0f);
-      out.set_pixel(x, y, to_rgb(Col{img.r[i] + under.r * k, img.g[i] + under.g * k, img.b[i] + under.b * k}));
+      out.set_pixel(
+          x, y,
+          to_rgb(Col{img.r[i] + under.r * k, img.g[i] + under.g * k, img.b[i] + under.b * k}));
     }
   return out;
 }

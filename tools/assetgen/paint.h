@@ -19,9 +19,9 @@ constexpr Col hex(std::uint32_t v) {
   return Col{float((v >> 16) & 255), float((v >> 8) & 255), float(v & 255)};
 }
 Col mix(Col a, Col b, float t);
-Col shade(Col c, float k);       // k > 1 lighter toward white, k < 1 darker
-Col lighten(Col c, float t);     // toward white by t
-Col darken(Col c, float t);      // toward black by t
+Col shade(Col c, float k);    // k > 1 lighter toward white, k < 1 darker
+Col lighten(Col c, float t);  // toward white by t
+Col darken(Col c, float t);   // toward black by t
 
 struct V2 {
   float x = 0, y = 0;
@@ -78,7 +78,9 @@ class Img {
 
   // Paints shape s with paint p (coverage from the distance, `soft` widens the edge).
   void fill(const Sdf& s, const Paint& p, float opacity = 1, float soft = 1);
-  void fill(const Sdf& s, Col c, float opacity = 1, float soft = 1) { fill(s, solid(c), opacity, soft); }
+  void fill(const Sdf& s, Col c, float opacity = 1, float soft = 1) {
+    fill(s, solid(c), opacity, soft);
+  }
   // The house style: a dark outline of width `line` around the shape, the shape filled with
   // `base` lit from the top left (lighter there, deeper toward the bottom right and the rim).
   void toon(const Sdf& s, Col base, float line = 1.0f, Col ink = hex(0x4a3040));
@@ -107,8 +109,8 @@ struct TextMask {
 };
 TextMask text_mask(const std::string& utf8, int point, bool bold, bool fixed = false);
 // Draws the text centred at (cx, cy) in colour c, with an optional outline of `outline` pixels.
-void draw_text(Img& img, const std::string& utf8, float cx, float cy, int point, Col c, bool bold = true,
-               float outline = 0, Col ink = hex(0x4a3040));
+void draw_text(Img& img, const std::string& utf8, float cx, float cy, int point, Col c,
+               bool bold = true, float outline = 0, Col ink = hex(0x4a3040));
 
 // Finishing: an opaque picture (backgrounds, masked pictures), coverage ignored over `under`.
 plat::Bitmap to_bitmap_opaque(const Img& img, Col under = hex(0x000000));

@@ -13,17 +13,30 @@ void draw_face(Img& im, float cx, float cy, float r, int eyes_kind, int mouth_ki
   float ex = r * 0.38f, ey = cy - r * 0.1f, er = std::max(0.7f, r * 0.11f);
   for (int s = -1; s <= 1; s += 2) {
     float x = cx + float(s) * ex;
-    if (eyes_kind == 1) im.fill(ring(inter(circle(x, ey + er, er * 1.6f), box(x - r, ey - r, x + r, ey + er * 0.6f)), std::max(0.45f, er * 0.4f)), ink);
-    else if (eyes_kind == 2) im.line(x - er * 1.5f, ey, x + er * 1.5f, ey, std::max(0.8f, er * 0.8f), ink);
+    if (eyes_kind == 1)
+      im.fill(ring(inter(circle(x, ey + er, er * 1.6f), box(x - r, ey - r, x + r, ey + er * 0.6f)),
+                   std::max(0.45f, er * 0.4f)),
+              ink);
+    else if (eyes_kind == 2)
+      im.line(x - er * 1.5f, ey, x + er * 1.5f, ey, std::max(0.8f, er * 0.8f), ink);
     else {
       im.fill(circle(x, ey, er * 1.2f), ink);
       if (r > 6) im.fill(circle(x - er * 0.4f, ey - er * 0.4f, er * 0.45f), white);
     }
   }
   float my = cy + r * 0.28f;
-  if (mouth_kind == 0) im.fill(ring(inter(circle(cx, my - r * 0.12f, r * 0.2f), box(cx - r, my - r * 0.05f, cx + r, my + r)), std::max(0.4f, r * 0.05f)), ink);
-  else if (mouth_kind == 1) im.fill(ellipse(cx, my, r * 0.16f, r * 0.13f), hex(0xd85870));
-  else if (mouth_kind == 2) im.fill(ring(inter(circle(cx, my + r * 0.18f, r * 0.2f), box(cx - r, my - r, cx + r, my + r * 0.05f)), std::max(0.4f, r * 0.05f)), ink);
+  if (mouth_kind == 0)
+    im.fill(ring(inter(circle(cx, my - r * 0.12f, r * 0.2f),
+                       box(cx - r, my - r * 0.05f, cx + r, my + r)),
+                 std::max(0.4f, r * 0.05f)),
+            ink);
+  else if (mouth_kind == 1)
+    im.fill(ellipse(cx, my, r * 0.16f, r * 0.13f), hex(0xd85870));
+  else if (mouth_kind == 2)
+    im.fill(ring(inter(circle(cx, my + r * 0.18f, r * 0.2f),
+                       box(cx - r, my - r, cx + r, my + r * 0.05f)),
+                 std::max(0.4f, r * 0.05f)),
+            ink);
   if (cheek.r > 0) {
     im.fill(ellipse(cx - r * 0.62f, cy + r * 0.18f, r * 0.16f, r * 0.1f), cheek, 0.7f);
     im.fill(ellipse(cx + r * 0.62f, cy + r * 0.18f, r * 0.16f, r * 0.1f), cheek, 0.7f);
@@ -32,8 +45,12 @@ void draw_face(Img& im, float cx, float cy, float r, int eyes_kind, int mouth_ki
 
 void draw_poo(Img& im, float cx, float cy, float s, bool face) {
   Col c = hex(0xb07a4a);
-  im.toon(unite({ellipse(cx, cy + s * 0.55f, s, s * 0.45f), ellipse(cx, cy + s * 0.05f, s * 0.72f, s * 0.38f),
-                 ellipse(cx, cy - s * 0.38f, s * 0.45f, s * 0.3f), polygon({{cx - s * 0.2f, cy - s * 0.55f}, {cx + s * 0.15f, cy - s}, {cx + s * 0.25f, cy - s * 0.5f}})}),
+  im.toon(unite({ellipse(cx, cy + s * 0.55f, s, s * 0.45f),
+                 ellipse(cx, cy + s * 0.05f, s * 0.72f, s * 0.38f),
+                 ellipse(cx, cy - s * 0.38f, s * 0.45f, s * 0.3f),
+                 polygon({{cx - s * 0.2f, cy - s * 0.55f},
+                          {cx + s * 0.15f, cy - s},
+                          {cx + s * 0.25f, cy - s * 0.5f}})}),
           c, s > 5 ? 1.0f : 0.7f);
   im.gloss(cx - s * 0.35f, cy - s * 0.1f, s * 0.2f, s * 0.1f, 0.5f);
   if (face) draw_face(im, cx, cy + s * 0.35f, s * 0.7f, 1, 0, pink);
@@ -41,16 +58,27 @@ void draw_poo(Img& im, float cx, float cy, float s, bool face) {
 
 void draw_cat_face(Img& im, float cx, float cy, float r, Col fur) {
   for (int s = -1; s <= 1; s += 2)
-    im.toon(polygon({{cx + float(s) * r * 0.25f, cy - r * 0.7f}, {cx + float(s) * r * 0.95f, cy - r * 1.15f}, {cx + float(s) * r * 0.9f, cy - r * 0.2f}}), fur, r > 6 ? 1 : 0.7f);
+    im.toon(polygon({{cx + float(s) * r * 0.25f, cy - r * 0.7f},
+                     {cx + float(s) * r * 0.95f, cy - r * 1.15f},
+                     {cx + float(s) * r * 0.9f, cy - r * 0.2f}}),
+            fur, r > 6 ? 1 : 0.7f);
   im.toon(ellipse(cx, cy, r, r * 0.85f), fur, r > 6 ? 1 : 0.7f);
   draw_face(im, cx, cy, r, 0, -1, pink);
   float my = cy + r * 0.3f;
-  im.fill(ring(inter(circle(cx - r * 0.1f, my - r * 0.06f, r * 0.1f), box(cx - r, my - r * 0.06f, cx, my + r)), std::max(0.35f, r * 0.04f)), ink);
-  im.fill(ring(inter(circle(cx + r * 0.1f, my - r * 0.06f, r * 0.1f), box(cx, my - r * 0.06f, cx + r, my + r)), std::max(0.35f, r * 0.04f)), ink);
+  im.fill(ring(inter(circle(cx - r * 0.1f, my - r * 0.06f, r * 0.1f),
+                     box(cx - r, my - r * 0.06f, cx, my + r)),
+               std::max(0.35f, r * 0.04f)),
+          ink);
+  im.fill(ring(inter(circle(cx + r * 0.1f, my - r * 0.06f, r * 0.1f),
+                     box(cx, my - r * 0.06f, cx + r, my + r)),
+               std::max(0.35f, r * 0.04f)),
+          ink);
   if (r > 7)
     for (int s = -1; s <= 1; s += 2) {
-      im.line(cx + float(s) * r * 0.55f, cy + r * 0.25f, cx + float(s) * r * 1.15f, cy + r * 0.15f, 0.5f, ink);
-      im.line(cx + float(s) * r * 0.55f, cy + r * 0.38f, cx + float(s) * r * 1.1f, cy + r * 0.45f, 0.5f, ink);
+      im.line(cx + float(s) * r * 0.55f, cy + r * 0.25f, cx + float(s) * r * 1.15f, cy + r * 0.15f,
+              0.5f, ink);
+      im.line(cx + float(s) * r * 0.55f, cy + r * 0.38f, cx + float(s) * r * 1.1f, cy + r * 0.45f,
+              0.5f, ink);
     }
 }
 
@@ -83,12 +111,19 @@ void draw_flower(Img& im, float cx, float cy, float r, Col petal, int petals) {
 }
 
 void draw_skull(Img& im, float cx, float cy, float r) {
-  im.toon(unite(circle(cx, cy - r * 0.15f, r), box(cx - r * 0.55f, cy + r * 0.3f, cx + r * 0.55f, cy + r * 0.95f, r * 0.2f)), hex(0xf8f6f0), r > 5 ? 1 : 0.6f);
+  im.toon(unite(circle(cx, cy - r * 0.15f, r),
+                box(cx - r * 0.55f, cy + r * 0.3f, cx + r * 0.55f, cy + r * 0.95f, r * 0.2f)),
+          hex(0xf8f6f0), r > 5 ? 1 : 0.6f);
   im.fill(ellipse(cx - r * 0.38f, cy - r * 0.05f, r * 0.26f, r * 0.3f), ink);
   im.fill(ellipse(cx + r * 0.38f, cy - r * 0.05f, r * 0.26f, r * 0.3f), ink);
-  im.fill(polygon({{cx, cy + r * 0.2f}, {cx - r * 0.12f, cy + r * 0.42f}, {cx + r * 0.12f, cy + r * 0.42f}}), ink);
+  im.fill(polygon({{cx, cy + r * 0.2f},
+                   {cx - r * 0.12f, cy + r * 0.42f},
+                   {cx + r * 0.12f, cy + r * 0.42f}}),
+          ink);
   if (r > 5)
-    for (int i = -1; i <= 1; i++) im.line(cx + float(i) * r * 0.22f, cy + r * 0.62f, cx + float(i) * r * 0.22f, cy + r * 0.92f, 0.5f, ink);
+    for (int i = -1; i <= 1; i++)
+      im.line(cx + float(i) * r * 0.22f, cy + r * 0.62f, cx + float(i) * r * 0.22f, cy + r * 0.92f,
+              0.5f, ink);
 }
 
 namespace {
@@ -99,14 +134,16 @@ constexpr float C = 20;  // centre of a 40 x 40 goods picture
 void keyholder(Img& im, const std::function<void(Img&)>& charm, Col ring_col = hex(0xd8d8e0)) {
   im.fill(ring(circle(C, 7, 4.5f), 1.1f), ink);
   im.fill(ring(circle(C, 7, 4.5f), 0.6f), ring_col);
-  for (int i = 0; i < 3; i++) im.toon(ellipse(C, 13.0f + float(i) * 2.6f, 1.0f, 1.5f), ring_col, 0.6f);
+  for (int i = 0; i < 3; i++)
+    im.toon(ellipse(C, 13.0f + float(i) * 2.6f, 1.0f, 1.5f), ring_col, 0.6f);
   charm(im);
 }
 
 void notebook(Img& im, Col cover, const std::function<void(Img&)>& motif) {
   im.toon(rotated(box(9, 6, 33, 36, 2), C, C, 4), darken(cover, 0.1f), 1);
   im.toon(rotated(box(7, 4, 31, 34, 2), C, C, 4), cover, 1);
-  for (int i = 0; i < 6; i++) im.toon(rotated(circle(8.5f, 8.0f + float(i) * 4.6f, 1.3f), C, C, 4), grey, 0.5f);
+  for (int i = 0; i < 6; i++)
+    im.toon(rotated(circle(8.5f, 8.0f + float(i) * 4.6f, 1.3f), C, C, 4), grey, 0.5f);
   motif(im);
 }
 
@@ -119,10 +156,13 @@ void cd(Img& im, Col label, const std::function<void(Img&)>& motif) {
 
 void disc(Img& im, float cx, float cy, float r, Col label) {
   im.toon(circle(cx, cy, r), hex(0xdfe6f0), 1);
-  im.fill(circle(cx, cy, r * 0.95f), [=](float x, float y) {
-    float a = std::atan2(y - cy, x - cx);
-    return mix(hex(0xc8e0ff), hex(0xffd0f0), 0.5f + 0.5f * std::sin(a * 3));
-  }, 0.6f);
+  im.fill(
+      circle(cx, cy, r * 0.95f),
+      [=](float x, float y) {
+        float a = std::atan2(y - cy, x - cx);
+        return mix(hex(0xc8e0ff), hex(0xffd0f0), 0.5f + 0.5f * std::sin(a * 3));
+      },
+      0.6f);
   im.toon(circle(cx, cy, r * 0.55f), label, 0.7f);
   im.toon(circle(cx, cy, r * 0.16f), white, 0.6f);
 }
@@ -139,7 +179,20 @@ void plush(Img& im, Col fur, bool rabbit, float scale = 1) {
 }
 
 void tshirt(Img& im, Col c, const std::function<void(Img&)>& motif) {
-  im.toon(polygon({{12, 6}, {16, 5}, {C, 8}, {24, 5}, {28, 6}, {37, 13}, {33, 18}, {30, 16}, {30, 36}, {10, 36}, {10, 16}, {7, 18}, {3, 13}}), c, 1);
+  im.toon(polygon({{12, 6},
+                   {16, 5},
+                   {C, 8},
+                   {24, 5},
+                   {28, 6},
+                   {37, 13},
+                   {33, 18},
+                   {30, 16},
+                   {30, 36},
+                   {10, 36},
+                   {10, 16},
+                   {7, 18},
+                   {3, 13}}),
+          c, 1);
   im.toon(inter(circle(C, 5, 4.5f), box(14, 5, 26, 10)), darken(c, 0.1f), 0.6f);
   motif(im);
 }
@@ -162,8 +215,16 @@ void label(Img& im, const char* text, float cx, float cy, int pt, Col c, Col out
 }
 
 void gem(Img& im, float cx, float cy, float r, Col c) {
-  im.toon(polygon({{cx - r, cy - r * 0.3f}, {cx - r * 0.5f, cy - r * 0.8f}, {cx + r * 0.5f, cy - r * 0.8f}, {cx + r, cy - r * 0.3f}, {cx, cy + r}}), c, 0.8f);
-  im.fill(polygon({{cx - r * 0.5f, cy - r * 0.75f}, {cx, cy - r * 0.3f}, {cx - r * 0.9f, cy - r * 0.3f}}), white, 0.6f);
+  im.toon(polygon({{cx - r, cy - r * 0.3f},
+                   {cx - r * 0.5f, cy - r * 0.8f},
+                   {cx + r * 0.5f, cy - r * 0.8f},
+                   {cx + r, cy - r * 0.3f},
+                   {cx, cy + r}}),
+          c, 0.8f);
+  im.fill(
+      polygon(
+          {{cx - r * 0.5f, cy - r * 0.75f}, {cx, cy - r * 0.3f}, {cx - r * 0.9f, cy - r * 0.3f}}),
+      white, 0.6f);
 }
 
 void earring(Img& im, float cx, const std::function<void(Img&, float, float)>& drop) {
@@ -182,8 +243,10 @@ void model_box(Img& im, Col c, const char* name, const std::function<void(Img&)>
 void glasses(Img& im, Col frame, Col lens, bool goggle) {
   if (goggle) im.toon(box(3, 14, 37, 19, 2), frame, 0.8f);
   for (int s = -1; s <= 1; s += 2) {
-    im.toon(goggle ? circle(C + float(s) * 8, 20, 7) : ellipse(C + float(s) * 8, 20, 7, 5.5f), frame, 1);
-    im.fill(goggle ? circle(C + float(s) * 8, 20, 5) : ellipse(C + float(s) * 8, 20, 5.3f, 4), lens);
+    im.toon(goggle ? circle(C + float(s) * 8, 20, 7) : ellipse(C + float(s) * 8, 20, 7, 5.5f),
+            frame, 1);
+    im.fill(goggle ? circle(C + float(s) * 8, 20, 5) : ellipse(C + float(s) * 8, 20, 5.3f, 4),
+            lens);
     im.gloss(C + float(s) * 8 - 2, 18, 1.6f, 1, 0.7f);
   }
   im.line(C - 1.5f, 18, C + 1.5f, 18, 1.5f, frame);
@@ -201,18 +264,27 @@ void globe(Img& im, Col sea, Col land) {
   im.line(C, 30, C, 34, 2, wood_dark);
   im.fill(ring(circle(C, 17, 14), 1), gold);
   im.toon(circle(C, 17, 12), sea, 1);
-  im.fill(inter(circle(C, 17, 12), unite({ellipse(14, 13, 5, 4), ellipse(24, 21, 6, 4), ellipse(26, 11, 3, 2)})), land);
+  im.fill(inter(circle(C, 17, 12),
+                unite({ellipse(14, 13, 5, 4), ellipse(24, 21, 6, 4), ellipse(26, 11, 3, 2)})),
+          land);
   im.gloss(15, 11, 3, 2, 0.5f);
 }
 
-void plate_food(Img& im) { im.toon(ellipse(C, 32, 17, 5), white, 1); }
+void plate_food(Img& im) {
+  im.toon(ellipse(C, 32, 17, 5), white, 1);
+}
 
 const std::map<std::string, std::function<void(Img&)>>& goods() {
   static const std::map<std::string, std::function<void(Img&)>> m = [] {
     std::map<std::string, std::function<void(Img&)>> m;
     // --- key holders ---
     m["key01.bmp"] = [](Img& im) { keyholder(im, [](Img& i) { draw_poo(i, C, 28, 9, true); }); };
-    m["key02.bmp"] = [](Img& im) { keyholder(im, [](Img& i) { i.toon(heart(C, 28, 10), rose, 1); i.gloss(16, 25, 2.5f, 1.5f); }); };
+    m["key02.bmp"] = [](Img& im) {
+      keyholder(im, [](Img& i) {
+        i.toon(heart(C, 28, 10), rose, 1);
+        i.gloss(16, 25, 2.5f, 1.5f);
+      });
+    };
     m["key03.bmp"] = [](Img& im) {
       keyholder(im, [](Img& i) {
         i.toon(polygon({{11, 20}, {29, 20}, {29, 28}, {C, 37}, {11, 28}}), hex(0xb8c8e0), 1);
@@ -221,17 +293,23 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["key04.bmp"] = [](Img& im) {
       keyholder(im, [](Img& i) {
-        i.toon(unite(ellipse(C - 2, 28, 9, 6), polygon({{C + 5, 28}, {C + 13, 22}, {C + 13, 34}})), sky, 1);
+        i.toon(unite(ellipse(C - 2, 28, 9, 6), polygon({{C + 5, 28}, {C + 13, 22}, {C + 13, 34}})),
+               sky, 1);
         i.fill(circle(C - 6, 27, 1.3f), ink);
         i.line(C + 1, 24, C + 1, 32, 0.6f, darken(sky, 0.3f));
       });
     };
     // --- notebooks ---
-    m["note.bmp"] = [](Img& im) { notebook(im, pink, [](Img& i) { draw_cat_face(i, C, 22, 7, white); }); };
-    m["note01.bmp"] = [](Img& im) { notebook(im, lemon, [](Img& i) { draw_poo(i, C, 20, 7, true); }); };
+    m["note.bmp"] = [](Img& im) {
+      notebook(im, pink, [](Img& i) { draw_cat_face(i, C, 22, 7, white); });
+    };
+    m["note01.bmp"] = [](Img& im) {
+      notebook(im, lemon, [](Img& i) { draw_poo(i, C, 20, 7, true); });
+    };
     m["note02.bmp"] = [](Img& im) {
       notebook(im, hex(0x4a4088), [](Img& i) {
-        for (int k = 0; k < 7; k++) i.glint(10.0f + float((k * 7) % 20), 9.0f + float((k * 11) % 24), 2, white);
+        for (int k = 0; k < 7; k++)
+          i.glint(10.0f + float((k * 7) % 20), 9.0f + float((k * 11) % 24), 2, white);
         i.toon(circle(22, 20, 5), hex(0xffc070), 0.8f);
         i.fill(ring(ellipse(22, 20, 9, 2.5f), 0.6f), hex(0xffe0a0));
       });
@@ -302,9 +380,14 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       draw_face(im, C, 16, 9, 2, 1, pink);
       im.fill(ellipse(C + 1, 22, 1, 2), hex(0xa8dcff));
     };
-    m["neko.bmp"] = [](Img& im) { draw_cat_face(im, C, 24, 8, hex(0xf0b070)); im.toon(capsule(C + 8, 32, C + 13, 27, 1.2f), hex(0xf0b070), 0.7f); };
+    m["neko.bmp"] = [](Img& im) {
+      draw_cat_face(im, C, 24, 8, hex(0xf0b070));
+      im.toon(capsule(C + 8, 32, C + 13, 27, 1.2f), hex(0xf0b070), 0.7f);
+    };
     m["kaseijin.bmp"] = [](Img& im) {
-      for (int i = 0; i < 5; i++) im.toon(capsule(C - 8 + float(i) * 4, 28, C - 10 + float(i) * 5, 37, 1.6f), hex(0xf07070), 0.8f);
+      for (int i = 0; i < 5; i++)
+        im.toon(capsule(C - 8 + float(i) * 4, 28, C - 10 + float(i) * 5, 37, 1.6f), hex(0xf07070),
+                0.8f);
       im.toon(ellipse(C, 20, 11, 11), hex(0xf07070), 1);
       im.fill(circle(C - 4, 19, 2), ink);
       im.fill(circle(C + 4, 19, 2), ink);
@@ -321,11 +404,17 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     // --- pens, erasers, stationery ---
     m["pen00.bmp"] = [](Img& im) {
-      im.toon(rotated(unite(box(C - 3, 8, C + 3, 34, 1.5f), polygon({{C - 3, 34}, {C + 3, 34}, {C, 39}})), C, C, 35), pink, 1);
+      im.toon(rotated(unite(box(C - 3, 8, C + 3, 34, 1.5f),
+                            polygon({{C - 3, 34}, {C + 3, 34}, {C, 39}})),
+                      C, C, 35),
+              pink, 1);
       draw_cat_face(im, 11, 9, 5, white);
     };
     m["pen01.bmp"] = [](Img& im) {
-      im.toon(rotated(unite(box(C - 3, 8, C + 3, 34, 1.5f), polygon({{C - 3, 34}, {C + 3, 34}, {C, 39}})), C, C, -35), mint, 1);
+      im.toon(rotated(unite(box(C - 3, 8, C + 3, 34, 1.5f),
+                            polygon({{C - 3, 34}, {C + 3, 34}, {C, 39}})),
+                      C, C, -35),
+              mint, 1);
       im.toon(circle(29, 9, 5), lemon, 1);
       draw_face(im, 29, 9, 5, 1, 0, pink);
       im.toon(capsule(25, 5, 22, 1, 1), lemon, 0.6f);
@@ -336,7 +425,10 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(rotated(box(8, 14, 18, 28, 3), C, C, -8), hex(0x70c0f0), 0.8f);
       draw_face(im, 25, 21, 5, 2, 2, pink);
     };
-    m["gom01.bmp"] = [](Img& im) { im.toon(rotated(box(8, 14, 32, 28, 3), C, C, 10), pink, 1); im.gloss(14, 17, 3, 1.2f); };
+    m["gom01.bmp"] = [](Img& im) {
+      im.toon(rotated(box(8, 14, 32, 28, 3), C, C, 10), pink, 1);
+      im.gloss(14, 17, 3, 1.2f);
+    };
     m["gom02.bmp"] = [](Img& im) {
       im.toon(rotated(box(8, 14, 32, 28, 3), C, C, 10), gold, 1);
       im.gloss(14, 17, 3, 1.2f, 0.8f);
@@ -346,7 +438,9 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["cutter.bmp"] = [](Img& im) {
       im.toon(rotated(box(6, 16, 30, 24, 2), C, C, -30), hex(0xffd040), 1);
       im.toon(rotated(polygon({{30, 17}, {38, 19}, {30, 23}}), C, C, -30), hex(0xd8e0e8), 0.8f);
-      for (int i = 0; i < 3; i++) im.fill(rotated(box(9.0f + float(i) * 5, 19, 11.0f + float(i) * 5, 21), C, C, -30), darken(gold, 0.3f));
+      for (int i = 0; i < 3; i++)
+        im.fill(rotated(box(9.0f + float(i) * 5, 19, 11.0f + float(i) * 5, 21), C, C, -30),
+                darken(gold, 0.3f));
     };
     m["tape.bmp"] = [](Img& im) {
       im.toon(ellipse(C, 24, 14, 10), hex(0xe0e8f0), 1);
@@ -367,19 +461,56 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(box(4, 10, 36, 30, 2), hex(0xd8f0e0), 1);
       im.toon(box(7, 13, 16, 25, 1), hex(0xffe0c8), 0.6f);
       draw_face(im, 11.5f, 19, 4, 0, 0, pink);
-      for (int i = 0; i < 3; i++) im.line(19, 15.0f + float(i) * 4, 33, 15.0f + float(i) * 4, 1, grey);
+      for (int i = 0; i < 3; i++)
+        im.line(19, 15.0f + float(i) * 4, 33, 15.0f + float(i) * 4, 1, grey);
       label(im, "GGD", 26, 27, 5, navy, white);
     };
     // --- CDs ---
-    m["cd00.bmp"] = [](Img& im) { cd(im, hex(0xff9cc0), [](Img& i) { disc(i, 22, 21, 10, white); label(i, "じす", 14, 12, 6, white, rose); }); };
-    m["cd01.bmp"] = [](Img& im) { cd(im, hex(0x9cd0ff), [](Img& i) { disc(i, 22, 21, 10, pink); label(i, "じす2", 14, 12, 6, white, navy); }); };
-    m["cd02.bmp"] = [](Img& im) { cd(im, hex(0xa8e8b8), [](Img& i) { disc(i, 22, 21, 10, lemon); label(i, "じす3", 14, 12, 6, white, hex(0x307050)); }); };
-    m["cd03.bmp"] = [](Img& im) { cd(im, hex(0xffd890), [](Img& i) { i.toon(heart(20, 22, 8), rose, 0.8f); label(i, "るぴあ", C, 11, 6, white, hex(0xa06020)); }); };
-    m["cd04.bmp"] = [](Img& im) { cd(im, hex(0x404858), [](Img& i) { i.toon(capsule(14, 28, 24, 12, 1.4f), hex(0xf0a040), 0.7f); i.toon(ellipse(13, 29, 3.5f, 2.5f), hex(0xf0a040), 0.7f); label(i, "NOBU", 25, 30, 5, white, ink); }); };
-    m["cd05.bmp"] = [](Img& im) { cd(im, hex(0xb088e0), [](Img& i) { i.toon(circle(20, 20, 6), hex(0x7040a0), 0.8f); i.toon(capsule(20, 14, 24, 9, 0.8f), green, 0.6f); label(i, "PLUM", C, 31, 5, white, ink); }); };
+    m["cd00.bmp"] = [](Img& im) {
+      cd(im, hex(0xff9cc0), [](Img& i) {
+        disc(i, 22, 21, 10, white);
+        label(i, "じす", 14, 12, 6, white, rose);
+      });
+    };
+    m["cd01.bmp"] = [](Img& im) {
+      cd(im, hex(0x9cd0ff), [](Img& i) {
+        disc(i, 22, 21, 10, pink);
+        label(i, "じす2", 14, 12, 6, white, navy);
+      });
+    };
+    m["cd02.bmp"] = [](Img& im) {
+      cd(im, hex(0xa8e8b8), [](Img& i) {
+        disc(i, 22, 21, 10, lemon);
+        label(i, "じす3", 14, 12, 6, white, hex(0x307050));
+      });
+    };
+    m["cd03.bmp"] = [](Img& im) {
+      cd(im, hex(0xffd890), [](Img& i) {
+        i.toon(heart(20, 22, 8), rose, 0.8f);
+        label(i, "るぴあ", C, 11, 6, white, hex(0xa06020));
+      });
+    };
+    m["cd04.bmp"] = [](Img& im) {
+      cd(im, hex(0x404858), [](Img& i) {
+        i.toon(capsule(14, 28, 24, 12, 1.4f), hex(0xf0a040), 0.7f);
+        i.toon(ellipse(13, 29, 3.5f, 2.5f), hex(0xf0a040), 0.7f);
+        label(i, "NOBU", 25, 30, 5, white, ink);
+      });
+    };
+    m["cd05.bmp"] = [](Img& im) {
+      cd(im, hex(0xb088e0), [](Img& i) {
+        i.toon(circle(20, 20, 6), hex(0x7040a0), 0.8f);
+        i.toon(capsule(20, 14, 24, 9, 0.8f), green, 0.6f);
+        label(i, "PLUM", C, 31, 5, white, ink);
+      });
+    };
     // --- clothing ---
-    m["reis.bmp"] = [](Img& im) { tshirt(im, white, [](Img& i) { label(i, "REI'S", C, 22, 6, rose, white); }); };
-    m["syuen.bmp"] = [](Img& im) { tshirt(im, hex(0x383040), [](Img& i) { draw_skull(i, C, 21, 5); }); };
+    m["reis.bmp"] = [](Img& im) {
+      tshirt(im, white, [](Img& i) { label(i, "REI'S", C, 22, 6, rose, white); });
+    };
+    m["syuen.bmp"] = [](Img& im) {
+      tshirt(im, hex(0x383040), [](Img& i) { draw_skull(i, C, 21, 5); });
+    };
     m["shut.bmp"] = [](Img& im) {
       tshirt(im, hex(0xf4f8ff), [](Img& i) {
         i.toon(polygon({{16, 6}, {C, 12}, {24, 6}, {C, 16}}), white, 0.6f);
@@ -388,23 +519,29 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["scurt.bmp"] = [](Img& im) {
       im.toon(polygon({{12, 8}, {28, 8}, {36, 34}, {4, 34}}), navy, 1);
-      for (int i = 0; i < 6; i++) im.line(10.0f + float(i) * 4, 10, 7.0f + float(i) * 5.5f, 34, 0.6f, darken(navy, 0.25f));
+      for (int i = 0; i < 6; i++)
+        im.line(10.0f + float(i) * 4, 10, 7.0f + float(i) * 5.5f, 34, 0.6f, darken(navy, 0.25f));
       im.toon(box(11, 6, 29, 10, 1), darken(navy, 0.1f), 0.8f);
     };
     m["death.bmp"] = [](Img& im) {
-      im.toon(polygon({{9, 4}, {31, 4}, {34, 37}, {23, 37}, {C, 14}, {17, 37}, {6, 37}}), hex(0x4a5a88), 1);
+      im.toon(polygon({{9, 4}, {31, 4}, {34, 37}, {23, 37}, {C, 14}, {17, 37}, {6, 37}}),
+              hex(0x4a5a88), 1);
       im.line(C, 5, C, 14, 0.7f, hex(0xf0c040));
       draw_skull(im, 13, 24, 3);
     };
-    m["buruma.bmp"] = [](Img& im) { pants(im, hex(0x3a4a98), [](Img& i) { draw_flower(i, 28, 16, 3, pink); }); };
+    m["buruma.bmp"] = [](Img& im) {
+      pants(im, hex(0x3a4a98), [](Img& i) { draw_flower(i, 28, 16, 3, pink); });
+    };
     m["trance.bmp"] = [](Img& im) {
       pants(im, hex(0x90c878), [](Img& i) {
-        for (int k = 0; k < 5; k++) i.toon(circle(10.0f + float(k) * 5, 18.0f + float(k % 2) * 5, 1.6f), hex(0x405030), 0.4f);
+        for (int k = 0; k < 5; k++)
+          i.toon(circle(10.0f + float(k) * 5, 18.0f + float(k % 2) * 5, 1.6f), hex(0x405030), 0.4f);
       });
     };
     m["pantu.bmp"] = [](Img& im) {
       pants(im, white, [](Img& i) {
-        for (int k = 0; k < 3; k++) i.line(8, 15.0f + float(k) * 4, 32, 15.0f + float(k) * 4, 1.2f, hex(0x70a0e0));
+        for (int k = 0; k < 3; k++)
+          i.line(8, 15.0f + float(k) * 4, 32, 15.0f + float(k) * 4, 1.2f, hex(0x70a0e0));
       });
     };
     m["hade.bmp"] = [](Img& im) {
@@ -417,7 +554,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["nekutai.bmp"] = [](Img& im) {
       im.toon(polygon({{16, 4}, {24, 4}, {22, 10}, {18, 10}}), hex(0x4070d0), 1);
       im.toon(polygon({{18, 10}, {22, 10}, {27, 32}, {C, 38}, {13, 32}}), hex(0x4070d0), 1);
-      for (int i = 0; i < 4; i++) im.line(15, 14.0f + float(i) * 6, 25, 18.0f + float(i) * 6, 1, lemon);
+      for (int i = 0; i < 4; i++)
+        im.line(15, 14.0f + float(i) * 6, 25, 18.0f + float(i) * 6, 1, lemon);
     };
     m["himo.bmp"] = [](Img& im) {
       // a coiled ribbon cord with tassels
@@ -425,8 +563,10 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
         for (int i = 0; i < 40; i++) {
           float t = float(i) / 39;
           float x = 7 + t * 26, y = C + std::sin(t * 11) * 9;
-          if (pass == 0) im.fill(circle(x, y, 2.6f), ink);
-          else im.fill(circle(x, y, 1.8f), hex(0x5a90e0));
+          if (pass == 0)
+            im.fill(circle(x, y, 2.6f), ink);
+          else
+            im.fill(circle(x, y, 1.8f), hex(0x5a90e0));
         }
       for (float x : {7.0f, 33.0f}) {
         float y = C + (x < C ? 0.0f : std::sin(11.0f) * 9);
@@ -437,7 +577,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(polygon({{8, 30}, {C, 4}, {32, 30}}), hex(0xb8c8f0), 1);
       im.toon(box(6, 28, 34, 34, 3), white, 1);
       im.toon(circle(C, 4, 3.5f), white, 0.8f);
-      for (int i = 0; i < 3; i++) im.toon(star(14.0f + float(i) * 6, 20.0f - float(i % 2) * 4, 2, 0.9f, 5), lemon, 0.4f);
+      for (int i = 0; i < 3; i++)
+        im.toon(star(14.0f + float(i) * 6, 20.0f - float(i % 2) * 4, 2, 0.9f, 5), lemon, 0.4f);
     };
     m["tanhoi.bmp"] = [](Img& im) {
       im.toon(inter(circle(C, 26, 14), box(4, 8, 36, 26)), hex(0x3a3a48), 1);
@@ -446,20 +587,28 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["pajama.bmp"] = [](Img& im) {
       tshirt(im, hex(0xc8b0f0), [](Img& i) {
-        i.toon(polygon({{14, 2}, {26, 2}, {27, -4}, {24, 0}, {C, -5}, {16, 0}, {13, -4}}), gold, 0.5f);
-        for (int k = 0; k < 6; k++) i.toon(star(11.0f + float(k % 3) * 9, 17.0f + float(k / 3) * 10, 2, 0.9f, 5), lemon, 0.4f);
+        i.toon(polygon({{14, 2}, {26, 2}, {27, -4}, {24, 0}, {C, -5}, {16, 0}, {13, -4}}), gold,
+               0.5f);
+        for (int k = 0; k < 6; k++)
+          i.toon(star(11.0f + float(k % 3) * 9, 17.0f + float(k / 3) * 10, 2, 0.9f, 5), lemon,
+                 0.4f);
         i.toon(polygon({{15, 4}, {25, 4}, {23, 0}, {C, 3}, {17, 0}}), gold, 0.6f);
       });
     };
     m["ni.bmp"] = [](Img& im) {
       for (int s = -1; s <= 1; s += 2) {
         float x = C + float(s) * 7;
-        im.toon(unite(box(x - 4, 4, x + 4, 32, 2), ellipse(x + float(s) * 2, 34, 6, 3.5f)), hex(0x303040), 1);
-        im.toon(unite(polygon({{x, 6}, {x - 5, 3}, {x - 5, 9}}), polygon({{x, 6}, {x + 5, 3}, {x + 5, 9}})), pink, 0.6f);
+        im.toon(unite(box(x - 4, 4, x + 4, 32, 2), ellipse(x + float(s) * 2, 34, 6, 3.5f)),
+                hex(0x303040), 1);
+        im.toon(unite(polygon({{x, 6}, {x - 5, 3}, {x - 5, 9}}),
+                      polygon({{x, 6}, {x + 5, 3}, {x + 5, 9}})),
+                pink, 0.6f);
       }
     };
     m["west.bmp"] = [](Img& im) {
-      im.toon(unite(polygon({{12, 4}, {26, 4}, {27, 24}, {36, 28}, {36, 35}, {8, 35}, {10, 24}}), box(6, 33, 36, 36)), hex(0xb07040), 1);
+      im.toon(unite(polygon({{12, 4}, {26, 4}, {27, 24}, {36, 28}, {36, 35}, {8, 35}, {10, 24}}),
+                    box(6, 33, 36, 36)),
+              hex(0xb07040), 1);
       im.toon(star(19, 16, 4, 1.8f, 5), gold, 0.6f);
       im.toon(box(6, 34, 12, 37), hex(0x704020), 0.6f);
     };
@@ -500,7 +649,17 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       draw_flower(im, 28, 16, 7, pink);
     };
     m["koumori.bmp"] = [](Img& im) {
-      im.toon(polygon({{C, 18}, {4, 12}, {8, 20}, {4, 26}, {12, 24}, {C, 28}, {28, 24}, {36, 26}, {32, 20}, {36, 12}}), hex(0x503858), 1);
+      im.toon(polygon({{C, 18},
+                       {4, 12},
+                       {8, 20},
+                       {4, 26},
+                       {12, 24},
+                       {C, 28},
+                       {28, 24},
+                       {36, 26},
+                       {32, 20},
+                       {36, 12}}),
+              hex(0x503858), 1);
       im.toon(circle(C, 20, 5), hex(0x503858), 0.8f);
       im.fill(circle(C - 2, 19, 1), red);
       im.fill(circle(C + 2, 19, 1), red);
@@ -508,7 +667,9 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["garathea.bmp"] = [](Img& im) {
       im.fill(ring(inter(ellipse(C, 26, 16, 16), box(0, 0, 40, 26)), 1.8f), ink);
       im.fill(ring(inter(ellipse(C, 26, 16, 16), box(0, 0, 40, 26)), 1.1f), white);
-      for (int s = -1; s <= 1; s += 2) im.toon(polygon({{C + float(s) * 6, 11}, {C + float(s) * 13, 4}, {C + float(s) * 13, 14}}), hex(0x4a4050), 0.8f);
+      for (int s = -1; s <= 1; s += 2)
+        im.toon(polygon({{C + float(s) * 6, 11}, {C + float(s) * 13, 4}, {C + float(s) * 13, 14}}),
+                hex(0x4a4050), 0.8f);
       im.toon(unite(ellipse(C - 3, 10, 3, 2), ellipse(C + 3, 10, 3, 2)), rose, 0.6f);
     };
     m["choker.bmp"] = [](Img& im) {
@@ -518,7 +679,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["cloits.bmp"] = [](Img& im) {
       im.line(C, 2, C, 10, 0.7f, grey);
-      im.toon(unite(box(C - 2.5f, 10, C + 2.5f, 37, 1), box(C - 10, 17, C + 10, 22, 1)), hex(0xd8d8e8), 1);
+      im.toon(unite(box(C - 2.5f, 10, C + 2.5f, 37, 1), box(C - 10, 17, C + 10, 22, 1)),
+              hex(0xd8d8e8), 1);
       im.toon(circle(C, 19.5f, 3), red, 0.6f);
     };
     m["pendant.bmp"] = [](Img& im) {
@@ -529,16 +691,20 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       for (float x : {11.0f, 29.0f})
         earring(im, x, [](Img& i, float cx, float cy) {
           i.toon(capsule(cx + 3, cy - 5, cx - 2, cy + 13, 1.3f), wood_dark, 0.8f);
-          i.toon(polygon({{cx + 3, cy - 6}, {cx - 9, cy - 3}, {cx - 7, cy + 4}, {cx - 2, cy - 1}}), hex(0xc8d0e0), 0.9f);
+          i.toon(polygon({{cx + 3, cy - 6}, {cx - 9, cy - 3}, {cx - 7, cy + 4}, {cx - 2, cy - 1}}),
+                 hex(0xc8d0e0), 0.9f);
           draw_skull(i, cx + 1, cy + 14, 3);
         });
     };
     m["yoruko.bmp"] = [](Img& im) {
       for (float x : {12.0f, 28.0f})
-        earring(im, x, [](Img& i, float cx, float cy) { i.toon(minus(circle(cx, cy, 5.5f), circle(cx + 2.5f, cy - 2, 4.5f)), lemon, 0.8f); });
+        earring(im, x, [](Img& i, float cx, float cy) {
+          i.toon(minus(circle(cx, cy, 5.5f), circle(cx + 2.5f, cy - 2, 4.5f)), lemon, 0.8f);
+        });
     };
     m["tiala.bmp"] = [](Img& im) {
-      im.toon(polygon({{4, 30}, {36, 30}, {32, 18}, {26, 22}, {C, 8}, {14, 22}, {8, 18}}), hex(0xe8ecf8), 1);
+      im.toon(polygon({{4, 30}, {36, 30}, {32, 18}, {26, 22}, {C, 8}, {14, 22}, {8, 18}}),
+              hex(0xe8ecf8), 1);
       gem(im, C, 20, 4, hex(0x80c0ff));
       gem(im, 10, 26, 2.5f, pink);
       gem(im, 30, 26, 2.5f, pink);
@@ -556,7 +722,10 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       draw_face(im, C, 21, 9, 1, 1, pink);
       label(im, "zz", 31, 10, 6, navy, white);
     };
-    m["makura01.bmp"] = [](Img& im) { im.toon(box(4, 10, 36, 32, 8), lemon, 1); draw_poo(im, C, 20, 7, true); };
+    m["makura01.bmp"] = [](Img& im) {
+      im.toon(box(4, 10, 36, 32, 8), lemon, 1);
+      draw_poo(im, C, 20, 7, true);
+    };
     m["makura02.bmp"] = [](Img& im) {
       im.toon(capsule(6, 24, 34, 24, 9), hex(0xf4e8d8), 1);
       im.toon(ellipse(8, 18, 3.5f, 6), hex(0xb08060), 0.8f);
@@ -577,12 +746,14 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["taol.bmp"] = [](Img& im) {
       im.toon(box(6, 8, 34, 32, 2), hex(0xb8e8f0), 1);
-      for (int i = 0; i < 4; i++) im.line(7, 10.0f + float(i) * 7, 33, 10.0f + float(i) * 7, 0.6f, white, 0.7f);
+      for (int i = 0; i < 4; i++)
+        im.line(7, 10.0f + float(i) * 7, 33, 10.0f + float(i) * 7, 0.6f, white, 0.7f);
       label(im, "TQ", C, C, 9, rose, white);
     };
     m["stick.bmp"] = [](Img& im) {
       im.toon(capsule(8, 36, 26, 12, 1.5f), wood, 0.8f);
-      im.toon(unite(ellipse(29, 10, 7, 4), polygon({{22, 10}, {17, 5}, {17, 15}})), hex(0x8ab8f0), 1);
+      im.toon(unite(ellipse(29, 10, 7, 4), polygon({{22, 10}, {17, 5}, {17, 15}})), hex(0x8ab8f0),
+              1);
       im.fill(circle(32, 9, 1), ink);
       im.glint(34, 3, 3, gold);
     };
@@ -610,7 +781,11 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(box(5, 18, 35, 35, 2), hex(0x8a5a80), 1);
       im.toon(inter(ellipse(C, 19, 15, 10), box(0, 0, 40, 19)), hex(0xa06a90), 1);
       im.fill(box(5, 17, 35, 20), gold);
-      for (int i = 0; i < 5; i++) im.toon(polygon({{8.0f + float(i) * 6, 20}, {11.0f + float(i) * 6, 20}, {9.5f + float(i) * 6, 26}}), white, 0.4f);
+      for (int i = 0; i < 5; i++)
+        im.toon(
+            polygon(
+                {{8.0f + float(i) * 6, 20}, {11.0f + float(i) * 6, 20}, {9.5f + float(i) * 6, 26}}),
+            white, 0.4f);
       im.toon(box(17, 16, 23, 24, 1), gold, 0.8f);
     };
     m["igo.bmp"] = [](Img& im) {
@@ -626,17 +801,22 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["goishi.bmp"] = [](Img& im) {
       im.toon(ellipse(C, 30, 15, 6), wood, 1);
-      for (int i = 0; i < 5; i++) im.toon(ellipse(12.0f + float(i) * 4, 25.0f - float(i % 2) * 3, 3.5f, 2.5f), i % 2 ? white : hex(0x383038), 0.7f);
+      for (int i = 0; i < 5; i++)
+        im.toon(ellipse(12.0f + float(i) * 4, 25.0f - float(i % 2) * 3, 3.5f, 2.5f),
+                i % 2 ? white : hex(0x383038), 0.7f);
     };
     m["goishi2.bmp"] = [](Img& im) {
       im.toon(ellipse(C, 30, 15, 6), pink, 1);
-      for (int i = 0; i < 5; i++) im.toon(ellipse(12.0f + float(i) * 4, 25.0f - float(i % 2) * 3, 3.5f, 2.5f), i % 2 ? hex(0xffe0f0) : hex(0xff70b0), 0.7f);
+      for (int i = 0; i < 5; i++)
+        im.toon(ellipse(12.0f + float(i) * 4, 25.0f - float(i % 2) * 3, 3.5f, 2.5f),
+                i % 2 ? hex(0xffe0f0) : hex(0xff70b0), 0.7f);
     };
     m["keitai.bmp"] = [](Img& im) {
       im.toon(box(12, 4, 28, 36, 4), hex(0xff90c0), 1);
       im.toon(box(14, 7, 26, 19, 1), hex(0xd8f4ff), 0.7f);
       for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 3; c++) im.toon(circle(15.5f + float(c) * 4.5f, 23.5f + float(r) * 4, 1.3f), white, 0.4f);
+        for (int c = 0; c < 3; c++)
+          im.toon(circle(15.5f + float(c) * 4.5f, 23.5f + float(r) * 4, 1.3f), white, 0.4f);
       im.toon(heart(C, 12.5f, 3), rose, 0.5f);
     };
     m["pantoban.bmp"] = [](Img& im) {
@@ -655,7 +835,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(circle(C, 31, 3), red, 0.6f);
     };
     m["tower.bmp"] = [](Img& im) {
-      im.toon(polygon({{C, 2}, {24, 18}, {31, 37}, {25, 37}, {C, 26}, {15, 37}, {9, 37}, {16, 18}}), hex(0xf07050), 1);
+      im.toon(polygon({{C, 2}, {24, 18}, {31, 37}, {25, 37}, {C, 26}, {15, 37}, {9, 37}, {16, 18}}),
+              hex(0xf07050), 1);
       im.toon(box(14, 17, 26, 20, 1), white, 0.6f);
       im.toon(box(10, 27, 30, 30, 1), white, 0.6f);
     };
@@ -665,9 +846,18 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.line(24, 2, 21, 24, 1.6f, pink);
       im.toon(ellipse(14, 13, 4, 3.5f), red, 0.7f);  // a strawberry on the rim
     };
-    m["coke.bmp"] = [](Img& im) { bottle(im, hex(0xd0e8e0), hex(0x6a3020), red, 7.5f, 3); label(im, "COLA", C, 27, 5, white, red); };
-    m["olive.bmp"] = [](Img& im) { bottle(im, hex(0x405a30), hex(0x203018), gold, 8, 2.5f); im.toon(ellipse(C, 27, 3, 4), hex(0x303040), 0.6f); };
-    m["sweet.bmp"] = [](Img& im) { bottle(im, hex(0xffd8f0), hex(0xffa8d8), lilac, 9, 4); im.toon(heart(C, 27, 4), white, 0.6f); };
+    m["coke.bmp"] = [](Img& im) {
+      bottle(im, hex(0xd0e8e0), hex(0x6a3020), red, 7.5f, 3);
+      label(im, "COLA", C, 27, 5, white, red);
+    };
+    m["olive.bmp"] = [](Img& im) {
+      bottle(im, hex(0x405a30), hex(0x203018), gold, 8, 2.5f);
+      im.toon(ellipse(C, 27, 3, 4), hex(0x303040), 0.6f);
+    };
+    m["sweet.bmp"] = [](Img& im) {
+      bottle(im, hex(0xffd8f0), hex(0xffa8d8), lilac, 9, 4);
+      im.toon(heart(C, 27, 4), white, 0.6f);
+    };
     m["kousui.bmp"] = [](Img& im) {
       im.toon(polygon({{C, 12}, {33, 26}, {C, 38}, {7, 26}}), hex(0xc8d8ff), 1);
       im.toon(box(17, 6, 23, 13, 1), gold, 0.8f);
@@ -679,10 +869,14 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(rotated(box(C - 3.5f, 4, C + 3.5f, 16, 3), C, C, 30), hex(0xd0a0e0), 0.8f);
       im.glint(30, 30, 3, white);
     };
-    m["bodycare.bmp"] = [](Img& im) { bottle(im, white, hex(0xc8f0ff), sky, 9, 5); label(im, "るーこ", C, 27, 5, sky, white); };
+    m["bodycare.bmp"] = [](Img& im) {
+      bottle(im, white, hex(0xc8f0ff), sky, 9, 5);
+      label(im, "るーこ", C, 27, 5, sky, white);
+    };
     m["rip.bmp"] = [](Img& im) {
       im.toon(box(14, 18, 26, 37, 1.5f), gold, 1);
-      im.toon(unite(box(15, 8, 25, 19, 1), polygon({{15, 9}, {25, 5}, {25, 10}})), hex(0xff70a0), 1);
+      im.toon(unite(box(15, 8, 25, 19, 1), polygon({{15, 9}, {25, 5}, {25, 10}})), hex(0xff70a0),
+              1);
       im.gloss(17, 12, 1, 3, 0.6f);
     };
     m["nail.bmp"] = [](Img& im) {
@@ -699,9 +893,13 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(ellipse(C, 26, 14, 10), hex(0xd8c8f8), 1);
       im.toon(ellipse(C, 19, 8, 3), white, 0.6f);
       draw_flower(im, C, 27, 5, lilac);
-      for (int i = 0; i < 3; i++) im.toon(circle(12.0f + float(i) * 8, 8.0f - float(i % 2) * 3, 2), hex(0xe8f0ff), 0.5f);
+      for (int i = 0; i < 3; i++)
+        im.toon(circle(12.0f + float(i) * 8, 8.0f - float(i % 2) * 3, 2), hex(0xe8f0ff), 0.5f);
     };
-    m["megane00.bmp"] = [](Img& im) { glasses(im, hex(0x303040), hex(0x384860), false); label(im, "ZVK", C, 32, 5, ink, white); };
+    m["megane00.bmp"] = [](Img& im) {
+      glasses(im, hex(0x303040), hex(0x384860), false);
+      label(im, "ZVK", C, 32, 5, ink, white);
+    };
     m["gogle.bmp"] = [](Img& im) { glasses(im, hex(0xf08040), hex(0x90d8f0), true); };
     m["poster.bmp"] = [](Img& im) {
       poster(im, hex(0xd8e8ff), [](Img& i) {
@@ -721,14 +919,17 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["steppers.bmp"] = [](Img& im) {
       im.toon(box(6, 4, 34, 36, 1), hex(0xf8e8c8), 1);
       im.toon(box(5, 2, 35, 5, 1), wood, 0.8f);
-      for (int i = 0; i < 4; i++) im.toon(ellipse(13.0f + float(i % 2) * 14, 12.0f + float(i) * 6, 3, 2), hex(0x405070), 0.5f);
+      for (int i = 0; i < 4; i++)
+        im.toon(ellipse(13.0f + float(i % 2) * 14, 12.0f + float(i) * 6, 3, 2), hex(0x405070),
+                0.5f);
       label(im, "STOP", C, 31, 5, red, white);
     };
     m["monatoso.bmp"] = [](Img& im) {
       im.toon(unite(box(10, 12, 30, 37, 3), box(15, 4, 25, 13, 1)), hex(0xe8fff0), 1);
       im.fill(box(11.5f, 20, 28.5f, 35.5f, 2), hex(0x70d8a0), 0.8f);
       label(im, "素", C, 27, 8, white, hex(0x307050));
-      for (int i = 0; i < 3; i++) im.toon(circle(14.0f + float(i) * 5, 17.0f - float(i % 2) * 2, 1.2f), white, 0.4f);
+      for (int i = 0; i < 3; i++)
+        im.toon(circle(14.0f + float(i) * 5, 17.0f - float(i % 2) * 2, 1.2f), white, 0.4f);
     };
     m["virgin.bmp"] = [](Img& im) {
       model_box(im, hex(0x5078c8), "VIRGIN", [](Img& i) {
@@ -763,7 +964,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["luku.bmp"] = [](Img& im) {
       im.toon(box(8, 34, 32, 38, 1), wood, 0.8f);
       im.toon(ellipse(C, 22, 10, 6), white, 1);
-      for (int i = 0; i < 4; i++) im.toon(capsule(13.0f + float(i) * 4.6f, 26, 12.0f + float(i) * 5, 34, 1.4f), white, 0.6f);
+      for (int i = 0; i < 4; i++)
+        im.toon(capsule(13.0f + float(i) * 4.6f, 26, 12.0f + float(i) * 5, 34, 1.4f), white, 0.6f);
       im.toon(capsule2(28, 20, 3.5f, 33, 9, 2.5f), white, 1);
       im.toon(polygon({{29, 12}, {34, 2}, {33, 12}}), gold, 0.6f);
       im.toon(capsule(10, 18, 5, 26, 1.5f), hex(0xd0d8f0), 0.6f);
@@ -778,7 +980,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(ellipse(C, 22, 13, 15), hex(0xfff4e8), 1);
       for (int s = -1; s <= 1; s += 2) {
         im.toon(capsule2(C + float(s) * 9, 9, 2.5f, C + float(s) * 14, 2, 1), hex(0xf0d8a0), 0.7f);
-        im.fill(polygon({{C + float(s) * 2, 18}, {C + float(s) * 9, 15}, {C + float(s) * 8, 20}}), ink);
+        im.fill(polygon({{C + float(s) * 2, 18}, {C + float(s) * 9, 15}, {C + float(s) * 8, 20}}),
+                ink);
       }
       im.toon(inter(ellipse(C, 30, 7, 5), box(0, 28, 40, 40)), hex(0xc03040), 0.7f);
       im.fill(box(C - 5, 28, C + 5, 30), white);
@@ -812,12 +1015,14 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.line(8, 20, 32, 20, 1, darken(gold, 0.4f));
       im.toon(unite(circle(C, 26, 2), box(C - 0.8f, 26, C + 0.8f, 33)), darken(gold, 0.5f), 0.4f);
       im.gloss(15, 16, 3, 2, 0.7f);
-      im.toon(unite(polygon({{C, 12}, {12, 6}, {14, 14}}), polygon({{C, 12}, {28, 6}, {26, 14}})), red, 0.6f);
+      im.toon(unite(polygon({{C, 12}, {12, 6}, {14, 14}}), polygon({{C, 12}, {28, 6}, {26, 14}})),
+              red, 0.6f);
     };
     m["kingyo.bmp"] = [](Img& im) {
       im.toon(inter(circle(C, 21, 16), box(0, 7, 40, 40)), hex(0xe0f4ff), 1);
       im.fill(inter(circle(C, 21, 14.5f), box(0, 14, 40, 40)), hex(0x90d0f0), 0.6f);
-      im.toon(unite(ellipse(17, 24, 5, 3.5f), polygon({{21, 24}, {27, 20}, {27, 28}})), hex(0xff7040), 0.8f);
+      im.toon(unite(ellipse(17, 24, 5, 3.5f), polygon({{21, 24}, {27, 20}, {27, 28}})),
+              hex(0xff7040), 0.8f);
       im.fill(circle(15, 23, 0.9f), ink);
       im.fill(ring(ellipse(C, 7, 10, 2), 0.8f), hex(0xa0c8e0));
     };
@@ -830,12 +1035,15 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["kaijyou.bmp"] = [](Img& im) {
       im.toon(box(4, 12, 36, 34, 2), hex(0x505868), 1);
       im.fill(box(6, 14, 34, 32, 1), hex(0xc03040));
-      for (int i = 0; i < 4; i++) im.toon(capsule(9.0f + float(i) * 7, 17, 9.0f + float(i) * 7, 29, 1.2f), hex(0xd8d8e0), 0.6f);
+      for (int i = 0; i < 4; i++)
+        im.toon(capsule(9.0f + float(i) * 7, 17, 9.0f + float(i) * 7, 29, 1.2f), hex(0xd8d8e0),
+                0.6f);
       im.toon(ring(circle(34, 10, 4), 1), gold, 0.6f);
     };
     m["yunomi.bmp"] = [](Img& im) {
       im.toon(polygon({{9, 10}, {31, 10}, {29, 35}, {11, 35}}), hex(0xa0b890), 1);
-      for (int i = 0; i < 4; i++) im.line(11.0f + float(i) * 5, 14, 13.0f + float(i) * 4, 31, 1.2f, hex(0x607050), 0.6f);
+      for (int i = 0; i < 4; i++)
+        im.line(11.0f + float(i) * 5, 14, 13.0f + float(i) * 4, 31, 1.2f, hex(0x607050), 0.6f);
       im.fill(ellipse(C, 11, 10.5f, 2), hex(0x90c060));
     };
     m["tea.bmp"] = [](Img& im) {
@@ -856,7 +1064,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(box(11, 4, 29, 36, 4), hex(0xb0f0d8), 1);
       im.toon(box(14, 8, 26, 18, 1), hex(0x304050), 0.6f);
       im.fill(ring(circle(C, 27, 5), 1.3f), white);
-      for (int i = 0; i < 4; i++) im.toon(heart(12.0f + float(i % 2) * 16, 7.0f + float(i / 2) * 26, 2), pink, 0.3f);
+      for (int i = 0; i < 4; i++)
+        im.toon(heart(12.0f + float(i % 2) * 16, 7.0f + float(i / 2) * 26, 2), pink, 0.3f);
     };
     m["cube.bmp"] = [](Img& im) {
       const Col cs[] = {red, lemon, sky, green, white, hex(0xffa040)};
@@ -869,7 +1078,10 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(polygon({{32, 12}, {38, 6}, {38, 30}, {32, 36}}), darken(sky, 0.1f), 0.7f);
     };
     m["earth.bmp"] = [](Img& im) { globe(im, hex(0x70b8f0), hex(0x80d080)); };
-    m["maousei.bmp"] = [](Img& im) { globe(im, hex(0x503060), hex(0xc03050)); im.glint(30, 6, 3, hex(0xff80c0)); };
+    m["maousei.bmp"] = [](Img& im) {
+      globe(im, hex(0x503060), hex(0xc03050));
+      im.glint(30, 6, 3, hex(0xff80c0));
+    };
     m["kikai.bmp"] = [](Img& im) {
       im.toon(box(8, 12, 32, 34, 2), hex(0xb8c0c8), 1);
       im.toon(circle(15, 20, 3), red, 0.6f);
@@ -881,7 +1093,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["sumire.bmp"] = [](Img& im) {
       im.toon(box(5, 26, 35, 37, 2), hex(0xd8a070), 1);
-      for (int i = 0; i < 4; i++) draw_flower(im, 9.0f + float(i) * 7.5f, 20.0f - float(i % 2) * 4, 4.5f, lilac);
+      for (int i = 0; i < 4; i++)
+        draw_flower(im, 9.0f + float(i) * 7.5f, 20.0f - float(i % 2) * 4, 4.5f, lilac);
       for (int i = 0; i < 4; i++) im.toon(ellipse(12.0f + float(i) * 6, 26, 2, 3.5f), green, 0.6f);
     };
     m["sumire2.bmp"] = [](Img& im) {
@@ -894,11 +1107,18 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["trap.bmp"] = [](Img& im) {
       im.toon(box(4, 6, 36, 34, 2), hex(0x303058), 1);
-      for (int i = 0; i < 4; i++) im.fill(ring(box(8.0f + float(i) * 3, 10.0f + float(i) * 3, 32.0f - float(i) * 3, 30.0f - float(i) * 3), 0.6f), hex(0x90a0ff));
+      for (int i = 0; i < 4; i++)
+        im.fill(ring(box(8.0f + float(i) * 3, 10.0f + float(i) * 3, 32.0f - float(i) * 3,
+                         30.0f - float(i) * 3),
+                     0.6f),
+                hex(0x90a0ff));
       im.toon(star(C, C, 3, 1.3f, 5), lemon, 0.5f);
     };
     m["red.bmp"] = [](Img& im) {
-      im.toon(rotated(unite(box(C - 2.5f, 2, C + 2.5f, 27, 1), polygon({{C - 2.5f, 2}, {C + 2.5f, 2}, {C, -2}})), C, C, 45), hex(0xff6070), 1);
+      im.toon(rotated(unite(box(C - 2.5f, 2, C + 2.5f, 27, 1),
+                            polygon({{C - 2.5f, 2}, {C + 2.5f, 2}, {C, -2}})),
+                      C, C, 45),
+              hex(0xff6070), 1);
       im.toon(rotated(box(C - 8, 27, C + 8, 30, 1), C, C, 45), gold, 1);
       im.toon(rotated(box(C - 2, 30, C + 2, 37, 1), C, C, 45), hex(0x703020), 1);
       im.glint(13, 13, 3.5f, white);
@@ -917,7 +1137,10 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(polygon({{5, 36}, {35, 36}, {32, 18}, {8, 18}}), hex(0xff9070), 1);
       im.toon(capsule(8, 14, 32, 14, 4.5f), hex(0xff9070), 1);
       im.toon(circle(C, 27, 6), white, 0.8f);
-      for (int k = 0; k < 8; k++) im.fill(circle(C + std::cos(float(k) * 0.785f) * 4, 27 + std::sin(float(k) * 0.785f) * 4, 0.9f), ink);
+      for (int k = 0; k < 8; k++)
+        im.fill(
+            circle(C + std::cos(float(k) * 0.785f) * 4, 27 + std::sin(float(k) * 0.785f) * 4, 0.9f),
+            ink);
       im.line(8, 18, 8, 10, 0.6f, ink);
     };
     m["warpro.bmp"] = [](Img& im) {
@@ -926,7 +1149,10 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       label(im, "ZVK", C, 12, 5, hex(0x206040), hex(0x90d8b0));
       im.toon(polygon({{3, 36}, {37, 36}, {34, 22}, {6, 22}}), hex(0xd8d4c8), 1);
       for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 7; c++) im.fill(box(8.0f + float(c) * 3.6f, 25.0f + float(r) * 3.4f, 10.6f + float(c) * 3.6f, 27.4f + float(r) * 3.4f, 0.5f), white);
+        for (int c = 0; c < 7; c++)
+          im.fill(box(8.0f + float(c) * 3.6f, 25.0f + float(r) * 3.4f, 10.6f + float(c) * 3.6f,
+                      27.4f + float(r) * 3.4f, 0.5f),
+                  white);
     };
     m["yamclean.bmp"] = [](Img& im) {
       im.toon(capsule(12, 30, 30, 8, 1.5f), grey, 0.8f);
@@ -938,7 +1164,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["ichigopan.bmp"] = [](Img& im) {
       im.toon(ellipse(C, 24, 15, 11), hex(0xf4c88a), 1);
       im.toon(ellipse(C, 20, 8, 5), hex(0xff8090), 0.8f);
-      for (int i = 0; i < 5; i++) im.fill(circle(16.0f + float(i) * 2, 19.0f + float(i % 2), 0.6f), lemon);
+      for (int i = 0; i < 5; i++)
+        im.fill(circle(16.0f + float(i) * 2, 19.0f + float(i % 2), 0.6f), lemon);
       draw_face(im, C, 28, 5, 1, 0, pink);
     };
     m["barger.bmp"] = [](Img& im) {
@@ -946,7 +1173,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(box(5, 19, 35, 23, 2), hex(0x80c050), 0.8f);
       im.toon(box(6, 23, 34, 28, 2.5f), hex(0x804828), 0.8f);
       im.toon(box(6, 28, 34, 33, 2.5f), hex(0xf0b060), 1);
-      for (int i = 0; i < 5; i++) im.fill(ellipse(12.0f + float(i) * 4, 14.0f - float(i % 2) * 2, 0.8f, 0.5f), white);
+      for (int i = 0; i < 5; i++)
+        im.fill(ellipse(12.0f + float(i) * 4, 14.0f - float(i % 2) * 2, 0.8f, 0.5f), white);
     };
     m["nikuman.bmp"] = [](Img& im) {
       im.toon(unite(ellipse(C, 26, 14, 10), ellipse(C, 18, 8, 7)), hex(0xfff8f0), 1);
@@ -980,7 +1208,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["pitibi.bmp"] = [](Img& im) {
       im.toon(ellipse(C, 26, 14, 8), hex(0xf0c070), 1);
-      for (int i = 0; i < 5; i++) im.line(10.0f + float(i) * 5, 20, 12.0f + float(i) * 5, 32, 0.6f, hex(0xb08040));
+      for (int i = 0; i < 5; i++)
+        im.line(10.0f + float(i) * 5, 20, 12.0f + float(i) * 5, 32, 0.6f, hex(0xb08040));
       im.toon(star(28, 10, 6, 2.5f, 5), lemon, 0.8f);
       im.line(8, 20, 23, 12, 1, lemon, 0.7f);
     };
@@ -994,7 +1223,8 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(capsule(C, 26, C, 37, 1.5f), wood, 0.6f);
       im.toon(box(11, 4, 29, 30, 6), hex(0x9ce0ff), 1);
       im.gloss(15, 10, 2, 5, 0.6f);
-      for (int i = 0; i < 4; i++) im.fill(circle(14.0f + float(i % 2) * 10, 14.0f + float(i) * 4, 0.8f), white, 0.9f);
+      for (int i = 0; i < 4; i++)
+        im.fill(circle(14.0f + float(i % 2) * 10, 14.0f + float(i) * 4, 0.8f), white, 0.9f);
     };
     m["apple.bmp"] = [](Img& im) {
       im.toon(unite(circle(15, 23, 11), circle(25, 23, 11)), hex(0xe0f4ff), 1);
@@ -1014,7 +1244,11 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["egg.bmp"] = [](Img& im) {
       im.toon(ellipse(C, 22, 11, 14), hex(0xfff8ec), 1);
-      for (int i = 0; i < 5; i++) im.fill(polygon({{9.0f + float(i) * 5, 20}, {11.5f + float(i) * 5, 16}, {14.0f + float(i) * 5, 20}}), pink, 0.7f);
+      for (int i = 0; i < 5; i++)
+        im.fill(polygon({{9.0f + float(i) * 5, 20},
+                         {11.5f + float(i) * 5, 16},
+                         {14.0f + float(i) * 5, 20}}),
+                pink, 0.7f);
       im.gloss(16, 14, 2.5f, 4, 0.7f);
     };
     return m;
@@ -1027,27 +1261,46 @@ void bag(Img& im, float w, float h, Col c, bool folded, int deco) {
   float x0 = C - w / 2, x1 = C + w / 2, y1 = 37, y0 = y1 - h;
   if (!folded) {
     // an open paper bag: the back wall shows inside, the front edge is pinked
-    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 4}, {x0 + 1, y0 + 4}}), darken(c, 0.22f), 0.8f);
+    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 4}, {x0 + 1, y0 + 4}}),
+            darken(c, 0.22f), 0.8f);
     std::vector<V2> p{{x0, y1}, {x0, y0 + 2}};
     int teeth = std::max(3, int(w / 4));
-    for (int i = 0; i <= teeth * 2; i++) p.push_back({x0 + w * float(i) / float(teeth * 2), y0 + (i % 2 ? 4.0f : 2.0f)});
+    for (int i = 0; i <= teeth * 2; i++)
+      p.push_back({x0 + w * float(i) / float(teeth * 2), y0 + (i % 2 ? 4.0f : 2.0f)});
     p.push_back({x1, y1});
     im.toon(polygon(p), c, 1);
     im.line(x0 + 2.5f, y0 + 6, x0 + 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));  // the side fold
     im.line(x1 - 2.5f, y0 + 6, x1 - 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));
   } else {
     im.toon(polygon({{x0, y0 + 5}, {x1, y0 + 5}, {x1 - 1, y1}, {x0 + 1, y1}}), c, 1);
-    im.toon(polygon({{x0 - 0.5f, y0 + 5}, {x1 + 0.5f, y0 + 5}, {x1, y0 + 10}, {x0, y0 + 10}}), darken(c, 0.08f), 0.9f);
+    im.toon(polygon({{x0 - 0.5f, y0 + 5}, {x1 + 0.5f, y0 + 5}, {x1, y0 + 10}, {x0, y0 + 10}}),
+            darken(c, 0.08f), 0.9f);
     im.toon(box(C - 2.5f, y0 + 3, C + 2.5f, y0 + 12, 1), white, 0.6f);  // the tape holding it
   }
   float my = (y0 + y1) / 2 + 2;
   switch (deco) {
-    case 1: im.toon(heart(C, my, std::min(w, h) * 0.18f), pink, 0.6f); break;
-    case 2: for (int i = 0; i < 3; i++) im.toon(circle(x0 + w * (0.25f + 0.25f * float(i)), my + (i % 2 ? 3.0f : -2.0f), 1.5f), sky, 0.4f); break;
-    case 3: draw_flower(im, C, my, std::min(w, h) * 0.18f, pink); break;
-    case 4: label(im, "PAN", C, my, 6, hex(0xa06030), white); im.toon(ellipse(C, my + 6, 5, 2.5f), hex(0xe8b070), 0.6f); break;
-    case 5: for (int i = 0; i < 4; i++) im.toon(heart(x0 + w * (0.2f + 0.2f * float(i)), my + (i % 2 ? 4.0f : -3.0f), 2), white, 0.4f); break;
-    default: break;
+    case 1:
+      im.toon(heart(C, my, std::min(w, h) * 0.18f), pink, 0.6f);
+      break;
+    case 2:
+      for (int i = 0; i < 3; i++)
+        im.toon(circle(x0 + w * (0.25f + 0.25f * float(i)), my + (i % 2 ? 3.0f : -2.0f), 1.5f), sky,
+                0.4f);
+      break;
+    case 3:
+      draw_flower(im, C, my, std::min(w, h) * 0.18f, pink);
+      break;
+    case 4:
+      label(im, "PAN", C, my, 6, hex(0xa06030), white);
+      im.toon(ellipse(C, my + 6, 5, 2.5f), hex(0xe8b070), 0.6f);
+      break;
+    case 5:
+      for (int i = 0; i < 4; i++)
+        im.toon(heart(x0 + w * (0.2f + 0.2f * float(i)), my + (i % 2 ? 4.0f : -3.0f), 2), white,
+                0.4f);
+      break;
+    default:
+      break;
   }
 }
 
@@ -1061,8 +1314,10 @@ void carton(Img& im, float w, float h, Col c, bool closed, int deco) {
       im.toon(unite(ellipse(C - 4, y0 - 4, 4, 2.5f), ellipse(C + 4, y0 - 4, 4, 2.5f)), rose, 0.8f);
     }
   } else {
-    im.toon(polygon({{x0, y0}, {x0 - 5, y0 - 7}, {x0 + w * 0.4f, y0 - 7}, {x0 + w * 0.45f, y0}}), lighten(c, 0.15f), 0.8f);
-    im.toon(polygon({{x1, y0}, {x1 + 5, y0 - 7}, {x1 - w * 0.4f, y0 - 7}, {x1 - w * 0.45f, y0}}), lighten(c, 0.15f), 0.8f);
+    im.toon(polygon({{x0, y0}, {x0 - 5, y0 - 7}, {x0 + w * 0.4f, y0 - 7}, {x0 + w * 0.45f, y0}}),
+            lighten(c, 0.15f), 0.8f);
+    im.toon(polygon({{x1, y0}, {x1 + 5, y0 - 7}, {x1 - w * 0.4f, y0 - 7}, {x1 - w * 0.45f, y0}}),
+            lighten(c, 0.15f), 0.8f);
     im.fill(box(x0 + 1.5f, y0 + 0.5f, x1 - 1.5f, y0 + 3), darken(c, 0.3f));
   }
   float my = (y0 + y1) / 2 + 2;
@@ -1071,15 +1326,19 @@ void carton(Img& im, float w, float h, Col c, bool closed, int deco) {
     draw_flower(im, C - w * 0.25f, my, 3.5f, pink);
     draw_flower(im, C + w * 0.25f, my + 3, 3, lemon);
   }
-  if (deco == 3) for (int i = 0; i < 3; i++) im.toon(heart(x0 + w * (0.25f + 0.25f * float(i)), my, 2.2f), white, 0.5f);
+  if (deco == 3)
+    for (int i = 0; i < 3; i++)
+      im.toon(heart(x0 + w * (0.25f + 0.25f * float(i)), my, 2.2f), white, 0.5f);
 }
 
 void handbag(Img& im, Col c, bool closed, bool lovely) {
   im.fill(ring(inter(ellipse(C, 14, 8, 9), box(0, 0, 40, 14)), 1.2f), ink);
   im.fill(ring(inter(ellipse(C, 14, 8, 9), box(0, 0, 40, 14)), 0.7f), lighten(c, 0.3f));
   im.toon(polygon({{6, 14}, {34, 14}, {36, 37}, {4, 37}}), c, 1);
-  if (closed) im.toon(box(5, 13, 35, 18, 1), darken(c, 0.1f), 0.8f);
-  else im.toon(ellipse(C, 14, 14, 2), darken(c, 0.35f), 0.7f);
+  if (closed)
+    im.toon(box(5, 13, 35, 18, 1), darken(c, 0.1f), 0.8f);
+  else
+    im.toon(ellipse(C, 14, 14, 2), darken(c, 0.35f), 0.7f);
   if (lovely) {
     im.toon(heart(C, 26, 6), white, 0.8f);
     im.toon(unite(ellipse(C - 4, 15, 4, 2.5f), ellipse(C + 4, 15, 4, 2.5f)), white, 0.6f);
@@ -1106,21 +1365,29 @@ void lunchbox(Img& im, bool closed) {
 
 // ---- flyers ----
 void flyer(Img& im, int n) {
-  const Col paper[] = {hex(0xf4ecd8), hex(0xf0e4c8), hex(0xf0f4ff), hex(0xffe4f0), hex(0xe8f4ff), hex(0xfff8f0),
-                       hex(0xfff4c8), hex(0x3a2a58), hex(0xd8d0c0), hex(0x504048), hex(0xffd8e8), hex(0x181830)};
+  const Col paper[] = {hex(0xf4ecd8), hex(0xf0e4c8), hex(0xf0f4ff), hex(0xffe4f0),
+                       hex(0xe8f4ff), hex(0xfff8f0), hex(0xfff4c8), hex(0x3a2a58),
+                       hex(0xd8d0c0), hex(0x504048), hex(0xffd8e8), hex(0x181830)};
   float ang = float((n * 7) % 9) - 4;
   Sdf sheet = rotated(box(6, 3, 34, 37, 1), C, C, ang);
   im.toon(sheet, paper[n], 1);
-  auto text = [&](const char* s, float y, int pt, Col c, Col o) { draw_text(im, s, C, y, pt, c, true, 1.0f, o); };
+  auto text = [&](const char* s, float y, int pt, Col c, Col o) {
+    draw_text(im, s, C, y, pt, c, true, 1.0f, o);
+  };
   switch (n) {
     case 0:
-      for (int i = 0; i < 5; i++) im.line(10, 14.0f + float(i) * 4.5f, 30, 14.0f + float(i) * 4.5f, 0.6f, grey);
+      for (int i = 0; i < 5; i++)
+        im.line(10, 14.0f + float(i) * 4.5f, 30, 14.0f + float(i) * 4.5f, 0.6f, grey);
       text("ふつう", 9, 5, ink, paper[0]);
       break;
-    case 1: draw_poo(im, C, 22, 9, true); text("うんち", 9, 5, hex(0x805030), paper[1]); break;
+    case 1:
+      draw_poo(im, C, 22, 9, true);
+      text("うんち", 9, 5, hex(0x805030), paper[1]);
+      break;
     case 2:
       im.fill(rotated(box(8, 10, 32, 14), C, C, ang), hex(0x303848));
-      im.fill(rotated(polygon({{8, 30}, {32, 16}, {32, 22}, {8, 36}}), C, C, ang), hex(0x50a0e0), 0.8f);
+      im.fill(rotated(polygon({{8, 30}, {32, 16}, {32, 22}, {8, 36}}), C, C, ang), hex(0x50a0e0),
+              0.8f);
       text("DESIGN", 27, 5, white, ink);
       break;
     case 3:
@@ -1130,7 +1397,8 @@ void flyer(Img& im, int n) {
       draw_bear_face(im, 27, 29, 4, white, true);
       break;
     case 4:
-      im.toon(polygon({{9, 20}, {26, 20}, {26, 24}, {15, 24}, {13, 30}, {9, 30}}), hex(0x505868), 0.8f);
+      im.toon(polygon({{9, 20}, {26, 20}, {26, 24}, {15, 24}, {13, 30}, {9, 30}}), hex(0x505868),
+              0.8f);
       im.toon(box(24, 19, 31, 22, 0.5f), hex(0x505868), 0.6f);
       text("BOYS", 12, 6, hex(0x3060d0), white);
       break;
@@ -1140,7 +1408,9 @@ void flyer(Img& im, int n) {
       im.fill(polygon({{16.5f, 25}, {C, 20}, {23.5f, 25}}), white);
       break;
     case 6:
-      for (int i = 0; i < 6; i++) gem(im, 11.0f + float(i % 3) * 9, 14.0f + float(i / 3) * 12, 3, i % 2 ? hex(0x90d0ff) : hex(0xfff0a0));
+      for (int i = 0; i < 6; i++)
+        gem(im, 11.0f + float(i % 3) * 9, 14.0f + float(i / 3) * 12, 3,
+            i % 2 ? hex(0x90d0ff) : hex(0xfff0a0));
       text("高級", 32, 6, gold, ink);
       break;
     case 7:
@@ -1166,7 +1436,8 @@ void flyer(Img& im, int n) {
       break;
     case 11:
       text("？", 18, 12, hex(0x90f0ff), hex(0x2050a0));
-      for (int i = 0; i < 6; i++) im.glint(9.0f + float((i * 13) % 22), 8.0f + float((i * 17) % 26), 2, white);
+      for (int i = 0; i < 6; i++)
+        im.glint(9.0f + float((i * 13) % 22), 8.0f + float((i * 17) % 26), 2, white);
       break;
   }
 }
@@ -1186,12 +1457,16 @@ void draw_goods(Img& im, const std::string& name) {
   float s = float(im.w) / 40.0f;  // a seal's square is smaller
   im.toon(box(C * s - 12 * s, C * s - 8 * s, C * s + 12 * s, C * s + 14 * s, 2 * s), c, s);
   im.fill(box(C * s - 2 * s, C * s - 8 * s, C * s + 2 * s, C * s + 14 * s), rose);
-  im.toon(unite(ellipse(C * s - 5 * s, C * s - 10 * s, 5 * s, 3 * s), ellipse(C * s + 5 * s, C * s - 10 * s, 5 * s, 3 * s)), rose, s);
+  im.toon(unite(ellipse(C * s - 5 * s, C * s - 10 * s, 5 * s, 3 * s),
+                ellipse(C * s + 5 * s, C * s - 10 * s, 5 * s, 3 * s)),
+          rose, s);
 }
 
 void add_goods_pictures(PicTable& t) {
   for (auto& [name, fn] : goods()) t[name] = PicSpec{PicKind::layer, 40, 40, fn};
-  auto w = [&](const char* name, std::function<void(Img&)> f) { t[name] = PicSpec{PicKind::layer, 40, 40, f}; };
+  auto w = [&](const char* name, std::function<void(Img&)> f) {
+    t[name] = PicSpec{PicKind::layer, 40, 40, f};
+  };
   w("fukuro_small.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), false, 1); });
   w("fukuro_small2.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), true, 1); });
   w("fukuro.bmp", [](Img& im) { bag(im, 20, 22, white, false, 2); });
@@ -1216,7 +1491,9 @@ void add_goods_pictures(PicTable& t) {
   w("s_tesage0.bmp", [](Img& im) { handbag(im, hex(0xff86ad), true, true); });
   w("s_pan0.bmp", [](Img& im) { lunchbox(im, false); });
   w("s_pan1.bmp", [](Img& im) { lunchbox(im, true); });
-  for (int n = 0; n < 12; n++) t["tirasi" + std::to_string(n) + ".bmp"] = PicSpec{PicKind::layer, 40, 40, [n](Img& im) { flyer(im, n); }};
+  for (int n = 0; n < 12; n++)
+    t["tirasi" + std::to_string(n) + ".bmp"] =
+        PicSpec{PicKind::layer, 40, 40, [n](Img& im) { flyer(im, n); }};
 }
 
 }  // namespace ag

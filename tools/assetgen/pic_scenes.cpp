@@ -13,27 +13,45 @@ constexpr int SW = 195, SH = 130;
 void wallpaper(Img& im, Col a, Col b, Col dot, int y1) {
   im.limit(0, 0, im.w, y1);
   im.fill(box(0, 0, float(im.w), float(y1)), vgrad(0, a, float(y1), b));
-  for (int x = 0; x < im.w; x += 12) im.fill(box(float(x), 0, float(x) + 5, float(y1)), lighten(a, 0.3f), 0.35f);
+  for (int x = 0; x < im.w; x += 12)
+    im.fill(box(float(x), 0, float(x) + 5, float(y1)), lighten(a, 0.3f), 0.35f);
   for (int y = 6; y < y1; y += 12)
-    for (int x = (y / 12) % 2 * 6 + 3; x < im.w; x += 12) im.fill(heart(float(x), float(y), 1.8f), dot, 0.5f);
+    for (int x = (y / 12) % 2 * 6 + 3; x < im.w; x += 12)
+      im.fill(heart(float(x), float(y), 1.8f), dot, 0.5f);
   im.unlimit();
 }
 
 // Little goods on a shelf: jars, boxes, dolls, in a row.
 void shelf_goods(Img& im, float x0, float x1, float y, std::uint32_t seed) {
   Rng r(seed);
-  const Col cols[] = {pal::pink, pal::mint, pal::sky, pal::lemon, pal::lilac, pal::peach, pal::rose};
+  const Col cols[] = {pal::pink,  pal::mint,  pal::sky, pal::lemon,
+                      pal::lilac, pal::peach, pal::rose};
   float x = x0 + 1;
   while (x < x1 - 6) {
     int kind = r.below(5);
     Col c = cols[r.below(7)];
     float w = 5 + float(r.below(4));
     switch (kind) {
-      case 0: im.toon(box(x, y - 8, x + w, y, 1), c, 0.8f); im.fill(box(x + 1, y - 9.5f, x + w - 1, y - 7.5f, 0.5f), pal::cream); break;
-      case 1: im.toon(box(x, y - 7, x + w, y, 0.5f), c, 0.8f); im.line(x + w / 2, y - 7, x + w / 2, y, 0.8f, pal::white); break;
-      case 2: im.toon(circle(x + w / 2, y - 6.5f, 2.6f), pal::cream, 0.7f); im.toon(ellipse(x + w / 2, y - 2.2f, 2.8f, 2.2f), c, 0.7f); break;
-      case 3: im.toon(ellipse(x + w / 2, y - 4, w / 2, 4), c, 0.8f); im.gloss(x + w / 2 - 1, y - 6, 1.2f, 0.8f, 0.7f); break;
-      default: im.toon(box(x, y - 10, x + w - 1, y, 0.5f), c, 0.8f); im.fill(box(x + 1, y - 8, x + w - 2, y - 6), pal::white, 0.7f); break;
+      case 0:
+        im.toon(box(x, y - 8, x + w, y, 1), c, 0.8f);
+        im.fill(box(x + 1, y - 9.5f, x + w - 1, y - 7.5f, 0.5f), pal::cream);
+        break;
+      case 1:
+        im.toon(box(x, y - 7, x + w, y, 0.5f), c, 0.8f);
+        im.line(x + w / 2, y - 7, x + w / 2, y, 0.8f, pal::white);
+        break;
+      case 2:
+        im.toon(circle(x + w / 2, y - 6.5f, 2.6f), pal::cream, 0.7f);
+        im.toon(ellipse(x + w / 2, y - 2.2f, 2.8f, 2.2f), c, 0.7f);
+        break;
+      case 3:
+        im.toon(ellipse(x + w / 2, y - 4, w / 2, 4), c, 0.8f);
+        im.gloss(x + w / 2 - 1, y - 6, 1.2f, 0.8f, 0.7f);
+        break;
+      default:
+        im.toon(box(x, y - 10, x + w - 1, y, 0.5f), c, 0.8f);
+        im.fill(box(x + 1, y - 8, x + w - 2, y - 6), pal::white, 0.7f);
+        break;
     }
     x += w + 1.5f + float(r.below(3));
   }
@@ -51,7 +69,8 @@ void bunting(Img& im, float x0, float x1, float y, float sag) {
     float t = float(i) / float(n);
     float x = x0 + (x1 - x0) * t, yy = y + sag * 4 * t * (1 - t);
     if (i < n) {
-      float xn = x0 + (x1 - x0) * (t + 1.0f / float(n)), yn = y + sag * 4 * (t + 1.0f / float(n)) * (1 - t - 1.0f / float(n));
+      float xn = x0 + (x1 - x0) * (t + 1.0f / float(n)),
+            yn = y + sag * 4 * (t + 1.0f / float(n)) * (1 - t - 1.0f / float(n));
       im.line(x, yy, xn, yn, 0.7f, pal::ink);
       float mx = (x + xn) / 2, my = (yy + yn) / 2;
       im.toon(polygon({{mx - 3.5f, my}, {mx + 3.5f, my}, {mx, my + 6}}), cols[i % 5], 0.6f);
@@ -61,14 +80,16 @@ void bunting(Img& im, float x0, float x1, float y, float sag) {
 
 // The shop inside, seen from the counter.
 void shop_inside(Img& im, bool evening) {
-  Col wall_a = evening ? hex(0xf6c8c0) : hex(0xffe4ec), wall_b = evening ? hex(0xe8a8b4) : hex(0xffd0de);
+  Col wall_a = evening ? hex(0xf6c8c0) : hex(0xffe4ec),
+      wall_b = evening ? hex(0xe8a8b4) : hex(0xffd0de);
   wallpaper(im, wall_a, wall_b, evening ? hex(0xf0a0b0) : hex(0xffb0c8), SH);
   // floor far back
   im.fill(box(0, 96, SW, SH), vgrad(96, hex(0xe8c8a8), SH, hex(0xd0a880)));
   im.fill(box(0, 95, SW, 97), pal::wood_dark, 0.6f);
   // a window at the back, behind the customer
   im.toon(box(62, 10, 133, 58, 3), pal::cream, 1.2f);
-  im.fill(box(66, 14, 129, 54, 2), evening ? vgrad(14, hex(0xffb07a), 54, hex(0xb890d8)) : vgrad(14, hex(0xbfe6ff), 54, hex(0xe8f6ff)));
+  im.fill(box(66, 14, 129, 54, 2), evening ? vgrad(14, hex(0xffb07a), 54, hex(0xb890d8))
+                                           : vgrad(14, hex(0xbfe6ff), 54, hex(0xe8f6ff)));
   if (!evening) {
     im.fill(ellipse(82, 30, 9, 4), pal::white, 0.9f);
     im.fill(ellipse(90, 28, 7, 4), pal::white, 0.9f);
@@ -81,7 +102,12 @@ void shop_inside(Img& im, bool evening) {
   // curtains
   for (int side = 0; side < 2; side++) {
     float x = side ? 133 : 62, dir = side ? -1.0f : 1.0f;
-    im.toon(polygon({{x - dir * 4, 6}, {x + dir * 12, 6}, {x + dir * 5, 30}, {x + dir * 8, 62}, {x - dir * 4, 62}}), pal::rose, 1);
+    im.toon(polygon({{x - dir * 4, 6},
+                     {x + dir * 12, 6},
+                     {x + dir * 5, 30},
+                     {x + dir * 8, 62},
+                     {x - dir * 4, 62}}),
+            pal::rose, 1);
     im.toon(circle(x + dir * 4, 31, 2), pal::gold, 0.8f);
   }
   im.toon(box(56, 4, 139, 9, 2), pal::wood, 1);
@@ -96,7 +122,8 @@ void shop_inside(Img& im, bool evening) {
   // hanging lamps
   for (float lx : {30.0f, 165.0f}) {
     im.line(lx, 0, lx, 8, 0.7f, pal::ink);
-    im.toon(polygon({{lx - 5, 13}, {lx + 5, 13}, {lx + 2.5f, 8}, {lx - 2.5f, 8}}), pal::lemon, 0.8f);
+    im.toon(polygon({{lx - 5, 13}, {lx + 5, 13}, {lx + 2.5f, 8}, {lx - 2.5f, 8}}), pal::lemon,
+            0.8f);
     im.fill(circle(lx, 14, 6), hex(0xfff4c0), evening ? 0.35f : 0.2f, 6);
   }
   if (evening) im.fill(box(0, 0, SW, SH), hex(0xff9060), 0.08f);
@@ -107,8 +134,10 @@ void stars(Img& im, int n, std::uint32_t seed, float y1) {
   for (int i = 0; i < n; i++) {
     float x = r.range(0, float(im.w)), y = r.range(0, y1);
     float s = r.range(0.5f, 1.6f);
-    if (r.below(4) == 0) im.glint(x, y, s * 1.8f, hex(0xfff8d0), 0.9f);
-    else im.fill(circle(x, y, s * 0.6f), hex(0xfff8e0), 0.8f);
+    if (r.below(4) == 0)
+      im.glint(x, y, s * 1.8f, hex(0xfff8d0), 0.9f);
+    else
+      im.fill(circle(x, y, s * 0.6f), hex(0xfff8e0), 0.8f);
   }
 }
 
@@ -138,10 +167,12 @@ void night_sky(Img& im, int moon) {
   if (moon == 3) {
     // the wolf on the hill, howling at the full moon
     Col sil = hex(0x14122c);
-    im.fill(unite({ellipse(72, 84, 14, 6), polygon({{58, 84}, {64, 80}, {70, 66}, {73, 58}, {78, 62}, {76, 72}, {70, 84}}),
+    im.fill(unite({ellipse(72, 84, 14, 6),
+                   polygon({{58, 84}, {64, 80}, {70, 66}, {73, 58}, {78, 62}, {76, 72}, {70, 84}}),
                    polygon({{73, 58}, {70, 52}, {76, 56}}), polygon({{70, 62}, {64, 57}, {71, 60}}),
-                   capsule(62, 86, 60, 98, 1.6f), capsule(68, 87, 68, 98, 1.6f), capsule(80, 87, 82, 98, 1.6f),
-                   capsule(84, 86, 86, 98, 1.6f), capsule2(86, 82, 2.5f, 96, 76, 1)}),
+                   capsule(62, 86, 60, 98, 1.6f), capsule(68, 87, 68, 98, 1.6f),
+                   capsule(80, 87, 82, 98, 1.6f), capsule(84, 86, 86, 98, 1.6f),
+                   capsule2(86, 82, 2.5f, 96, 76, 1)}),
             sil);
     im.fill(ellipse(60, 100, 40, 4), sil);
   }
@@ -169,10 +200,17 @@ void morning(Img& im, int what) {
     im.toon(ellipse(cx, cy, 14, 11), pal::white, 1);
     im.toon(polygon({{cx + 10, cy - 4}, {cx + 22, cy - 16}, {cx + 20, cy + 2}}), pal::white, 1);
     if (!hen) {
-      im.toon(polygon({{cx - 14, cy - 2}, {cx - 24, cy - 14}, {cx - 22, cy - 2}, {cx - 26, cy - 6}, {cx - 18, cy + 4}}), hex(0x7a9ad8), 1);
+      im.toon(polygon({{cx - 14, cy - 2},
+                       {cx - 24, cy - 14},
+                       {cx - 22, cy - 2},
+                       {cx - 26, cy - 6},
+                       {cx - 18, cy + 4}}),
+              hex(0x7a9ad8), 1);
     }
     im.toon(circle(cx - 10, cy - 14, 7), pal::white, 1);
-    im.toon(unite({circle(cx - 12, cy - 22, 2.5f), circle(cx - 9, cy - 23, 2.5f), circle(cx - 6, cy - 21, 2.2f)}), pal::red, 0.8f);
+    im.toon(unite({circle(cx - 12, cy - 22, 2.5f), circle(cx - 9, cy - 23, 2.5f),
+                   circle(cx - 6, cy - 21, 2.2f)}),
+            pal::red, 0.8f);
     im.toon(polygon({{cx - 17, cy - 15}, {cx - 22, cy - 13}, {cx - 17, cy - 11}}), pal::gold, 0.8f);
     im.toon(ellipse(cx - 15, cy - 8, 1.6f, 2.6f), pal::red, 0.6f);
     im.fill(circle(cx - 11, cy - 15, 1.2f), pal::ink);
@@ -227,7 +265,8 @@ void interior_night(Img& im, bool thief) {
     im.fill(box(cx - 15, cy - 9, cx + 15, cy - 2), hex(0x303040));
     im.fill(circle(cx - 5, cy - 5.5f, 1.8f), pal::white);
     im.fill(circle(cx + 5, cy - 5.5f, 1.8f), pal::white);
-    im.toon(inter(circle(cx, cy - 6, 15), box(cx - 16, cy - 22, cx + 16, cy - 10)), hex(0x404058), 1, hex(0x101020));
+    im.toon(inter(circle(cx, cy - 6, 15), box(cx - 16, cy - 22, cx + 16, cy - 10)), hex(0x404058),
+            1, hex(0x101020));
     im.fill(ellipse(cx, cy + 4, 7, 3), hex(0x80808c), 0.6f);  // stubble
     im.toon(ellipse(cx + 28, cy + 8, 14, 16), hex(0xc8b088), 1, hex(0x101020));
     im.fill(circle(cx + 28, cy + 8, 4), pal::white, 0.3f);
@@ -242,20 +281,30 @@ void person_on(Img& im, const std::string& who, float x, float y) {
   // the counter in front of them
   im.toon(box(-4, 98, 199, 134, 2), hex(0xf3c9a0), 1.2f);
   im.fill(box(0, 104, SW, SH), vgrad(104, hex(0xffe6d4), SH, hex(0xf0c0a0)));
-  for (int i = 0; i < 5; i++) im.toon(heart(20.0f + float(i) * 39, 117, 5), i % 2 ? pal::sky : pal::pink, 0.8f);
+  for (int i = 0; i < 5; i++)
+    im.toon(heart(20.0f + float(i) * 39, 117, 5), i % 2 ? pal::sky : pal::pink, 0.8f);
 }
 
 void letter(Img& im) {
   im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xe8d8f8), SH, hex(0xf8e0ec)));
-  for (int i = 0; i < 14; i++) im.fill(heart(float(8 + (i * 37) % 190), float(8 + (i * 53) % 124), 3), pal::pink, 0.5f);
+  for (int i = 0; i < 14; i++)
+    im.fill(heart(float(8 + (i * 37) % 190), float(8 + (i * 53) % 124), 3), pal::pink, 0.5f);
   im.toon(rotated(box(30, 6, 166, 124, 2), 97, 65, -2), hex(0xfffaf0), 1);
   im.limit(30, 6, 166, 124);
-  for (int i = 0; i < 9; i++) im.line(40, 28.0f + 10.5f * float(i), 156, 28.0f + 10.5f * float(i), 0.6f, hex(0xc8b0d0), 0.8f);
+  for (int i = 0; i < 9; i++)
+    im.line(40, 28.0f + 10.5f * float(i), 156, 28.0f + 10.5f * float(i), 0.6f, hex(0xc8b0d0), 0.8f);
   im.unlimit();
   draw_text(im, "シールをあつめた あなたへ", 97, 20, 7, hex(0x803060), true);
-  const char* lines[] = {"すべてのシールを あつめて", "くれて ありがとう。", "あなたの つつんだ しなものは", "まちの みんなの たからもの。",
-                         "これからも すてきな シールを", "たくさん はってね。", "", "シール王より"};
-  for (int i = 0; i < 8; i++) draw_text(im, lines[i], i == 7 ? 118 : 97, 33.0f + 10.5f * float(i), 7, pal::ink, false);
+  const char* lines[] = {"すべてのシールを あつめて",
+                         "くれて ありがとう。",
+                         "あなたの つつんだ しなものは",
+                         "まちの みんなの たからもの。",
+                         "これからも すてきな シールを",
+                         "たくさん はってね。",
+                         "",
+                         "シール王より"};
+  for (int i = 0; i < 8; i++)
+    draw_text(im, lines[i], i == 7 ? 118 : 97, 33.0f + 10.5f * float(i), 7, pal::ink, false);
   // the royal seal beside the signature
   im.toon(star(152, 106, 8, 3.8f, 5), pal::gold, 1);
   im.toon(circle(152, 106.5f, 2.6f), pal::red, 0.7f);
@@ -270,8 +319,10 @@ void blackboard(Img& im) {
   im.fill(box(8, 8, 187, 134, 1), vgrad(8, hex(0x3e6a52), 130, hex(0x2e5844)));
   im.fill(ellipse(60, 40, 40, 20), pal::white, 0.04f, 10);
   // faint chalk rules every ten percent
-  for (int i = 0; i < 11; i++) im.line(22, 120.0f - float(i) * 10, 182, 120.0f - float(i) * 10, 0.5f, pal::white, 0.07f);
-  for (int k = 0; k < 10; k++) im.line(35.0f + float(k) * 15, 12, 35.0f + float(k) * 15, 122, 0.5f, pal::white, 0.05f);
+  for (int i = 0; i < 11; i++)
+    im.line(22, 120.0f - float(i) * 10, 182, 120.0f - float(i) * 10, 0.5f, pal::white, 0.07f);
+  for (int k = 0; k < 10; k++)
+    im.line(35.0f + float(k) * 15, 12, 35.0f + float(k) * 15, 122, 0.5f, pal::white, 0.05f);
   im.toon(box(150, 124, 160, 127, 1), pal::white, 0.6f);
   im.toon(box(166, 124, 174, 127, 1), pal::pink, 0.6f);
   im.line(12, 12, 30, 16, 0.7f, pal::white, 0.12f);
@@ -305,7 +356,8 @@ void title_scene(Img& im) {
   // the awning
   for (int i = 0; i < 8; i++) {
     float x = 32 + float(i) * 16.4f;
-    im.toon(unite(box(x, 40, x + 16.4f, 52), circle(x + 8.2f, 52, 8.2f)), i % 2 ? pal::white : pal::rose, 1);
+    im.toon(unite(box(x, 40, x + 16.4f, 52), circle(x + 8.2f, 52, 8.2f)),
+            i % 2 ? pal::white : pal::rose, 1);
   }
   im.toon(box(30, 36, 165, 42, 2), pal::rose, 1);
   // sign board with the name
@@ -326,8 +378,13 @@ void title_scene(Img& im) {
   im.toon(circle(104, 92, 1.6f), pal::gold, 0.6f);
   // flower boxes
   im.fill(box(0, 118, SW, SH), hex(0xc8e8b0));
-  for (int i = 0; i < 9; i++) draw_flower(im, 8.0f + float(i) * 22, 121, 4, i % 3 == 0 ? pal::pink : i % 3 == 1 ? pal::lemon : pal::lilac);
-  for (int i = 0; i < 8; i++) im.glint(float(10 + (i * 47) % 180), float(6 + (i * 29) % 28), 2.5f, pal::white, 0.9f);
+  for (int i = 0; i < 9; i++)
+    draw_flower(im, 8.0f + float(i) * 22, 121, 4,
+                i % 3 == 0   ? pal::pink
+                : i % 3 == 1 ? pal::lemon
+                             : pal::lilac);
+  for (int i = 0; i < 8; i++)
+    im.glint(float(10 + (i * 47) % 180), float(6 + (i * 29) % 28), 2.5f, pal::white, 0.9f);
 }
 
 void login_scene(Img& im) {
@@ -335,9 +392,12 @@ void login_scene(Img& im) {
   im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xffe8f2), SH, hex(0xe8dcff)));
   for (int i = 0; i < 40; i++) {
     float x = float((i * 41) % 195), y = float((i * 67) % 130);
-    if (i % 3 == 0) im.fill(heart(x, y, 2.5f), pal::pink, 0.45f);
-    else if (i % 3 == 1) im.fill(star(x, y, 3, 1.3f, 5), pal::lemon, 0.6f);
-    else im.fill(circle(x, y, 1.5f), pal::sky, 0.6f);
+    if (i % 3 == 0)
+      im.fill(heart(x, y, 2.5f), pal::pink, 0.45f);
+    else if (i % 3 == 1)
+      im.fill(star(x, y, 3, 1.3f, 5), pal::lemon, 0.6f);
+    else
+      im.fill(circle(x, y, 1.5f), pal::sky, 0.6f);
   }
   // title ribbon
   im.toon(polygon({{10, 14}, {22, 20}, {10, 26}, {26, 26}, {26, 14}}), pal::rose, 1);
@@ -349,14 +409,16 @@ void login_scene(Img& im) {
     im.toon(box(x, y, x + w, y + h, 1.5f), c, 1);
     im.fill(box(x + w / 2 - 1.5f, y, x + w / 2 + 1.5f, y + h), rib);
     im.fill(box(x, y + h / 2 - 1.5f, x + w, y + h / 2 + 1.5f), rib, 0.9f);
-    im.toon(unite(ellipse(x + w / 2 - 4, y - 2, 4, 2.5f), ellipse(x + w / 2 + 4, y - 2, 4, 2.5f)), rib, 0.8f);
+    im.toon(unite(ellipse(x + w / 2 - 4, y - 2, 4, 2.5f), ellipse(x + w / 2 + 4, y - 2, 4, 2.5f)),
+            rib, 0.8f);
   };
   present(14, 92, 34, 26, pal::sky, pal::rose);
   present(52, 100, 24, 18, pal::lemon, pal::lilac);
   present(22, 70, 22, 18, pal::mint, pal::gold);
   present(80, 104, 20, 14, pal::lilac, pal::pink);
   im.fill(box(0, 118, SW, SH), hex(0xf0d0e0));
-  for (int i = 0; i < 6; i++) im.glint(float(12 + i * 31), float(36 + (i * 17) % 30), 3, pal::white);
+  for (int i = 0; i < 6; i++)
+    im.glint(float(12 + i * 31), float(36 + (i * 17) % 30), 3, pal::white);
 }
 
 void about_scene(Img& im) {
@@ -377,7 +439,10 @@ void clear_scene(Img& im) {
   im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xfff0a8), SH, hex(0xffc8e0)));
   for (int i = 0; i < 12; i++) {
     float a = float(i) * 30 * 3.14159f / 180;
-    im.fill(polygon({{97, 60}, {97 + std::cos(a) * 160, 60 + std::sin(a) * 160}, {97 + std::cos(a + 0.2f) * 160, 60 + std::sin(a + 0.2f) * 160}}), pal::white, 0.35f);
+    im.fill(polygon({{97, 60},
+                     {97 + std::cos(a) * 160, 60 + std::sin(a) * 160},
+                     {97 + std::cos(a + 0.2f) * 160, 60 + std::sin(a + 0.2f) * 160}}),
+            pal::white, 0.35f);
   }
   Rng r(77);
   const Col cols[] = {pal::rose, pal::sky, pal::mint, pal::lilac, pal::gold};
@@ -399,7 +464,8 @@ void shop_outside(Img& im) {
 void dark_title(Img& im) {
   im.fill(box(0, 0, float(im.w), float(im.h)), vgrad(0, hex(0x2a1e3e), float(im.h), hex(0x4a2e52)));
   stars(im, 90, 99, float(im.h));
-  for (int i = 0; i < 16; i++) im.fill(heart(float((i * 53) % 390), float((i * 71) % 260), 4), hex(0xff90c0), 0.18f);
+  for (int i = 0; i < 16; i++)
+    im.fill(heart(float((i * 53) % 390), float((i * 71) % 260), 4), hex(0xff90c0), 0.18f);
 }
 
 // ---- shop front parts ----
@@ -411,7 +477,8 @@ void counter_front(Img& im) {
   // scalloped valance
   for (int i = 0; i < 20; i++) {
     float x = float(i) * 20;
-    im.toon(unite(box(x, 12, x + 20, 20), circle(x + 10, 20, 10)), i % 2 ? hex(0xffd6e4) : hex(0xfff0f4), 1);
+    im.toon(unite(box(x, 12, x + 20, 20), circle(x + 10, 20, 10)),
+            i % 2 ? hex(0xffd6e4) : hex(0xfff0f4), 1);
     im.toon(circle(x + 10, 25, 2), i % 2 ? pal::white : pal::pink, 0.7f);
   }
   // panels with hearts
@@ -434,12 +501,17 @@ void counter_left(Img& im) {
   im.fill(box(19, base - 33, 51, base - 26, 1), hex(0x90e0a8));
   draw_text(im, "1280", 35, base - 29.5f, 6, hex(0x206040), true);
   for (int r = 0; r < 2; r++)
-    for (int c = 0; c < 5; c++) im.toon(box(16.0f + float(c) * 8.4f, base - 19.0f + float(r) * 7, 22.0f + float(c) * 8.4f, base - 14.0f + float(r) * 7, 1), c == 4 ? pal::pink : pal::white, 0.7f);
+    for (int c = 0; c < 5; c++)
+      im.toon(box(16.0f + float(c) * 8.4f, base - 19.0f + float(r) * 7, 22.0f + float(c) * 8.4f,
+                  base - 14.0f + float(r) * 7, 1),
+              c == 4 ? pal::pink : pal::white, 0.7f);
   // candy jar
-  im.toon(unite(box(70, base - 28, 94, base, 5), box(74, base - 33, 90, base - 27, 1.5f)), hex(0xeaf6ff), 1.2f);
+  im.toon(unite(box(70, base - 28, 94, base, 5), box(74, base - 33, 90, base - 27, 1.5f)),
+          hex(0xeaf6ff), 1.2f);
   Rng r(5);
   const Col cc[] = {pal::rose, pal::lemon, pal::mint, pal::sky, pal::lilac};
-  for (int i = 0; i < 12; i++) im.toon(circle(74 + r.range(0, 16), base - 4 - r.range(0, 18), 2.6f), cc[i % 5], 0.6f);
+  for (int i = 0; i < 12; i++)
+    im.toon(circle(74 + r.range(0, 16), base - 4 - r.range(0, 18), 2.6f), cc[i % 5], 0.6f);
   im.gloss(76, base - 20, 1.8f, 6, 0.5f);
   im.toon(box(73, base - 36, 91, base - 32, 1.5f), pal::pink, 1);
   // little plant
@@ -453,8 +525,11 @@ void counter_left(Img& im) {
 
 void counter_right(Img& im) {
   // 130 x 150 at (260, 0): a curtain drape and a hanging basket at the right
-  im.toon(polygon({{130, 0}, {96, 0}, {104, 40}, {112, 66}, {108, 110}, {130, 150}}), pal::rose, 1.2f);
-  for (int i = 0; i < 3; i++) im.line(104.0f + float(i) * 8, 4, 116.0f + float(i) * 4, 100, 1.2f, darken(pal::rose, 0.12f), 0.5f);
+  im.toon(polygon({{130, 0}, {96, 0}, {104, 40}, {112, 66}, {108, 110}, {130, 150}}), pal::rose,
+          1.2f);
+  for (int i = 0; i < 3; i++)
+    im.line(104.0f + float(i) * 8, 4, 116.0f + float(i) * 4, 100, 1.2f, darken(pal::rose, 0.12f),
+            0.5f);
   im.toon(circle(114, 66, 4), pal::gold, 1);
   im.toon(box(70, 0, 130, 8, 2), pal::wood, 1);
   // a hanging basket of flowers
@@ -498,14 +573,20 @@ void seal_box_picture(Img& im) {
       im.fill(ring(grow(place, -1.5f), 0.4f), hex(0xf0b8d0), 0.8f);
     }
   draw_text(im, "シールボックス", 195, 11, 7, pal::white, true);
-  for (int i = 0; i < 4; i++) im.toon(heart(340.0f + float(i) * 10, 11, 3), i % 2 ? pal::pink : pal::sky, 0.6f);
-  for (int i = 0; i < 4; i++) im.toon(heart(20.0f + float(i) * 10, 11, 3), i % 2 ? pal::sky : pal::pink, 0.6f);
+  for (int i = 0; i < 4; i++)
+    im.toon(heart(340.0f + float(i) * 10, 11, 3), i % 2 ? pal::pink : pal::sky, 0.6f);
+  for (int i = 0; i < 4; i++)
+    im.toon(heart(20.0f + float(i) * 10, 11, 3), i % 2 ? pal::sky : pal::pink, 0.6f);
 }
 
 void chain_digits(Img& im, int n) {
   // 22 x 16 glowing digits on black (OR-combined onto the picture)
   std::string s = std::to_string(n);
-  Col c = n >= 10 ? hex(0xff80ff) : n >= 8 ? hex(0xff70b0) : n >= 6 ? hex(0xffc040) : n >= 4 ? hex(0x60ff90) : hex(0x60d8ff);
+  Col c = n >= 10  ? hex(0xff80ff)
+          : n >= 8 ? hex(0xff70b0)
+          : n >= 6 ? hex(0xffc040)
+          : n >= 4 ? hex(0x60ff90)
+                   : hex(0x60d8ff);
   draw_text(im, s, 11, 8, s.size() > 1 ? 10 : 12, c, true, 1.0f, darken(c, 0.55f));
 }
 
@@ -516,7 +597,9 @@ void chain_word(Img& im) {
 }  // namespace
 
 void add_scene_pictures(PicTable& t) {
-  auto bg = [&](const char* name, std::function<void(Img&)> f) { t[name] = PicSpec{PicKind::background, SW, SH, f}; };
+  auto bg = [&](const char* name, std::function<void(Img&)> f) {
+    t[name] = PicSpec{PicKind::background, SW, SH, f};
+  };
   t["00.bmp"] = PicSpec{PicKind::background, 390, 260, dark_title};
   bg("title.bmp", title_scene);
   bg("login.bmp", login_scene);
@@ -524,8 +607,14 @@ void add_scene_pictures(PicTable& t) {
   bg("haikei.bmp", shop_outside);
   bg("haikei2.bmp", [](Img& im) { shop_inside(im, false); });
   bg("haikei_churu.bmp", [](Img& im) { shop_inside(im, true); });
-  bg("ten.bmp", [](Img& im) { shop_inside(im, false); person_on(im, "owner", 67, 22); });
-  bg("ran.bmp", [](Img& im) { shop_inside(im, true); person_on(im, "landlord", 67, 22); });
+  bg("ten.bmp", [](Img& im) {
+    shop_inside(im, false);
+    person_on(im, "owner", 67, 22);
+  });
+  bg("ran.bmp", [](Img& im) {
+    shop_inside(im, true);
+    person_on(im, "landlord", 67, 22);
+  });
   bg("letter.bmp", letter);
   bg("kokuban.bmp", blackboard);
   bg("door.bmp", door);
@@ -546,7 +635,9 @@ void add_scene_pictures(PicTable& t) {
   t["front3.bmp"] = PicSpec{PicKind::masked, 130, 150, counter_right};
   t["box.bmp"] = PicSpec{PicKind::masked, 150, 56, button_plate};
   t["seal_box.bmp"] = PicSpec{PicKind::layer, 390, 260, seal_box_picture};
-  for (int n = 2; n <= 10; n++) t[std::to_string(n) + "chain.bmp"] = PicSpec{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};
+  for (int n = 2; n <= 10; n++)
+    t[std::to_string(n) + "chain.bmp"] =
+        PicSpec{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};
   t["chain.bmp"] = PicSpec{PicKind::glow, 52, 18, chain_word};
   t["not.bmp"] = PicSpec{PicKind::layer, 2, 2, [](Img&) {}};
 }

@@ -17,9 +17,12 @@ enum Shape { ROUND, HEART, STAR5, SQUARE, FLOWER5, SHIELD, OVAL };
 
 Sdf shape_of(Shape s, float grow_by) {
   switch (s) {
-    case HEART: return grow(heart(S, S + 0.5f, 9.2f), grow_by);
-    case STAR5: return grow(star(S, S + 0.8f, 10.5f, 5.2f, 5), grow_by);
-    case SQUARE: return grow(box(2, 2, 20, 20, 3.5f), grow_by);
+    case HEART:
+      return grow(heart(S, S + 0.5f, 9.2f), grow_by);
+    case STAR5:
+      return grow(star(S, S + 0.8f, 10.5f, 5.2f, 5), grow_by);
+    case SQUARE:
+      return grow(box(2, 2, 20, 20, 3.5f), grow_by);
     case FLOWER5: {
       Sdf p = circle(S, S, 5);
       for (int i = 0; i < 5; i++) {
@@ -28,10 +31,13 @@ Sdf shape_of(Shape s, float grow_by) {
       }
       return grow(p, grow_by);
     }
-    case SHIELD: return grow(polygon({{3, 3}, {19, 3}, {19, 11}, {S, 20}, {3, 11}}), grow_by);
-    case OVAL: return grow(ellipse(S, S, 10, 8), grow_by);
+    case SHIELD:
+      return grow(polygon({{3, 3}, {19, 3}, {19, 11}, {S, 20}, {3, 11}}), grow_by);
+    case OVAL:
+      return grow(ellipse(S, S, 10, 8), grow_by);
     case ROUND:
-    default: return grow(circle(S, S, 9.6f), grow_by);
+    default:
+      return grow(circle(S, S, 9.6f), grow_by);
   }
 }
 
@@ -47,7 +53,9 @@ void sticker(Img& im, const SealSpec& s) {
   im.fill(grow(outer, 0.9f), ink);
   im.fill(outer, s.shiny ? gold : white);
   Sdf face = shape_of(s.shape, -1.4f);
-  im.fill(face, [bg = s.bg](float x, float y) { return mix(lighten(bg, 0.35f), bg, std::min(1.0f, (x + y) / 30.0f)); });
+  im.fill(face, [bg = s.bg](float x, float y) {
+    return mix(lighten(bg, 0.35f), bg, std::min(1.0f, (x + y) / 30.0f));
+  });
   if (s.motif) s.motif(im);
   if (s.shiny) {
     im.glint(5, 5, 2.6f, white);
@@ -80,10 +88,22 @@ const std::map<std::string, SealSpec>& seals() {
     put(2, HEART, rose, false, [](Img& i) { i.toon(heart(S, S + 0.5f, 4.5f), white, 0.6f); });
     put(3, FLOWER5, pink, false, [](Img& i) { i.toon(circle(S, S, 3), lemon, 0.6f); });
     put(4, STAR5, lemon, false, [](Img& i) { draw_face(i, S, S + 1.5f, 4.5f, 0, 0, pink); });
-    put(5, ROUND, hex(0xc8d8ff), false, [](Img& i) { draw_face(i, S, S, 8, 1, 1, pink); i.fill(circle(17, 5, 1.3f), navy); });
-    put(6, ROUND, hex(0xffe0c8), false, [](Img& i) { draw_face(i, S, S, 8, 2, 1, pink); i.toon(ellipse(6.5f, 13.5f, 0.9f, 1.8f), hex(0xa8dcff), 0.4f); i.toon(ellipse(15.5f, 13.5f, 0.9f, 1.8f), hex(0xa8dcff), 0.4f); });
+    put(5, ROUND, hex(0xc8d8ff), false, [](Img& i) {
+      draw_face(i, S, S, 8, 1, 1, pink);
+      i.fill(circle(17, 5, 1.3f), navy);
+    });
+    put(6, ROUND, hex(0xffe0c8), false, [](Img& i) {
+      draw_face(i, S, S, 8, 2, 1, pink);
+      i.toon(ellipse(6.5f, 13.5f, 0.9f, 1.8f), hex(0xa8dcff), 0.4f);
+      i.toon(ellipse(15.5f, 13.5f, 0.9f, 1.8f), hex(0xa8dcff), 0.4f);
+    });
     put(7, FLOWER5, hex(0xfff4fa), false, [](Img& i) { draw_face(i, S, S, 6, 0, 0, pink); });
-    put(8, ROUND, mint, false, [](Img& i) { i.toon(circle(S, S + 1, 5.5f), lemon, 0.6f); draw_face(i, S, S + 1, 5, 1, 0, pink); i.toon(capsule(8, 5, 6, 2, 0.8f), lemon, 0.4f); i.toon(capsule(14, 5, 16, 2, 0.8f), lemon, 0.4f); });
+    put(8, ROUND, mint, false, [](Img& i) {
+      i.toon(circle(S, S + 1, 5.5f), lemon, 0.6f);
+      draw_face(i, S, S + 1, 5, 1, 0, pink);
+      i.toon(capsule(8, 5, 6, 2, 0.8f), lemon, 0.4f);
+      i.toon(capsule(14, 5, 16, 2, 0.8f), lemon, 0.4f);
+    });
     put(9, ROUND, sky, false, [](Img& i) {
       i.toon(ellipse(5.5f, 9, 2.5f, 4), brown, 0.6f);
       i.toon(ellipse(16.5f, 9, 2.5f, 4), brown, 0.6f);
@@ -92,12 +112,19 @@ const std::map<std::string, SealSpec>& seals() {
       i.fill(ellipse(S, 14, 1.2f, 0.9f), ink);
     });
     put(10, ROUND, pink, false, [](Img& i) { draw_cat_face(i, S, 12.5f, 6, white); });
-    put(11, ROUND, mint, false, [](Img& i) { draw_bear_face(i, S, 12.5f, 6, hex(0xc08a5a), false); });
+    put(11, ROUND, mint, false,
+        [](Img& i) { draw_bear_face(i, S, 12.5f, 6, hex(0xc08a5a), false); });
     put(12, ROUND, lemon, true, [](Img& i) { draw_poo(i, S, S + 0.5f, 6, true); });
-    put(13, SQUARE, lilac, true, [](Img& i) { note(i, 9, 10, ink); note(i, 15, 12, rose); });
+    put(13, SQUARE, lilac, true, [](Img& i) {
+      note(i, 9, 10, ink);
+      note(i, 15, 12, rose);
+    });
     put(14, ROUND, sky, true, [](Img& i) { draw_text(i, "QT", S, S, 7, white, true, 1.0f, rose); });
     put(15, ROUND, hex(0x504858), false, [](Img& i) { draw_skull(i, S, S, 5.5f); });
-    put(16, HEART, hex(0xff70b0), true, [](Img& i) { i.toon(heart(S, S + 0.5f, 4), white, 0.5f); i.glint(S, 4, 2.5f, white); });
+    put(16, HEART, hex(0xff70b0), true, [](Img& i) {
+      i.toon(heart(S, S + 0.5f, 4), white, 0.5f);
+      i.glint(S, 4, 2.5f, white);
+    });
     put(17, ROUND, hex(0xc8f0c0), false, [](Img& i) {
       i.toon(ellipse(S, 13, 5, 5.5f), hex(0x8a5030), 0.8f);
       i.toon(capsule(S, 8, S, 3, 0.9f), hex(0x8a5030), 0.5f);
@@ -106,46 +133,71 @@ const std::map<std::string, SealSpec>& seals() {
     put(18, ROUND, hex(0xfff0f4), false, [](Img& i) {
       i.toon(unite(circle(S, 13, 5.5f), polygon({{5.6f, 11}, {16.4f, 11}, {S, 19}})), red, 0.8f);
       i.toon(polygon({{7, 8}, {S, 10}, {15, 8}, {S, 5}}), green, 0.5f);
-      for (int k = 0; k < 5; k++) i.fill(circle(8.0f + float(k % 3) * 3, 12.0f + float(k / 3) * 3, 0.5f), lemon);
+      for (int k = 0; k < 5; k++)
+        i.fill(circle(8.0f + float(k % 3) * 3, 12.0f + float(k / 3) * 3, 0.5f), lemon);
     });
     put(19, ROUND, hex(0xf0e8d8), false, [](Img& i) {
       i.toon(ellipse(S, 12, 4.5f, 6.5f), hex(0x6a3a20), 0.7f);
       i.line(9, 6, 5, 2, 0.5f, ink);
       i.line(13, 6, 17, 2, 0.5f, ink);
-      for (int s = -1; s <= 1; s += 2) i.line(S + float(s) * 4, 12, S + float(s) * 8, 10, 0.5f, ink);
+      for (int s = -1; s <= 1; s += 2)
+        i.line(S + float(s) * 4, 12, S + float(s) * 8, 10, 0.5f, ink);
     });
-    put(20, STAR5, hex(0xd8f0ff), true, [](Img& i) { i.toon(polygon({{6, 9}, {8, 6}, {14, 6}, {16, 9}, {S, 16}}), hex(0x90d8ff), 0.6f); });
-    put(21, ROUND, hex(0x6080c0), false, [](Img& i) { i.toon(circle(S, 12, 6), skin, 0.6f); i.toon(inter(circle(S, 11, 6.5f), box(0, 0, 22, 10)), hex(0x3a3040), 0.6f); draw_face(i, S, 12.5f, 5.5f, 0, 0, pink); });
+    put(20, STAR5, hex(0xd8f0ff), true, [](Img& i) {
+      i.toon(polygon({{6, 9}, {8, 6}, {14, 6}, {16, 9}, {S, 16}}), hex(0x90d8ff), 0.6f);
+    });
+    put(21, ROUND, hex(0x6080c0), false, [](Img& i) {
+      i.toon(circle(S, 12, 6), skin, 0.6f);
+      i.toon(inter(circle(S, 11, 6.5f), box(0, 0, 22, 10)), hex(0x3a3040), 0.6f);
+      draw_face(i, S, 12.5f, 5.5f, 0, 0, pink);
+    });
     put(22, ROUND, hex(0xfff0a8), false, [](Img& i) { note(i, 11, 10, ink); });
     put(23, ROUND, hex(0xe8f8e0), false, [](Img& i) {
       i.line(S, 11, S, 19, 1, green);
       i.toon(ellipse(7, 15, 3, 1.4f), green, 0.4f);
-      i.toon(polygon({{7, 6}, {8.5f, 9}, {S, 5}, {13.5f, 9}, {15, 6}, {15, 11}, {S, 13}, {7, 11}}), red, 0.6f);
+      i.toon(polygon({{7, 6}, {8.5f, 9}, {S, 5}, {13.5f, 9}, {15, 6}, {15, 11}, {S, 13}, {7, 11}}),
+             red, 0.6f);
     });
     put(24, ROUND, sky, false, [](Img& i) {
-      i.toon(unite(ellipse(10, S, 6, 4), polygon({{14, S}, {19, 7}, {19, 15}})), hex(0xff9060), 0.7f);
+      i.toon(unite(ellipse(10, S, 6, 4), polygon({{14, S}, {19, 7}, {19, 15}})), hex(0xff9060),
+             0.7f);
       i.fill(circle(7, 10, 0.9f), ink);
     });
     put(25, ROUND, white, false, [](Img& i) {
-      i.toon(unite({circle(8.5f, 11, 3.2f), circle(13.5f, 11, 3.2f), polygon({{5.5f, 10}, {16.5f, 10}, {S, 4}}), box(10, 12, 12, 17)}), hex(0x303040), 0.5f);
+      i.toon(unite({circle(8.5f, 11, 3.2f), circle(13.5f, 11, 3.2f),
+                    polygon({{5.5f, 10}, {16.5f, 10}, {S, 4}}), box(10, 12, 12, 17)}),
+             hex(0x303040), 0.5f);
     });
     put(26, ROUND, hex(0xe0e8f0), false, [](Img& i) {
-      i.toon(rotated(unite(box(S - 1.2f, 3, S + 1.2f, 14), polygon({{S - 1.2f, 3}, {S + 1.2f, 3}, {S, 1}})), S, S, 45), hex(0xd8e0f0), 0.6f);
+      i.toon(rotated(unite(box(S - 1.2f, 3, S + 1.2f, 14),
+                           polygon({{S - 1.2f, 3}, {S + 1.2f, 3}, {S, 1}})),
+                     S, S, 45),
+             hex(0xd8e0f0), 0.6f);
       i.toon(rotated(box(S - 4, 14, S + 4, 15.5f), S, S, 45), gold, 0.5f);
     });
     put(27, SQUARE, hex(0xf0e8d0), false, [](Img& i) {
       i.toon(box(7, 15, 15, 18, 1), hex(0xa06040), 0.6f);
       i.line(S, 15, S, 10, 1, wood_dark);
-      i.toon(unite({ellipse(8, 9, 3.5f, 2.2f), ellipse(14, 8, 3.5f, 2.2f), ellipse(S, 6, 3, 2)}), hex(0x60a060), 0.6f);
+      i.toon(unite({ellipse(8, 9, 3.5f, 2.2f), ellipse(14, 8, 3.5f, 2.2f), ellipse(S, 6, 3, 2)}),
+             hex(0x60a060), 0.6f);
     });
-    put(28, ROUND, hex(0xf0d8a0), false, [](Img& i) { i.toon(ellipse(S, S, 5.5f, 4), hex(0x303038), 0.7f); i.gloss(9, 9.5f, 1.5f, 0.8f, 0.6f); });
-    put(29, ROUND, hex(0xf0d8a0), false, [](Img& i) { i.toon(ellipse(S, S, 5.5f, 4), white, 0.7f); });
+    put(28, ROUND, hex(0xf0d8a0), false, [](Img& i) {
+      i.toon(ellipse(S, S, 5.5f, 4), hex(0x303038), 0.7f);
+      i.gloss(9, 9.5f, 1.5f, 0.8f, 0.6f);
+    });
+    put(29, ROUND, hex(0xf0d8a0), false,
+        [](Img& i) { i.toon(ellipse(S, S, 5.5f, 4), white, 0.7f); });
     put(30, SHIELD, hex(0x3060d0), true, [](Img& i) {
       i.toon(box(7, 6, 15, 13, 1.5f), hex(0xf0f0f8), 0.6f);
       i.fill(box(8.5f, 8, 13.5f, 10), hex(0x50c8ff));
       i.toon(polygon({{S, 3}, {9.5f, 6}, {12.5f, 6}}), gold, 0.4f);
     });
-    put(31, FLOWER5, hex(0xff50a0), false, [](Img& i) { i.toon(circle(S, S, 3), lemon, 0.5f); for (int k = 0; k < 5; k++) i.glint(S + std::cos(float(k) * 1.256f) * 6, S + std::sin(float(k) * 1.256f) * 6, 1.5f, white); });
+    put(31, FLOWER5, hex(0xff50a0), false, [](Img& i) {
+      i.toon(circle(S, S, 3), lemon, 0.5f);
+      for (int k = 0; k < 5; k++)
+        i.glint(S + std::cos(float(k) * 1.256f) * 6, S + std::sin(float(k) * 1.256f) * 6, 1.5f,
+                white);
+    });
     put(32, ROUND, hex(0x80a0d0), true, [](Img& i) { face_seal(i, "owner", ROUND); });
     put(33, ROUND, hex(0xfff0c0), true, [](Img& i) {
       i.toon(ellipse(S, 13, 5.5f, 4.5f), white, 0.7f);
@@ -154,15 +206,25 @@ const std::map<std::string, SealSpec>& seals() {
       i.fill(circle(7.5f, 7.8f, 0.6f), ink);
       i.toon(polygon({{5, 8}, {3.5f, 9}, {5, 10}}), gold, 0.3f);
     });
-    put(34, OVAL, hex(0xffe8f0), true, [](Img& i) { i.toon(ellipse(S, S + 0.5f, 4.5f, 6), hex(0xfff8ec), 0.7f); i.gloss(9.5f, 8.5f, 1, 1.8f, 0.7f); });
+    put(34, OVAL, hex(0xffe8f0), true, [](Img& i) {
+      i.toon(ellipse(S, S + 0.5f, 4.5f, 6), hex(0xfff8ec), 0.7f);
+      i.gloss(9.5f, 8.5f, 1, 1.8f, 0.7f);
+    });
     put(35, ROUND, hex(0xd8f0ff), true, [](Img& i) {
       i.toon(circle(S, 12, 5.5f), hex(0xfff080), 0.7f);
       i.fill(circle(9, 11, 0.8f), ink);
       i.fill(circle(13, 11, 0.8f), ink);
       i.toon(polygon({{10, 13}, {12, 13}, {S, 14.5f}}), hex(0xffa040), 0.3f);
     });
-    put(36, ROUND, hex(0x2a2a60), true, [](Img& i) { i.toon(minus(circle(S, S, 6), circle(14, 9, 5)), hex(0xfff2a8), 0.6f); i.glint(15, 14, 1.5f, white); });
-    put(37, ROUND, lilac, false, [](Img& i) { draw_cat_face(i, S, 12.5f, 6, hex(0x3a3040)); i.fill(circle(8.7f, 11.8f, 0.9f), lemon); i.fill(circle(13.3f, 11.8f, 0.9f), lemon); });
+    put(36, ROUND, hex(0x2a2a60), true, [](Img& i) {
+      i.toon(minus(circle(S, S, 6), circle(14, 9, 5)), hex(0xfff2a8), 0.6f);
+      i.glint(15, 14, 1.5f, white);
+    });
+    put(37, ROUND, lilac, false, [](Img& i) {
+      draw_cat_face(i, S, 12.5f, 6, hex(0x3a3040));
+      i.fill(circle(8.7f, 11.8f, 0.9f), lemon);
+      i.fill(circle(13.3f, 11.8f, 0.9f), lemon);
+    });
     put(38, ROUND, hex(0x503050), false, [](Img& i) {
       i.toon(circle(S, 12, 6), hex(0xe02040), 0.7f);
       i.line(S, 6, S + 1, 3, 0.8f, hex(0x60a040));
@@ -185,34 +247,55 @@ const std::map<std::string, SealSpec>& seals() {
       i.fill(circle(14, 10.5f, 1.2f), ink);
       i.fill(ring(inter(circle(S, 14, 2.5f), box(0, 14.5f, 22, 22)), 0.4f), ink);
     });
-    put(41, HEART, hex(0x403848), false, [](Img& i) { draw_skull(i, S, 10, 4); i.toon(heart(15, 15, 2), rose, 0.4f); });
+    put(41, HEART, hex(0x403848), false, [](Img& i) {
+      draw_skull(i, S, 10, 4);
+      i.toon(heart(15, 15, 2), rose, 0.4f);
+    });
     put(42, ROUND, hex(0xffe8c8), false, [](Img& i) {
-      i.toon(rotated(unite(ellipse(S, 14, 4.5f, 4), ellipse(S, 9.5f, 3.3f, 3)), S, S, -30), hex(0xe08040), 0.6f);
+      i.toon(rotated(unite(ellipse(S, 14, 4.5f, 4), ellipse(S, 9.5f, 3.3f, 3)), S, S, -30),
+             hex(0xe08040), 0.6f);
       i.line(12, 10, 17, 3, 1, wood_dark);
       i.fill(circle(10.5f, 13, 1.2f), ink);
     });
-    put(43, SHIELD, hex(0x90a8d0), false, [](Img& i) { i.toon(polygon({{S, 5}, {13, S}, {S, 17}, {9, S}}), gold, 0.5f); });
-    put(44, ROUND, hex(0xffe0c8), true, [](Img& i) { draw_face(i, S, S, 8, 2, 1, pink); i.toon(ellipse(6.5f, 13.5f, 0.9f, 1.8f), hex(0xa8dcff), 0.4f); });
-    put(45, SQUARE, hex(0x303040), false, [](Img& i) { draw_text(i, "00", S, 8, 6, white, true); draw_text(i, "6435", S, 15, 5, hex(0x90f0a0), true); });
+    put(43, SHIELD, hex(0x90a8d0), false, [](Img& i) {
+      i.toon(polygon({{S, 5}, {13, S}, {S, 17}, {9, S}}), gold, 0.5f);
+    });
+    put(44, ROUND, hex(0xffe0c8), true, [](Img& i) {
+      draw_face(i, S, S, 8, 2, 1, pink);
+      i.toon(ellipse(6.5f, 13.5f, 0.9f, 1.8f), hex(0xa8dcff), 0.4f);
+    });
+    put(45, SQUARE, hex(0x303040), false, [](Img& i) {
+      draw_text(i, "00", S, 8, 6, white, true);
+      draw_text(i, "6435", S, 15, 5, hex(0x90f0a0), true);
+    });
     put(46, SQUARE, hex(0xc88a50), true, [](Img& i) {
       i.toon(box(5, 10, 17, 18, 1), wood, 0.6f);
       i.toon(inter(ellipse(S, 10, 6, 4), box(0, 0, 22, 10)), hex(0xd89a60), 0.6f);
       i.toon(box(10, 9, 12, 12, 0.5f), gold, 0.3f);
     });
     put(47, ROUND, hex(0x80a8f0), true, [](Img& i) { face_seal(i, "prince.bmp", ROUND); });
-    put(48, SQUARE, hex(0x5078c8), true, [](Img& i) { draw_text(i, "V", S, S, 10, white, true, 1.0f, hex(0x203060)); });
-    put(49, ROUND, hex(0xfff0a0), false, [](Img& i) { i.toon(circle(S, S, 6), gold, 0.7f); draw_text(i, "￥", S, S + 0.5f, 7, hex(0x906010), true); });
-    put(50, OVAL, hex(0xfff0c0), true, [](Img& i) { i.toon(ellipse(S, S + 0.5f, 4.5f, 6), gold, 0.7f); i.gloss(9.5f, 8.5f, 1, 1.8f, 0.8f); });
+    put(48, SQUARE, hex(0x5078c8), true,
+        [](Img& i) { draw_text(i, "V", S, S, 10, white, true, 1.0f, hex(0x203060)); });
+    put(49, ROUND, hex(0xfff0a0), false, [](Img& i) {
+      i.toon(circle(S, S, 6), gold, 0.7f);
+      draw_text(i, "￥", S, S + 0.5f, 7, hex(0x906010), true);
+    });
+    put(50, OVAL, hex(0xfff0c0), true, [](Img& i) {
+      i.toon(ellipse(S, S + 0.5f, 4.5f, 6), gold, 0.7f);
+      i.gloss(9.5f, 8.5f, 1, 1.8f, 0.8f);
+    });
     // the character seals: each customer's face
     const std::pair<int, const char*> chara[] = {
-        {51, "girl00.bmp"}, {52, "girl01.bmp"}, {53, "girl02.bmp"}, {54, "boy01.bmp"}, {55, "girl04.bmp"},
-        {56, "boy02.bmp"},  {57, "seven.bmp"},  {58, "tun.bmp"},    {59, "mun.bmp"},   {60, "wata.bmp"},
-        {61, "girl03.bmp"}, {62, "boy00.bmp"},  {63, "bione.bmp"},  {64, "unbou2.bmp"}, {65, "toku.bmp"},
-        {66, "maichel.bmp"}, {67, "tam.bmp"},   {68, "nobuhi.bmp"}, {69, "monato.bmp"}, {70, "yuuka.bmp"},
-        {71, "jisrof.bmp"}, {72, "yukari.bmp"}, {73, "bubuko.bmp"}, {74, "sanae2.bmp"}, {75, "unporo2.bmp"},
-        {76, "sachi.bmp"},  {77, "rap.bmp"},    {78, "kabe.bmp"},   {79, "kimi.bmp"},  {80, "retisia.bmp"},
-        {81, "goat.bmp"},   {82, "fukura.bmp"}, {83, "jonny.bmp"},  {84, "siki.bmp"},  {85, "sumiko.bmp"},
-        {86, "kouka.bmp"},  {110, "boy_sumire.bmp"}, {111, "garaga.bmp"}, {119, "luko.bmp"}, {118, "cstef.bmp"}};
+        {51, "girl00.bmp"},      {52, "girl01.bmp"},  {53, "girl02.bmp"}, {54, "boy01.bmp"},
+        {55, "girl04.bmp"},      {56, "boy02.bmp"},   {57, "seven.bmp"},  {58, "tun.bmp"},
+        {59, "mun.bmp"},         {60, "wata.bmp"},    {61, "girl03.bmp"}, {62, "boy00.bmp"},
+        {63, "bione.bmp"},       {64, "unbou2.bmp"},  {65, "toku.bmp"},   {66, "maichel.bmp"},
+        {67, "tam.bmp"},         {68, "nobuhi.bmp"},  {69, "monato.bmp"}, {70, "yuuka.bmp"},
+        {71, "jisrof.bmp"},      {72, "yukari.bmp"},  {73, "bubuko.bmp"}, {74, "sanae2.bmp"},
+        {75, "unporo2.bmp"},     {76, "sachi.bmp"},   {77, "rap.bmp"},    {78, "kabe.bmp"},
+        {79, "kimi.bmp"},        {80, "retisia.bmp"}, {81, "goat.bmp"},   {82, "fukura.bmp"},
+        {83, "jonny.bmp"},       {84, "siki.bmp"},    {85, "sumiko.bmp"}, {86, "kouka.bmp"},
+        {110, "boy_sumire.bmp"}, {111, "garaga.bmp"}, {119, "luko.bmp"},  {118, "cstef.bmp"}};
     const Col bgs[] = {pink, mint, sky, lemon, lilac, peach};
     int k = 0;
     for (auto& [n, who] : chara) {
@@ -230,64 +313,103 @@ const std::map<std::string, SealSpec>& seals() {
     put(88, ROUND, mint, false, [](Img& i) { draw_bear_face(i, S, 14, 5, white, true); });
     put(89, ROUND, white, false, [](Img& i) {
       const Col rb[] = {red, hex(0xffa040), lemon, green, sky, lilac};
-      for (int c = 5; c >= 0; c--) i.fill(ring(inter(circle(S, 15, 3.0f + float(c) * 1.2f), box(0, 0, 22, 15)), 0.6f), rb[5 - c]);
+      for (int c = 5; c >= 0; c--)
+        i.fill(ring(inter(circle(S, 15, 3.0f + float(c) * 1.2f), box(0, 0, 22, 15)), 0.6f),
+               rb[5 - c]);
     });
     put(90, ROUND, lemon, false, [](Img& i) { draw_face(i, S, S, 8, 0, 0, Col{}); });
     put(91, ROUND, hex(0xe8f0ff), false, [](Img& i) {
-      for (int s = -1; s <= 1; s += 2) i.fill(ring(circle(S + float(s) * 4.2f, S, 3.2f), 0.6f), ink);
+      for (int s = -1; s <= 1; s += 2)
+        i.fill(ring(circle(S + float(s) * 4.2f, S, 3.2f), 0.6f), ink);
       i.line(9.5f, 10, 12.5f, 10, 0.6f, ink);
     });
-    put(92, SQUARE, hex(0xffe0e0), false, [](Img& i) { draw_text(i, "チ", S, S, 10, red, true, 1.0f, white); });
+    put(92, SQUARE, hex(0xffe0e0), false,
+        [](Img& i) { draw_text(i, "チ", S, S, 10, red, true, 1.0f, white); });
     put(93, ROUND, hex(0xf0f0e0), false, [](Img& i) {
-      for (int k2 = 0; k2 < 6; k2++) i.fill(ellipse(6.0f + float((k2 * 5) % 11), 6.0f + float((k2 * 7) % 11), 1.2f, 0.8f), hex(0x604030));
+      for (int k2 = 0; k2 < 6; k2++)
+        i.fill(ellipse(6.0f + float((k2 * 5) % 11), 6.0f + float((k2 * 7) % 11), 1.2f, 0.8f),
+               hex(0x604030));
     });
     put(94, SQUARE, white, false, [](Img& i) {
-      for (auto [x, y] : std::vector<std::pair<float, float>>{{7, 7}, {S, S}, {15, 15}, {15, 7}, {7, 15}}) i.fill(circle(x, y, 1.3f), (x == S) ? red : ink);
+      for (auto [x, y] :
+           std::vector<std::pair<float, float>>{{7, 7}, {S, S}, {15, 15}, {15, 7}, {7, 15}})
+        i.fill(circle(x, y, 1.3f), (x == S) ? red : ink);
     });
     put(95, OVAL, hex(0xffe0c8), false, [](Img& i) {
       i.toon(rotated(box(3, 8, 19, 14, 3), S, S, -20), hex(0xf0c8a0), 0.6f);
       i.toon(rotated(box(8.5f, 8.5f, 13.5f, 13.5f, 1), S, S, -20), hex(0xfff0e8), 0.4f);
     });
     put(96, STAR5, red, true, [](Img& i) { i.toon(star(S, S + 0.8f, 4, 1.8f, 5), white, 0.4f); });
-    put(97, SQUARE, hex(0x50a0e0), false, [](Img& i) { draw_text(i, "B", S, S, 10, white, true, 1.0f, navy); });
-    put(98, ROUND, hex(0xd04858), true, [](Img& i) { i.toon(star(S, S, 6, 3, 8), gold, 0.6f); i.toon(circle(S, S, 2.2f), red, 0.4f); });
-    put(99, OVAL, hex(0x303040), false, [](Img& i) { i.toon(ellipse(S, S, 6, 3.5f), white, 0.5f); i.fill(circle(S, S, 2.2f), hex(0x40c0ff)); i.fill(circle(S, S, 1), ink); });
+    put(97, SQUARE, hex(0x50a0e0), false,
+        [](Img& i) { draw_text(i, "B", S, S, 10, white, true, 1.0f, navy); });
+    put(98, ROUND, hex(0xd04858), true, [](Img& i) {
+      i.toon(star(S, S, 6, 3, 8), gold, 0.6f);
+      i.toon(circle(S, S, 2.2f), red, 0.4f);
+    });
+    put(99, OVAL, hex(0x303040), false, [](Img& i) {
+      i.toon(ellipse(S, S, 6, 3.5f), white, 0.5f);
+      i.fill(circle(S, S, 2.2f), hex(0x40c0ff));
+      i.fill(circle(S, S, 1), ink);
+    });
     put(100, SQUARE, white, false, [](Img& i) {
-      for (int r = 0; r < 5; r++) i.fill(box(3, 3.0f + float(r) * 3.4f, 19, 4.7f + float(r) * 3.4f), red);
+      for (int r = 0; r < 5; r++)
+        i.fill(box(3, 3.0f + float(r) * 3.4f, 19, 4.7f + float(r) * 3.4f), red);
       i.fill(box(3, 3, 11, 11), navy);
       i.glint(7, 7, 1.6f, white);
     });
     put(101, HEART, hex(0x7040a0), false, [](Img& i) { face_seal(i, "kabe.bmp", HEART); });
-    put(102, STAR5, lilac, false, [](Img& i) { i.line(6, 17, 14, 9, 1.2f, wood_dark); i.toon(star(15, 8, 3.5f, 1.5f, 5), lemon, 0.5f); });
+    put(102, STAR5, lilac, false, [](Img& i) {
+      i.line(6, 17, 14, 9, 1.2f, wood_dark);
+      i.toon(star(15, 8, 3.5f, 1.5f, 5), lemon, 0.5f);
+    });
     put(103, SQUARE, hex(0xd8ecff), false, [](Img& i) {
       i.fill(polygon({{2, 19}, {9, 8}, {14, 14}, {17, 10}, {21, 19}}), white);
       i.toon(circle(15, 7, 3.5f), hex(0xfff4e0), 0.5f);
       i.line(15, 7, 15, 5, 0.5f, ink);
       i.line(15, 7, 16.5f, 7.5f, 0.5f, ink);
     });
-    put(104, HEART, hex(0xff70a0), false, [](Img& i) { draw_text(i, "H", S, S, 8, white, true, 1.0f, rose); });
-    put(105, ROUND, hex(0x503860), false, [](Img& i) { draw_text(i, "?", S, S, 10, lemon, true, 1.0f, ink); });
-    put(106, STAR5, hex(0xe8c080), false, [](Img& i) { i.toon(star(S, S + 0.8f, 5, 2.4f, 5), hex(0xf0d898), 0.5f); i.fill(circle(S, S + 0.8f, 1), ink); });
+    put(104, HEART, hex(0xff70a0), false,
+        [](Img& i) { draw_text(i, "H", S, S, 8, white, true, 1.0f, rose); });
+    put(105, ROUND, hex(0x503860), false,
+        [](Img& i) { draw_text(i, "?", S, S, 10, lemon, true, 1.0f, ink); });
+    put(106, STAR5, hex(0xe8c080), false, [](Img& i) {
+      i.toon(star(S, S + 0.8f, 5, 2.4f, 5), hex(0xf0d898), 0.5f);
+      i.fill(circle(S, S + 0.8f, 1), ink);
+    });
     put(107, SQUARE, hex(0x606878), false, [](Img& i) {
       i.toon(box(4, 6, 18, 17, 2), hex(0xe0d8c8), 0.6f);
       i.fill(box(6, 8, 16, 15, 1), hex(0x90d8f0));
       i.line(9, 6, 7, 2, 0.5f, ink);
       i.line(13, 6, 15, 2, 0.5f, ink);
     });
-    put(108, ROUND, hex(0xb0a8a0), false, [](Img& i) { i.toon(ngon(S, S, 5.5f, 6), hex(0x707880), 0.6f); i.fill(polygon({{9, 8}, {12, 8}, {10, 11}}), hex(0xd0e0f0)); });
-    put(109, FLOWER5, hex(0xa080d0), false, [](Img& i) { i.toon(circle(S, S, 2.6f), lemon, 0.4f); });
+    put(108, ROUND, hex(0xb0a8a0), false, [](Img& i) {
+      i.toon(ngon(S, S, 5.5f, 6), hex(0x707880), 0.6f);
+      i.fill(polygon({{9, 8}, {12, 8}, {10, 11}}), hex(0xd0e0f0));
+    });
+    put(109, FLOWER5, hex(0xa080d0), false,
+        [](Img& i) { i.toon(circle(S, S, 2.6f), lemon, 0.4f); });
     put(112, ROUND, lemon, false, [](Img& i) {
       i.fill(circle(S, S, 1.6f), ink);
       for (int k2 = 0; k2 < 3; k2++) {
         float a = (-90.0f + 120.0f * float(k2)) * 3.14159f / 180;
-        i.fill(inter(circle(S, S, 7), polygon({{S, S}, {S + std::cos(a - 0.5f) * 9, S + std::sin(a - 0.5f) * 9}, {S + std::cos(a + 0.5f) * 9, S + std::sin(a + 0.5f) * 9}})), ink);
+        i.fill(inter(circle(S, S, 7),
+                     polygon({{S, S},
+                              {S + std::cos(a - 0.5f) * 9, S + std::sin(a - 0.5f) * 9},
+                              {S + std::cos(a + 0.5f) * 9, S + std::sin(a + 0.5f) * 9}})),
+               ink);
       }
       i.fill(circle(S, S, 2.6f), lemon);
       i.fill(circle(S, S, 1.5f), ink);
     });
-    put(113, SHIELD, hex(0x404858), false, [](Img& i) { i.toon(unite(box(10, 4, 12, 17), box(6, 8, 16, 10.5f)), hex(0xd8d8e8), 0.5f); i.toon(circle(S, 9.2f, 1.2f), red, 0.3f); });
+    put(113, SHIELD, hex(0x404858), false, [](Img& i) {
+      i.toon(unite(box(10, 4, 12, 17), box(6, 8, 16, 10.5f)), hex(0xd8d8e8), 0.5f);
+      i.toon(circle(S, 9.2f, 1.2f), red, 0.3f);
+    });
     put(114, ROUND, hex(0x282030), false, [](Img& i) {
-      i.toon(rotated(unite(box(S - 1.2f, 3, S + 1.2f, 14), polygon({{S - 1.2f, 3}, {S + 1.2f, 3}, {S, 1}})), S, S, -45), hex(0x8040a0), 0.6f);
+      i.toon(rotated(unite(box(S - 1.2f, 3, S + 1.2f, 14),
+                           polygon({{S - 1.2f, 3}, {S + 1.2f, 3}, {S, 1}})),
+                     S, S, -45),
+             hex(0x8040a0), 0.6f);
       i.toon(rotated(box(S - 4, 14, S + 4, 15.5f), S, S, -45), hex(0xc0c0d0), 0.5f);
     });
     put(115, ROUND, sky, false, [](Img& i) {
@@ -295,10 +417,16 @@ const std::map<std::string, SealSpec>& seals() {
       i.fill(box(9, 3, 13, 5), hex(0x4080e0));
       draw_text(i, "M", S, 14, 5, hex(0x4080e0), true);
     });
-    put(116, ROUND, hex(0x2a2a60), true, [](Img& i) { i.toon(circle(S, S, 6.5f), hex(0xfff4b8), 0.6f); i.fill(circle(9, 9, 1.3f), hex(0xf0dc98)); i.fill(circle(13.5f, 13, 1.6f), hex(0xf0dc98)); });
+    put(116, ROUND, hex(0x2a2a60), true, [](Img& i) {
+      i.toon(circle(S, S, 6.5f), hex(0xfff4b8), 0.6f);
+      i.fill(circle(9, 9, 1.3f), hex(0xf0dc98));
+      i.fill(circle(13.5f, 13, 1.6f), hex(0xf0dc98));
+    });
     put(117, ROUND, hex(0x3a3470), true, [](Img& i) {
       i.fill(circle(15, 6, 3), hex(0xfff4b8));
-      i.fill(unite({ellipse(S, 14, 5, 2.5f), polygon({{6, 14}, {8, 8}, {9, 5}, {11, 7}, {10, 13}}), polygon({{9, 5}, {8, 3}, {10, 4.5f}})}), hex(0x14122c));
+      i.fill(unite({ellipse(S, 14, 5, 2.5f), polygon({{6, 14}, {8, 8}, {9, 5}, {11, 7}, {10, 13}}),
+                    polygon({{9, 5}, {8, 3}, {10, 4.5f}})}),
+             hex(0x14122c));
     });
     return m;
   }();
@@ -308,7 +436,8 @@ const std::map<std::string, SealSpec>& seals() {
 }  // namespace
 
 void add_seal_pictures(PicTable& t) {
-  for (auto& [name, spec] : seals()) t[name] = PicSpec{PicKind::layer, 22, 22, [s = spec](Img& im) { sticker(im, s); }};
+  for (auto& [name, spec] : seals())
+    t[name] = PicSpec{PicKind::layer, 22, 22, [s = spec](Img& im) { sticker(im, s); }};
 }
 
 }  // namespace ag

@@ -18,7 +18,7 @@ using PicTable = std::map<std::string, PicSpec>;
 
 // The house palette.
 namespace pal {
-constexpr Col ink = hex(0x4a3040);      // outlines: a soft dark plum, never black
+constexpr Col ink = hex(0x4a3040);  // outlines: a soft dark plum, never black
 constexpr Col cream = hex(0xfff6e8);
 constexpr Col pink = hex(0xffb7cf);
 constexpr Col rose = hex(0xff86ad);

@@ -89,10 +89,18 @@ Picture make_picture(const std::string& name) {
   Img im(spec.w, spec.h);
   spec.draw(im);
   switch (spec.kind) {
-    case PicKind::background: out.bmp = to_bitmap_opaque(im); break;
-    case PicKind::layer: out.bmp = to_bitmap_keyed(im, layer_key); break;
-    case PicKind::masked: out.bmp = to_bitmap_masked(im); break;
-    case PicKind::glow: out.bmp = to_bitmap_opaque(im, hex(0)); break;
+    case PicKind::background:
+      out.bmp = to_bitmap_opaque(im);
+      break;
+    case PicKind::layer:
+      out.bmp = to_bitmap_keyed(im, layer_key);
+      break;
+    case PicKind::masked:
+      out.bmp = to_bitmap_masked(im);
+      break;
+    case PicKind::glow:
+      out.bmp = to_bitmap_opaque(im, hex(0));
+      break;
   }
   return out;
 }
@@ -140,8 +148,10 @@ int write_all(const std::string& game_dir, std::string* error) {
   // The progress file is the player's once the game has saved into it: a rebuild ships the
   // fresh-game file only where there is none.
   fs::path progress = fs::path(game_dir) / "dat" / "my.dat";
-  if (fs::exists(progress)) n++;
-  else put(progress, make_my_dat());
+  if (fs::exists(progress))
+    n++;
+  else
+    put(progress, make_my_dat());
   put(fs::path(game_dir) / "dat" / "name.dat", make_name_dat());
   put(fs::path(game_dir) / "MIXER.INI", make_mixer_ini());
   return n;
@@ -162,7 +172,9 @@ plat::Bitmap contact_sheet(const std::vector<Picture>& pics, int columns) {
     int x0 = int(i % std::size_t(columns)) * cw, y0 = int(i / std::size_t(columns)) * ch;
     for (int y = 0; y < 134; y++)
       for (int x = 0; x < 196; x++)
-        sheet.set_pixel(x0 + 2 + x, y0 + 2 + y, ((x / 8 + y / 8) % 2) ? plat::RGB(200, 200, 210) : plat::RGB(235, 235, 240));
+        sheet.set_pixel(
+            x0 + 2 + x, y0 + 2 + y,
+            ((x / 8 + y / 8) % 2) ? plat::RGB(200, 200, 210) : plat::RGB(235, 235, 240));
     if (!p.bmp.empty()) {
       int w = p.bmp.width(), h = p.bmp.height();
       int sc = (w * 2 <= 196 && h * 2 <= 134) ? 2 : 1;
@@ -177,7 +189,8 @@ plat::Bitmap contact_sheet(const std::vector<Picture>& pics, int columns) {
           sheet.set_pixel(x0 + 2 + x, y0 + 2 + y, c);
         }
     }
-    std::string label = p.name + " " + std::to_string(p.bmp.width()) + "x" + std::to_string(p.bmp.height());
+    std::string label =
+        p.name + " " + std::to_string(p.bmp.width()) + "x" + std::to_string(p.bmp.height());
     cv.text_out(x0 + 3, y0 + 137, plat::to_sjis(label), st);
   }
   return sheet;

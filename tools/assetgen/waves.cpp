@@ -23,7 +23,9 @@ struct Buf {
   float dur() const { return float(s.size()) / kRate; }
 };
 
-std::size_t at(float t) { return std::size_t(std::max(0.0f, t) * kRate); }
+std::size_t at(float t) {
+  return std::size_t(std::max(0.0f, t) * kRate);
+}
 
 // Envelope: attack a, then exponential decay with time constant d, for `len` seconds.
 float env(float t, float a, float d, float len) {
@@ -37,17 +39,21 @@ enum Wave { SINE, TRI, SQUARE, SAW };
 float osc(Wave w, float ph) {
   ph -= std::floor(ph);
   switch (w) {
-    case SINE: return std::sin(ph * kTau);
-    case TRI: return ph < 0.5f ? ph * 4 - 1 : 3 - ph * 4;
-    case SQUARE: return ph < 0.5f ? 0.7f : -0.7f;
-    case SAW: return (ph * 2 - 1) * 0.7f;
+    case SINE:
+      return std::sin(ph * kTau);
+    case TRI:
+      return ph < 0.5f ? ph * 4 - 1 : 3 - ph * 4;
+    case SQUARE:
+      return ph < 0.5f ? 0.7f : -0.7f;
+    case SAW:
+      return (ph * 2 - 1) * 0.7f;
   }
   return 0;
 }
 
 // A tone with a frequency glide from f0 to f1 (exponential), placed at time t0.
-void tone(Buf& b, float t0, float len, float f0, float f1, float amp, Wave w = SINE, float a = 0.003f,
-          float d = 1e9f, float vib = 0) {
+void tone(Buf& b, float t0, float len, float f0, float f1, float amp, Wave w = SINE,
+          float a = 0.003f, float d = 1e9f, float vib = 0) {
   std::size_t s0 = at(t0), n = at(len);
   b.ensure(s0 + n + 1);
   float ph = 0;
@@ -64,11 +70,14 @@ void tone(Buf& b, float t0, float len, float f0, float f1, float amp, Wave w = S
 void bell(Buf& b, float t0, float f, float amp, float len = 0.6f) {
   const float ratio[] = {1, 2.01f, 2.76f, 4.07f, 5.43f};
   const float gain[] = {1, 0.45f, 0.3f, 0.16f, 0.08f};
-  for (int k = 0; k < 5; k++) tone(b, t0, len, f * ratio[k], f * ratio[k], amp * gain[k], SINE, 0.002f, len / (1.5f + float(k)));
+  for (int k = 0; k < 5; k++)
+    tone(b, t0, len, f * ratio[k], f * ratio[k], amp * gain[k], SINE, 0.002f,
+         len / (1.5f + float(k)));
 }
 
 // Filtered noise: a one-pole low-pass (lp 0..1) and high-pass, with an envelope.
-void noise(Buf& b, float t0, float len, float amp, float lp, float hp, float a, float d, std::uint32_t seed) {
+void noise(Buf& b, float t0, float len, float amp, float lp, float hp, float a, float d,
+           std::uint32_t seed) {
   Rng r(seed);
   std::size_t s0 = at(t0), n = at(len);
   b.ensure(s0 + n + 1);
@@ -108,9 +117,9 @@ void thump(Buf& b, float t0, float f, float amp, std::uint32_t seed) {
 // A glottal pulse through two formant resonators; a syllable is a vowel with a pitch contour
 // and an optional consonant burst in front.
 struct Syl {
-  char vowel;     // a i u e o, or 'n' for a hummed n, ' ' for a pause
-  float len;      // seconds
-  float p0, p1;   // pitch contour, as multiples of the speaker's base pitch
+  char vowel;    // a i u e o, or 'n' for a hummed n, ' ' for a pause
+  float len;     // seconds
+  float p0, p1;  // pitch contour, as multiples of the speaker's base pitch
   float amp = 1;
   char cons = 0;  // 's' hiss, 'k' click, 'h' breath, 'r' flap, 't' tap, 0 none
 };
@@ -132,17 +141,29 @@ struct Resonator {
 
 void formants(char v, float& f1, float& f2, float& f3) {
   switch (v) {
-    case 'a': f1 = 850, f2 = 1250, f3 = 2800; break;
-    case 'i': f1 = 320, f2 = 2500, f3 = 3200; break;
-    case 'u': f1 = 360, f2 = 1350, f3 = 2600; break;
-    case 'e': f1 = 520, f2 = 2000, f3 = 2900; break;
-    case 'o': f1 = 540, f2 = 900, f3 = 2600; break;
-    default: f1 = 280, f2 = 1100, f3 = 2500; break;  // n, hummed
+    case 'a':
+      f1 = 850, f2 = 1250, f3 = 2800;
+      break;
+    case 'i':
+      f1 = 320, f2 = 2500, f3 = 3200;
+      break;
+    case 'u':
+      f1 = 360, f2 = 1350, f3 = 2600;
+      break;
+    case 'e':
+      f1 = 520, f2 = 2000, f3 = 2900;
+      break;
+    case 'o':
+      f1 = 540, f2 = 900, f3 = 2600;
+      break;
+    default:
+      f1 = 280, f2 = 1100, f3 = 2500;
+      break;  // n, hummed
   }
 }
 
-void speak(Buf& b, float t0, float base, const std::vector<Syl>& syls, float amp, std::uint32_t seed,
-           float breathy = 0.1f) {
+void speak(Buf& b, float t0, float base, const std::vector<Syl>& syls, float amp,
+           std::uint32_t seed, float breathy = 0.1f) {
   float t = t0;
   Rng r(seed);
   Resonator r1, r2, r3;
@@ -153,9 +174,12 @@ void speak(Buf& b, float t0, float base, const std::vector<Syl>& syls, float amp
       t += s.len;
       continue;
     }
-    if (s.cons == 's') noise(b, t, 0.07f, amp * 0.35f, 0.9f, 0.5f, 0.01f, 0.03f, r.next()), t += 0.05f;
-    if (s.cons == 'h') noise(b, t, 0.06f, amp * 0.25f, 0.4f, 0.1f, 0.01f, 0.03f, r.next()), t += 0.03f;
-    if (s.cons == 'k' || s.cons == 't') noise(b, t, 0.025f, amp * 0.45f, 0.7f, 0.2f, 0.001f, 0.006f, r.next()), t += 0.02f;
+    if (s.cons == 's')
+      noise(b, t, 0.07f, amp * 0.35f, 0.9f, 0.5f, 0.01f, 0.03f, r.next()), t += 0.05f;
+    if (s.cons == 'h')
+      noise(b, t, 0.06f, amp * 0.25f, 0.4f, 0.1f, 0.01f, 0.03f, r.next()), t += 0.03f;
+    if (s.cons == 'k' || s.cons == 't')
+      noise(b, t, 0.025f, amp * 0.45f, 0.7f, 0.2f, 0.001f, 0.006f, r.next()), t += 0.02f;
     float f1, f2, f3;
     formants(s.vowel, f1, f2, f3);
     std::size_t s0 = at(t), n = at(s.len);
@@ -166,7 +190,8 @@ void speak(Buf& b, float t0, float base, const std::vector<Syl>& syls, float amp
       float k = std::min(1.0f, float(i) / (0.04f * kRate));
       float g1 = cf1 + (f1 - cf1) * k, g2 = cf2 + (f2 - cf2) * k, g3 = cf3 + (f3 - cf3) * k;
       if (i % 32 == 0) r1.set(g1, 90), r2.set(g2, 130), r3.set(g3, 200);
-      float pitch = base * (s.p0 + (s.p1 - s.p0) * u) * (1 + 0.015f * std::sin(float(i) / kRate * kTau * 5.5f));
+      float pitch = base * (s.p0 + (s.p1 - s.p0) * u) *
+                    (1 + 0.015f * std::sin(float(i) / kRate * kTau * 5.5f));
       ph += pitch / kRate;
       if (ph >= 1) ph -= 1;
       float src = (ph < 0.6f ? std::sin(ph / 0.6f * 3.14159f) : 0) - 0.38f;  // a soft glottal pulse
@@ -206,10 +231,13 @@ Buf finish(Buf b, float peak = 0.85f) {
 }
 
 // Note numbers to frequency.
-float mf(float note) { return 440.0f * std::pow(2.0f, (note - 69.0f) / 12.0f); }
+float mf(float note) {
+  return 440.0f * std::pow(2.0f, (note - 69.0f) / 12.0f);
+}
 
 // An arpeggio of bell-ish plucks.
-void arp(Buf& b, float t0, float step, std::initializer_list<float> notes, float amp, Wave w = TRI, float len = 0.25f) {
+void arp(Buf& b, float t0, float step, std::initializer_list<float> notes, float amp, Wave w = TRI,
+         float len = 0.25f) {
   float t = t0;
   for (float n : notes) {
     tone(b, t, len, mf(n), mf(n), amp, w, 0.003f, len / 3);
@@ -232,69 +260,296 @@ std::map<std::string, Maker> recipes() {
   };
   // --- interface ---
   m["1.wav"] = [=] { return blip(880, 880, 0.06f, SINE); };
-  m["3.wav"] = [=] { Buf b; tone(b, 0, 0.05f, 1400, 1100, 0.5f, TRI, 0.001f, 0.02f); return b; };
-  m["4.wav"] = [=] { Buf b; tone(b, 0, 0.09f, 900, 600, 0.5f, TRI, 0.002f, 0.04f); tone(b, 0.07f, 0.1f, 600, 450, 0.4f, TRI, 0.002f, 0.04f); return b; };
-  m["key.wav"] = [=] { Buf b; tone(b, 0, 0.035f, 2600, 2600, 0.35f, SINE, 0.001f, 0.01f); return b; };
-  m["key2.wav"] = [=] { Buf b; tone(b, 0, 0.05f, 1760, 1760, 0.4f, SINE, 0.001f, 0.015f); tone(b, 0.03f, 0.05f, 2350, 2350, 0.3f, SINE, 0.001f, 0.015f); return b; };
-  m["pi.wav"] = [=] { Buf b; tone(b, 0, 0.08f, 1318, 1318, 0.45f, SQUARE, 0.002f, 0.04f); tone(b, 0, 0.08f, 2637, 2637, 0.15f, SINE, 0.002f, 0.03f); return b; };
-  m["moji.wav"] = [=] { Buf b; tone(b, 0, 0.022f, 3100, 2900, 0.3f, SQUARE, 0.0005f, 0.006f); noise(b, 0, 0.012f, 0.15f, 0.8f, 0.4f, 0.0005f, 0.003f, 7); return b; };
-  m["shift.wav"] = [=] { Buf b; tone(b, 0, 0.14f, 500, 1600, 0.4f, TRI, 0.003f, 0.1f); swish(b, 0, 0.14f, 0.3f, 0.1f, 0.6f, 3); return b; };
-  m["back.wav"] = [=] { Buf b; tone(b, 0, 0.16f, 1200, 500, 0.45f, TRI, 0.003f, 0.08f); return b; };
-  m["box.wav"] = [=] { Buf b; arp(b, 0, 0.06f, {72, 76, 79}, 0.4f); thump(b, 0, 180, 0.3f, 11); return b; };
-  m["point.wav"] = [=] { Buf b; thump(b, 0, 300, 0.5f, 5); tone(b, 0.005f, 0.1f, 1800, 1200, 0.25f, SINE, 0.001f, 0.03f); return b; };
-  m["set.wav"] = [=] { Buf b; tone(b, 0, 0.08f, 1568, 1568, 0.35f, TRI, 0.001f, 0.03f); thump(b, 0, 400, 0.25f, 13); return b; };
-  m["katan.wav"] = [=] { Buf b; thump(b, 0, 220, 0.7f, 17); thump(b, 0.11f, 160, 0.6f, 19); noise(b, 0.11f, 0.08f, 0.2f, 0.6f, 0.1f, 0.001f, 0.02f, 21); return b; };
-  m["pen.wav"] = [=] { Buf b; swish(b, 0, 0.25f, 0.5f, 0.5f, 0.9f, 23); swish(b, 0.22f, 0.18f, 0.4f, 0.6f, 0.9f, 24); return b; };
-  m["draw.wav"] = [=] { Buf b; for (int i = 0; i < 4; i++) swish(b, 0.11f * float(i), 0.12f, 0.45f, 0.5f, 0.95f, 30u + unsigned(i)); tone(b, 0.45f, 0.12f, 1568, 1568, 0.3f, TRI, 0.002f, 0.05f); return b; };
+  m["3.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.05f, 1400, 1100, 0.5f, TRI, 0.001f, 0.02f);
+    return b;
+  };
+  m["4.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.09f, 900, 600, 0.5f, TRI, 0.002f, 0.04f);
+    tone(b, 0.07f, 0.1f, 600, 450, 0.4f, TRI, 0.002f, 0.04f);
+    return b;
+  };
+  m["key.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.035f, 2600, 2600, 0.35f, SINE, 0.001f, 0.01f);
+    return b;
+  };
+  m["key2.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.05f, 1760, 1760, 0.4f, SINE, 0.001f, 0.015f);
+    tone(b, 0.03f, 0.05f, 2350, 2350, 0.3f, SINE, 0.001f, 0.015f);
+    return b;
+  };
+  m["pi.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.08f, 1318, 1318, 0.45f, SQUARE, 0.002f, 0.04f);
+    tone(b, 0, 0.08f, 2637, 2637, 0.15f, SINE, 0.002f, 0.03f);
+    return b;
+  };
+  m["moji.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.022f, 3100, 2900, 0.3f, SQUARE, 0.0005f, 0.006f);
+    noise(b, 0, 0.012f, 0.15f, 0.8f, 0.4f, 0.0005f, 0.003f, 7);
+    return b;
+  };
+  m["shift.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.14f, 500, 1600, 0.4f, TRI, 0.003f, 0.1f);
+    swish(b, 0, 0.14f, 0.3f, 0.1f, 0.6f, 3);
+    return b;
+  };
+  m["back.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.16f, 1200, 500, 0.45f, TRI, 0.003f, 0.08f);
+    return b;
+  };
+  m["box.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.06f, {72, 76, 79}, 0.4f);
+    thump(b, 0, 180, 0.3f, 11);
+    return b;
+  };
+  m["point.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 300, 0.5f, 5);
+    tone(b, 0.005f, 0.1f, 1800, 1200, 0.25f, SINE, 0.001f, 0.03f);
+    return b;
+  };
+  m["set.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.08f, 1568, 1568, 0.35f, TRI, 0.001f, 0.03f);
+    thump(b, 0, 400, 0.25f, 13);
+    return b;
+  };
+  m["katan.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 220, 0.7f, 17);
+    thump(b, 0.11f, 160, 0.6f, 19);
+    noise(b, 0.11f, 0.08f, 0.2f, 0.6f, 0.1f, 0.001f, 0.02f, 21);
+    return b;
+  };
+  m["pen.wav"] = [=] {
+    Buf b;
+    swish(b, 0, 0.25f, 0.5f, 0.5f, 0.9f, 23);
+    swish(b, 0.22f, 0.18f, 0.4f, 0.6f, 0.9f, 24);
+    return b;
+  };
+  m["draw.wav"] = [=] {
+    Buf b;
+    for (int i = 0; i < 4; i++)
+      swish(b, 0.11f * float(i), 0.12f, 0.45f, 0.5f, 0.95f, 30u + unsigned(i));
+    tone(b, 0.45f, 0.12f, 1568, 1568, 0.3f, TRI, 0.002f, 0.05f);
+    return b;
+  };
   // --- wrapping: paper and boxes ---
   auto paper = [](std::uint32_t seed, float len, float lp) {
     Buf b;
     Rng r(seed);
-    for (int i = 0; i < 6; i++) swish(b, float(i) * len / 7, len / 4 + r.range(0, len / 8), 0.5f, lp * r.range(0.5f, 1), lp, seed + unsigned(i));
+    for (int i = 0; i < 6; i++)
+      swish(b, float(i) * len / 7, len / 4 + r.range(0, len / 8), 0.5f, lp * r.range(0.5f, 1), lp,
+            seed + unsigned(i));
     return b;
   };
   m["paper.wav"] = [=] { return paper(41, 0.5f, 0.7f); };
-  m["paper2.wav"] = [=] { Buf b = paper(43, 0.3f, 0.8f); tone(b, 0.25f, 0.1f, 1760, 2093, 0.2f, SINE, 0.002f, 0.05f); return b; };
+  m["paper2.wav"] = [=] {
+    Buf b = paper(43, 0.3f, 0.8f);
+    tone(b, 0.25f, 0.1f, 1760, 2093, 0.2f, SINE, 0.002f, 0.05f);
+    return b;
+  };
   m["small.wav"] = [=] { return paper(51, 0.22f, 0.85f); };
-  m["small2.wav"] = [=] { Buf b = paper(52, 0.15f, 0.9f); tone(b, 0.14f, 0.07f, 2093, 2093, 0.25f, SINE, 0.001f, 0.03f); return b; };
+  m["small2.wav"] = [=] {
+    Buf b = paper(52, 0.15f, 0.9f);
+    tone(b, 0.14f, 0.07f, 2093, 2093, 0.25f, SINE, 0.001f, 0.03f);
+    return b;
+  };
   m["white0.wav"] = [=] { return paper(53, 0.3f, 0.75f); };
-  m["white.wav"] = [=] { Buf b = paper(54, 0.2f, 0.8f); thump(b, 0.19f, 500, 0.2f, 55); return b; };
+  m["white.wav"] = [=] {
+    Buf b = paper(54, 0.2f, 0.8f);
+    thump(b, 0.19f, 500, 0.2f, 55);
+    return b;
+  };
   m["mis.wav"] = [=] { return paper(56, 0.4f, 0.6f); };
-  m["mis2.wav"] = [=] { Buf b = paper(57, 0.25f, 0.65f); thump(b, 0.24f, 300, 0.3f, 58); return b; };
-  m["don.wav"] = [=] { Buf b = paper(59, 0.45f, 0.45f); thump(b, 0, 90, 0.6f, 60); return b; };
-  m["big.wav"] = [=] { Buf b = paper(61, 0.35f, 0.5f); thump(b, 0.3f, 110, 0.5f, 62); return b; };
-  m["dan.wav"] = [=] { Buf b; thump(b, 0, 140, 0.7f, 63); noise(b, 0, 0.12f, 0.2f, 0.3f, 0.05f, 0.001f, 0.04f, 64); return b; };
-  m["hako2.wav"] = [=] { Buf b; thump(b, 0, 180, 0.6f, 65); thump(b, 0.09f, 240, 0.5f, 66); return b; };
-  m["hako3.wav"] = [=] { Buf b; thump(b, 0, 100, 0.7f, 67); noise(b, 0.01f, 0.2f, 0.15f, 0.2f, 0.05f, 0.001f, 0.06f, 68); return b; };
-  m["hako4.wav"] = [=] { Buf b; thump(b, 0, 120, 0.6f, 69); thump(b, 0.12f, 160, 0.6f, 70); tone(b, 0.2f, 0.12f, 1320, 1320, 0.15f, SINE, 0.002f, 0.04f); return b; };
-  m["tesage.wav"] = [=] { Buf b = paper(71, 0.3f, 0.55f); swish(b, 0.2f, 0.2f, 0.3f, 0.2f, 0.5f, 72); return b; };
-  m["tesage2.wav"] = [=] { Buf b = paper(73, 0.2f, 0.6f); tone(b, 0.18f, 0.12f, 1046, 1568, 0.25f, TRI, 0.002f, 0.06f); return b; };
+  m["mis2.wav"] = [=] {
+    Buf b = paper(57, 0.25f, 0.65f);
+    thump(b, 0.24f, 300, 0.3f, 58);
+    return b;
+  };
+  m["don.wav"] = [=] {
+    Buf b = paper(59, 0.45f, 0.45f);
+    thump(b, 0, 90, 0.6f, 60);
+    return b;
+  };
+  m["big.wav"] = [=] {
+    Buf b = paper(61, 0.35f, 0.5f);
+    thump(b, 0.3f, 110, 0.5f, 62);
+    return b;
+  };
+  m["dan.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 140, 0.7f, 63);
+    noise(b, 0, 0.12f, 0.2f, 0.3f, 0.05f, 0.001f, 0.04f, 64);
+    return b;
+  };
+  m["hako2.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 180, 0.6f, 65);
+    thump(b, 0.09f, 240, 0.5f, 66);
+    return b;
+  };
+  m["hako3.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 100, 0.7f, 67);
+    noise(b, 0.01f, 0.2f, 0.15f, 0.2f, 0.05f, 0.001f, 0.06f, 68);
+    return b;
+  };
+  m["hako4.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 120, 0.6f, 69);
+    thump(b, 0.12f, 160, 0.6f, 70);
+    tone(b, 0.2f, 0.12f, 1320, 1320, 0.15f, SINE, 0.002f, 0.04f);
+    return b;
+  };
+  m["tesage.wav"] = [=] {
+    Buf b = paper(71, 0.3f, 0.55f);
+    swish(b, 0.2f, 0.2f, 0.3f, 0.2f, 0.5f, 72);
+    return b;
+  };
+  m["tesage2.wav"] = [=] {
+    Buf b = paper(73, 0.2f, 0.6f);
+    tone(b, 0.18f, 0.12f, 1046, 1568, 0.25f, TRI, 0.002f, 0.06f);
+    return b;
+  };
   m["kami.wav"] = [=] { return paper(74, 0.35f, 0.95f); };
-  m["kami2.wav"] = [=] { Buf b = paper(75, 0.25f, 0.95f); swish(b, 0.2f, 0.15f, 0.4f, 0.9f, 0.6f, 76); return b; };
-  m["s_hako0.wav"] = [=] { Buf b; thump(b, 0, 200, 0.5f, 77); arp(b, 0.05f, 0.05f, {84, 88, 91}, 0.3f, SINE); return b; };
-  m["s_hako1.wav"] = [=] { Buf b; thump(b, 0, 220, 0.5f, 78); arp(b, 0.05f, 0.06f, {88, 91, 96}, 0.3f, SINE); return b; };
-  m["s_fukuro0.wav"] = [=] { Buf b = paper(79, 0.25f, 0.8f); arp(b, 0.15f, 0.05f, {79, 84, 88}, 0.25f, SINE); return b; };
-  m["s_fukuro1.wav"] = [=] { Buf b = paper(80, 0.2f, 0.8f); arp(b, 0.12f, 0.05f, {84, 88, 91, 96}, 0.25f, SINE); return b; };
-  m["ex_fukuro.wav"] = [=] { Buf b; arp(b, 0, 0.05f, {84, 88, 91, 96, 100}, 0.35f, SINE, 0.3f); return b; };
-  m["sealwa.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'e', 0.12f, 1.2f, 1.3f, 1, 's'}, {'i', 0.1f, 1.3f, 1.35f}, {'u', 0.1f, 1.3f, 1.2f, 1, 'r'}, {'a', 0.22f, 1.3f, 1.5f, 1, 'h'}}, 0.6f, 81); return b; };
+  m["kami2.wav"] = [=] {
+    Buf b = paper(75, 0.25f, 0.95f);
+    swish(b, 0.2f, 0.15f, 0.4f, 0.9f, 0.6f, 76);
+    return b;
+  };
+  m["s_hako0.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 200, 0.5f, 77);
+    arp(b, 0.05f, 0.05f, {84, 88, 91}, 0.3f, SINE);
+    return b;
+  };
+  m["s_hako1.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 220, 0.5f, 78);
+    arp(b, 0.05f, 0.06f, {88, 91, 96}, 0.3f, SINE);
+    return b;
+  };
+  m["s_fukuro0.wav"] = [=] {
+    Buf b = paper(79, 0.25f, 0.8f);
+    arp(b, 0.15f, 0.05f, {79, 84, 88}, 0.25f, SINE);
+    return b;
+  };
+  m["s_fukuro1.wav"] = [=] {
+    Buf b = paper(80, 0.2f, 0.8f);
+    arp(b, 0.12f, 0.05f, {84, 88, 91, 96}, 0.25f, SINE);
+    return b;
+  };
+  m["ex_fukuro.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.05f, {84, 88, 91, 96, 100}, 0.35f, SINE, 0.3f);
+    return b;
+  };
+  m["sealwa.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'e', 0.12f, 1.2f, 1.3f, 1, 's'},
+           {'i', 0.1f, 1.3f, 1.35f},
+           {'u', 0.1f, 1.3f, 1.2f, 1, 'r'},
+           {'a', 0.22f, 1.3f, 1.5f, 1, 'h'}},
+          0.6f, 81);
+    return b;
+  };
   // --- money and rewards ---
-  m["coin.wav"] = [=] { Buf b; bell(b, 0, 1975, 0.35f, 0.3f); bell(b, 0.07f, 2637, 0.35f, 0.45f); return b; };
-  m["buy.wav"] = [=] { Buf b; bell(b, 0, 1568, 0.3f, 0.25f); bell(b, 0.06f, 1975, 0.3f, 0.25f); thump(b, 0.12f, 200, 0.3f, 82); bell(b, 0.14f, 2637, 0.3f, 0.4f); return b; };
-  m["item.wav"] = [=] { Buf b; arp(b, 0, 0.07f, {76, 79, 84, 88}, 0.4f, TRI, 0.3f); return b; };
-  m["kira.wav"] = [=] { Buf b; for (int i = 0; i < 8; i++) bell(b, 0.05f * float(i), mf(88.0f + float((i * 5) % 12)), 0.2f, 0.35f); return b; };
-  m["exp.wav"] = [=] { Buf b; tone(b, 0, 0.2f, 600, 1500, 0.4f, TRI, 0.003f, 0.15f); bell(b, 0.15f, 1760, 0.25f, 0.3f); return b; };
-  m["up2.wav"] = [=] { Buf b; arp(b, 0, 0.06f, {79, 83, 86}, 0.4f, SQUARE, 0.15f); return b; };
-  m["love4.wav"] = [=] { Buf b; arp(b, 0, 0.08f, {77, 81, 84, 89}, 0.35f, TRI, 0.3f); bell(b, 0.32f, mf(93), 0.2f, 0.4f); return b; };
-  m["great.wav"] = [=] { Buf b; arp(b, 0, 0.06f, {72, 76, 79, 84, 88, 91}, 0.35f, SQUARE, 0.2f); bell(b, 0.36f, mf(96), 0.3f, 0.5f); return b; };
-  m["suki.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'u', 0.12f, 1.3f, 1.4f, 1, 's'}, {'i', 0.28f, 1.5f, 1.8f, 1, 'k'}}, 0.6f, 83); arp(b, 0.3f, 0.06f, {84, 88, 91}, 0.2f, SINE); return b; };
-  m["combo3.wav"] = [=] { Buf b; arp(b, 0, 0.05f, {72, 76, 79, 84}, 0.4f, SQUARE, 0.15f); return b; };
-  m["combo4.wav"] = [=] { Buf b; arp(b, 0, 0.05f, {74, 78, 81, 86, 90}, 0.4f, SQUARE, 0.15f); return b; };
-  m["combo5.wav"] = [=] { Buf b; arp(b, 0, 0.045f, {76, 80, 83, 88, 92, 95}, 0.4f, SQUARE, 0.15f); noise(b, 0.2f, 0.4f, 0.15f, 0.9f, 0.5f, 0.01f, 0.15f, 84); return b; };
-  m["combo6.wav"] = [=] { Buf b; arp(b, 0, 0.04f, {77, 81, 84, 89, 93, 96, 101}, 0.4f, SQUARE, 0.15f); noise(b, 0.15f, 0.6f, 0.3f, 0.5f, 0.02f, 0.005f, 0.2f, 85); tone(b, 0.15f, 0.5f, 80, 50, 0.4f, SINE, 0.005f, 0.2f); return b; };
+  m["coin.wav"] = [=] {
+    Buf b;
+    bell(b, 0, 1975, 0.35f, 0.3f);
+    bell(b, 0.07f, 2637, 0.35f, 0.45f);
+    return b;
+  };
+  m["buy.wav"] = [=] {
+    Buf b;
+    bell(b, 0, 1568, 0.3f, 0.25f);
+    bell(b, 0.06f, 1975, 0.3f, 0.25f);
+    thump(b, 0.12f, 200, 0.3f, 82);
+    bell(b, 0.14f, 2637, 0.3f, 0.4f);
+    return b;
+  };
+  m["item.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.07f, {76, 79, 84, 88}, 0.4f, TRI, 0.3f);
+    return b;
+  };
+  m["kira.wav"] = [=] {
+    Buf b;
+    for (int i = 0; i < 8; i++)
+      bell(b, 0.05f * float(i), mf(88.0f + float((i * 5) % 12)), 0.2f, 0.35f);
+    return b;
+  };
+  m["exp.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.2f, 600, 1500, 0.4f, TRI, 0.003f, 0.15f);
+    bell(b, 0.15f, 1760, 0.25f, 0.3f);
+    return b;
+  };
+  m["up2.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.06f, {79, 83, 86}, 0.4f, SQUARE, 0.15f);
+    return b;
+  };
+  m["love4.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.08f, {77, 81, 84, 89}, 0.35f, TRI, 0.3f);
+    bell(b, 0.32f, mf(93), 0.2f, 0.4f);
+    return b;
+  };
+  m["great.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.06f, {72, 76, 79, 84, 88, 91}, 0.35f, SQUARE, 0.2f);
+    bell(b, 0.36f, mf(96), 0.3f, 0.5f);
+    return b;
+  };
+  m["suki.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'u', 0.12f, 1.3f, 1.4f, 1, 's'}, {'i', 0.28f, 1.5f, 1.8f, 1, 'k'}}, 0.6f,
+          83);
+    arp(b, 0.3f, 0.06f, {84, 88, 91}, 0.2f, SINE);
+    return b;
+  };
+  m["combo3.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.05f, {72, 76, 79, 84}, 0.4f, SQUARE, 0.15f);
+    return b;
+  };
+  m["combo4.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.05f, {74, 78, 81, 86, 90}, 0.4f, SQUARE, 0.15f);
+    return b;
+  };
+  m["combo5.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.045f, {76, 80, 83, 88, 92, 95}, 0.4f, SQUARE, 0.15f);
+    noise(b, 0.2f, 0.4f, 0.15f, 0.9f, 0.5f, 0.01f, 0.15f, 84);
+    return b;
+  };
+  m["combo6.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.04f, {77, 81, 84, 89, 93, 96, 101}, 0.4f, SQUARE, 0.15f);
+    noise(b, 0.15f, 0.6f, 0.3f, 0.5f, 0.02f, 0.005f, 0.2f, 85);
+    tone(b, 0.15f, 0.5f, 80, 50, 0.4f, SINE, 0.005f, 0.2f);
+    return b;
+  };
   m["lvup.wav"] = [=] {
     Buf b;
     float t = 0;
-    for (float n : {67.f, 67.f, 67.f, 72.f}) { tone(b, t, 0.13f, mf(n), mf(n), 0.35f, SQUARE, 0.003f, 0.1f); t += 0.12f; }
+    for (float n : {67.f, 67.f, 67.f, 72.f}) {
+      tone(b, t, 0.13f, mf(n), mf(n), 0.35f, SQUARE, 0.003f, 0.1f);
+      t += 0.12f;
+    }
     tone(b, t, 0.6f, mf(76), mf(76), 0.35f, SQUARE, 0.005f, 0.4f);
     tone(b, t, 0.6f, mf(72), mf(72), 0.25f, TRI, 0.005f, 0.4f);
     tone(b, t, 0.6f, mf(48), mf(48), 0.3f, TRI, 0.005f, 0.4f);
@@ -303,46 +558,181 @@ std::map<std::string, Maker> recipes() {
   m["cong.wav"] = [=] {
     Buf b;
     float t = 0;
-    for (float n : {72.f, 76.f, 79.f, 84.f, 79.f, 84.f}) { tone(b, t, 0.16f, mf(n), mf(n), 0.3f, SQUARE, 0.003f, 0.12f); t += 0.12f; }
+    for (float n : {72.f, 76.f, 79.f, 84.f, 79.f, 84.f}) {
+      tone(b, t, 0.16f, mf(n), mf(n), 0.3f, SQUARE, 0.003f, 0.12f);
+      t += 0.12f;
+    }
     bell(b, t, mf(88), 0.35f, 0.8f);
     for (float n : {60.f, 64.f, 67.f}) tone(b, t, 0.8f, mf(n), mf(n), 0.15f, TRI, 0.01f, 0.5f);
     return b;
   };
-  m["takara.wav"] = [=] { Buf b; arp(b, 0, 0.08f, {79, 78, 79, 84, 88}, 0.35f, TRI, 0.3f); bell(b, 0.4f, mf(91), 0.3f, 0.6f); return b; };
-  m["tirasi.wav"] = [=] { Buf b = paper(86, 0.3f, 0.8f); arp(b, 0.25f, 0.07f, {72, 77, 81, 84}, 0.35f, TRI, 0.25f); return b; };
-  m["save.wav"] = [=] { Buf b; arp(b, 0, 0.09f, {72, 79, 84}, 0.35f, SINE, 0.5f); bell(b, 0.27f, mf(88), 0.3f, 0.8f); return b; };
-  m["gun.wav"] = [=] { Buf b; noise(b, 0, 0.35f, 0.9f, 0.6f, 0.02f, 0.0005f, 0.07f, 87); tone(b, 0, 0.25f, 160, 50, 0.6f, SINE, 0.001f, 0.07f); return b; };
-  m["hit.wav"] = [=] { Buf b; tone(b, 0, 0.12f, 1200, 1700, 0.35f, SQUARE, 0.002f, 0.06f); tone(b, 0.13f, 0.12f, 1300, 1800, 0.35f, SQUARE, 0.002f, 0.06f); return b; };
+  m["takara.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.08f, {79, 78, 79, 84, 88}, 0.35f, TRI, 0.3f);
+    bell(b, 0.4f, mf(91), 0.3f, 0.6f);
+    return b;
+  };
+  m["tirasi.wav"] = [=] {
+    Buf b = paper(86, 0.3f, 0.8f);
+    arp(b, 0.25f, 0.07f, {72, 77, 81, 84}, 0.35f, TRI, 0.25f);
+    return b;
+  };
+  m["save.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.09f, {72, 79, 84}, 0.35f, SINE, 0.5f);
+    bell(b, 0.27f, mf(88), 0.3f, 0.8f);
+    return b;
+  };
+  m["gun.wav"] = [=] {
+    Buf b;
+    noise(b, 0, 0.35f, 0.9f, 0.6f, 0.02f, 0.0005f, 0.07f, 87);
+    tone(b, 0, 0.25f, 160, 50, 0.6f, SINE, 0.001f, 0.07f);
+    return b;
+  };
+  m["hit.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.12f, 1200, 1700, 0.35f, SQUARE, 0.002f, 0.06f);
+    tone(b, 0.13f, 0.12f, 1300, 1800, 0.35f, SQUARE, 0.002f, 0.06f);
+    return b;
+  };
   // --- start screens ---
-  m["start.wav"] = [=] { Buf b; arp(b, 0, 0.07f, {72, 76, 79, 84, 88}, 0.35f, TRI, 0.4f); return b; };
-  m["start2.wav"] = [=] { Buf b; bell(b, 0, mf(84), 0.35f, 0.7f); bell(b, 0.12f, mf(91), 0.3f, 0.8f); return b; };
-  m["start3.wav"] = [=] { Buf b; arp(b, 0, 0.08f, {67, 72, 76, 79}, 0.35f, SQUARE, 0.2f); tone(b, 0.32f, 0.4f, mf(84), mf(84), 0.3f, SQUARE, 0.005f, 0.25f); return b; };
+  m["start.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.07f, {72, 76, 79, 84, 88}, 0.35f, TRI, 0.4f);
+    return b;
+  };
+  m["start2.wav"] = [=] {
+    Buf b;
+    bell(b, 0, mf(84), 0.35f, 0.7f);
+    bell(b, 0.12f, mf(91), 0.3f, 0.8f);
+    return b;
+  };
+  m["start3.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.08f, {67, 72, 76, 79}, 0.35f, SQUARE, 0.2f);
+    tone(b, 0.32f, 0.4f, mf(84), mf(84), 0.3f, SQUARE, 0.005f, 0.25f);
+    return b;
+  };
   // --- bad news ---
-  m["no.wav"] = [=] { Buf b; tone(b, 0, 0.16f, 196, 196, 0.5f, SQUARE, 0.002f, 1e9f); tone(b, 0.18f, 0.26f, 147, 147, 0.5f, SQUARE, 0.002f, 1e9f); return b; };
-  m["down.wav"] = [=] { Buf b; tone(b, 0, 0.35f, 700, 200, 0.45f, TRI, 0.003f, 0.25f); return b; };
-  m["bad.wav"] = [=] { Buf b; for (int i = 0; i < 3; i++) tone(b, 0.18f * float(i), 0.2f, mf(60.0f - 3.0f * float(i)), mf(59.0f - 3.0f * float(i)), 0.4f, SAW, 0.005f, 0.15f); return b; };
-  m["gameover.wav"] = [=] { Buf b; float t = 0; for (float n : {67.f, 66.f, 65.f, 64.f}) { tone(b, t, 0.3f, mf(n), mf(n), 0.35f, SAW, 0.005f, 0.25f); t += 0.28f; } tone(b, t, 1.0f, mf(52), mf(50), 0.4f, SAW, 0.01f, 0.5f); return b; };
+  m["no.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.16f, 196, 196, 0.5f, SQUARE, 0.002f, 1e9f);
+    tone(b, 0.18f, 0.26f, 147, 147, 0.5f, SQUARE, 0.002f, 1e9f);
+    return b;
+  };
+  m["down.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.35f, 700, 200, 0.45f, TRI, 0.003f, 0.25f);
+    return b;
+  };
+  m["bad.wav"] = [=] {
+    Buf b;
+    for (int i = 0; i < 3; i++)
+      tone(b, 0.18f * float(i), 0.2f, mf(60.0f - 3.0f * float(i)), mf(59.0f - 3.0f * float(i)),
+           0.4f, SAW, 0.005f, 0.15f);
+    return b;
+  };
+  m["gameover.wav"] = [=] {
+    Buf b;
+    float t = 0;
+    for (float n : {67.f, 66.f, 65.f, 64.f}) {
+      tone(b, t, 0.3f, mf(n), mf(n), 0.35f, SAW, 0.005f, 0.25f);
+      t += 0.28f;
+    }
+    tone(b, t, 1.0f, mf(52), mf(50), 0.4f, SAW, 0.01f, 0.5f);
+    return b;
+  };
   // --- the day and the night ---
-  m["night.wav"] = [=] { Buf b; for (int i = 0; i < 5; i++) bell(b, 0.16f * float(i), mf(std::vector<float>{84, 81, 77, 76, 72}[std::size_t(i)]), 0.2f, 0.6f); return b; };
+  m["night.wav"] = [=] {
+    Buf b;
+    for (int i = 0; i < 5; i++)
+      bell(b, 0.16f * float(i), mf(std::vector<float>{84, 81, 77, 76, 72}[std::size_t(i)]), 0.2f,
+           0.6f);
+    return b;
+  };
   m["koke.wav"] = [=] {
     Buf b;  // cock-a-doodle-doo
     float t = 0;
-    for (auto [len, f0, f1] : std::vector<std::tuple<float, float, float>>{{0.1f, 700, 800}, {0.1f, 800, 900}, {0.12f, 900, 1000}, {0.45f, 1000, 700}}) {
+    for (auto [len, f0, f1] : std::vector<std::tuple<float, float, float>>{
+             {0.1f, 700, 800}, {0.1f, 800, 900}, {0.12f, 900, 1000}, {0.45f, 1000, 700}}) {
       tone(b, t, len, f0, f1, 0.35f, SAW, 0.01f, 1e9f, 0.02f);
       tone(b, t, len, f0 * 2, f1 * 2, 0.12f, SINE, 0.01f, 1e9f, 0.02f);
       t += len + 0.02f;
     }
     return b;
   };
-  m["milk.wav"] = [=] { Buf b; bell(b, 0, 1046, 0.2f, 0.3f); tone(b, 0.1f, 0.3f, 1200, 1200, 0.1f, SINE); for (int i = 0; i < 2; i++) { tone(b, 0.1f + 0.18f * float(i), 0.12f, 2000, 2000, 0.2f, SQUARE, 0.002f, 0.05f); } return b; };
-  m["oha.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'o', 0.1f, 1.2f, 1.3f}, {'a', 0.12f, 1.3f, 1.35f, 1, 'h'}, {'o', 0.3f, 1.35f, 1.1f, 1, 'h'}}, 0.6f, 88); bell(b, 0.45f, mf(84), 0.15f, 0.4f); return b; };
-  m["wolf.wav"] = [=] { Buf b; tone(b, 0, 1.6f, 380, 560, 0.35f, SAW, 0.3f, 1e9f, 0.01f); tone(b, 0, 1.6f, 380, 560, 0.35f, SINE, 0.3f, 1e9f, 0.01f); noise(b, 0, 1.6f, 0.05f, 0.2f, 0.05f, 0.3f, 1.0f, 89); return b; };
-  m["dorobou.wav"] = [=] { Buf b; for (int i = 0; i < 4; i++) tone(b, 0.12f * float(i), 0.1f, mf(i % 2 ? 58 : 61), mf(i % 2 ? 58 : 61), 0.35f, TRI, 0.01f, 0.06f); tone(b, 0.5f, 0.3f, mf(54), mf(54), 0.3f, TRI, 0.01f, 0.2f); return b; };
-  m["kaminari.wav"] = [=] { Buf b; noise(b, 0, 1.6f, 1.0f, 0.08f, 0.003f, 0.003f, 0.5f, 90); noise(b, 0, 0.2f, 0.6f, 0.7f, 0.1f, 0.001f, 0.05f, 91); noise(b, 0.3f, 1.2f, 0.6f, 0.05f, 0.002f, 0.1f, 0.4f, 92); return b; };
-  m["door.wav"] = [=] { Buf b; tone(b, 0, 0.5f, 300, 420, 0.12f, SAW, 0.05f, 1e9f, 0.03f); thump(b, 0.5f, 90, 0.6f, 93); return b; };
-  m["nock.wav"] = [=] { Buf b; thump(b, 0, 160, 0.7f, 94); thump(b, 0.16f, 160, 0.7f, 95); thump(b, 0.5f, 160, 0.7f, 96); thump(b, 0.66f, 160, 0.7f, 97); return b; };
-  m["ran.wav"] = [=] { Buf b; speak(b, 0, kOld, {{'o', 0.25f, 1.0f, 0.95f, 1, 'h'}, {'o', 0.35f, 0.95f, 0.85f, 1}}, 0.6f, 98, 0.25f); return b; };
-  m["nene.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'e', 0.13f, 1.3f, 1.4f}, {'e', 0.2f, 1.4f, 1.6f}, {' ', 0.06f, 1, 1}, {'e', 0.13f, 1.3f, 1.4f}, {'e', 0.22f, 1.4f, 1.7f}}, 0.6f, 99); return b; };
+  m["milk.wav"] = [=] {
+    Buf b;
+    bell(b, 0, 1046, 0.2f, 0.3f);
+    tone(b, 0.1f, 0.3f, 1200, 1200, 0.1f, SINE);
+    for (int i = 0; i < 2; i++) {
+      tone(b, 0.1f + 0.18f * float(i), 0.12f, 2000, 2000, 0.2f, SQUARE, 0.002f, 0.05f);
+    }
+    return b;
+  };
+  m["oha.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'o', 0.1f, 1.2f, 1.3f},
+           {'a', 0.12f, 1.3f, 1.35f, 1, 'h'},
+           {'o', 0.3f, 1.35f, 1.1f, 1, 'h'}},
+          0.6f, 88);
+    bell(b, 0.45f, mf(84), 0.15f, 0.4f);
+    return b;
+  };
+  m["wolf.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 1.6f, 380, 560, 0.35f, SAW, 0.3f, 1e9f, 0.01f);
+    tone(b, 0, 1.6f, 380, 560, 0.35f, SINE, 0.3f, 1e9f, 0.01f);
+    noise(b, 0, 1.6f, 0.05f, 0.2f, 0.05f, 0.3f, 1.0f, 89);
+    return b;
+  };
+  m["dorobou.wav"] = [=] {
+    Buf b;
+    for (int i = 0; i < 4; i++)
+      tone(b, 0.12f * float(i), 0.1f, mf(i % 2 ? 58 : 61), mf(i % 2 ? 58 : 61), 0.35f, TRI, 0.01f,
+           0.06f);
+    tone(b, 0.5f, 0.3f, mf(54), mf(54), 0.3f, TRI, 0.01f, 0.2f);
+    return b;
+  };
+  m["kaminari.wav"] = [=] {
+    Buf b;
+    noise(b, 0, 1.6f, 1.0f, 0.08f, 0.003f, 0.003f, 0.5f, 90);
+    noise(b, 0, 0.2f, 0.6f, 0.7f, 0.1f, 0.001f, 0.05f, 91);
+    noise(b, 0.3f, 1.2f, 0.6f, 0.05f, 0.002f, 0.1f, 0.4f, 92);
+    return b;
+  };
+  m["door.wav"] = [=] {
+    Buf b;
+    tone(b, 0, 0.5f, 300, 420, 0.12f, SAW, 0.05f, 1e9f, 0.03f);
+    thump(b, 0.5f, 90, 0.6f, 93);
+    return b;
+  };
+  m["nock.wav"] = [=] {
+    Buf b;
+    thump(b, 0, 160, 0.7f, 94);
+    thump(b, 0.16f, 160, 0.7f, 95);
+    thump(b, 0.5f, 160, 0.7f, 96);
+    thump(b, 0.66f, 160, 0.7f, 97);
+    return b;
+  };
+  m["ran.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOld, {{'o', 0.25f, 1.0f, 0.95f, 1, 'h'}, {'o', 0.35f, 0.95f, 0.85f, 1}}, 0.6f, 98,
+          0.25f);
+    return b;
+  };
+  m["nene.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'e', 0.13f, 1.3f, 1.4f},
+           {'e', 0.2f, 1.4f, 1.6f},
+           {' ', 0.06f, 1, 1},
+           {'e', 0.13f, 1.3f, 1.4f},
+           {'e', 0.22f, 1.4f, 1.7f}},
+          0.6f, 99);
+    return b;
+  };
   m["kimi.wav"] = [=] {
     Buf b;  // a little sung phrase
     float t = 0;
@@ -356,12 +746,43 @@ std::map<std::string, Maker> recipes() {
     return b;
   };
   // --- the owner (a gruff man) ---
-  m["fun.wav"] = [=] { Buf b; speak(b, 0, kOwner, {{'u', 0.1f, 1.1f, 1.1f, 1, 'h'}, {'n', 0.3f, 1.1f, 0.85f}}, 0.7f, 101, 0.2f); return b; };
-  m["aha.wav"] = [=] { Buf b; speak(b, 0, kOwner, {{'a', 0.12f, 1.2f, 1.3f}, {'a', 0.12f, 1.3f, 1.1f, 1, 'h'}, {'a', 0.12f, 1.2f, 1.25f, 1, 'h'}, {'a', 0.18f, 1.25f, 1.0f, 1, 'h'}}, 0.7f, 102); return b; };
-  m["eto.wav"] = [=] { Buf b; speak(b, 0, kOwner, {{'e', 0.14f, 1.0f, 1.05f}, {'o', 0.35f, 1.05f, 0.95f, 1, 't'}}, 0.7f, 103); return b; };
-  m["kora.wav"] = [=] { Buf b; speak(b, 0, kOwner, {{'o', 0.12f, 1.4f, 1.6f, 1, 'k'}, {'a', 0.4f, 1.7f, 1.3f, 1.2f, 'r'}}, 0.8f, 104); return b; };
-  m["yosi.wav"] = [=] { Buf b; speak(b, 0, kOwner, {{'o', 0.12f, 1.2f, 1.3f}, {'i', 0.25f, 1.4f, 1.5f, 1, 's'}}, 0.7f, 105); return b; };
-  m["aa.wav"] = [=] { Buf b; speak(b, 0, kOwner, {{'a', 0.7f, 1.1f, 0.8f, 1, 'h'}}, 0.6f, 106, 0.25f); return b; };
+  m["fun.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOwner, {{'u', 0.1f, 1.1f, 1.1f, 1, 'h'}, {'n', 0.3f, 1.1f, 0.85f}}, 0.7f, 101,
+          0.2f);
+    return b;
+  };
+  m["aha.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOwner,
+          {{'a', 0.12f, 1.2f, 1.3f},
+           {'a', 0.12f, 1.3f, 1.1f, 1, 'h'},
+           {'a', 0.12f, 1.2f, 1.25f, 1, 'h'},
+           {'a', 0.18f, 1.25f, 1.0f, 1, 'h'}},
+          0.7f, 102);
+    return b;
+  };
+  m["eto.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOwner, {{'e', 0.14f, 1.0f, 1.05f}, {'o', 0.35f, 1.05f, 0.95f, 1, 't'}}, 0.7f, 103);
+    return b;
+  };
+  m["kora.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOwner, {{'o', 0.12f, 1.4f, 1.6f, 1, 'k'}, {'a', 0.4f, 1.7f, 1.3f, 1.2f, 'r'}},
+          0.8f, 104);
+    return b;
+  };
+  m["yosi.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOwner, {{'o', 0.12f, 1.2f, 1.3f}, {'i', 0.25f, 1.4f, 1.5f, 1, 's'}}, 0.7f, 105);
+    return b;
+  };
+  m["aa.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kOwner, {{'a', 0.7f, 1.1f, 0.8f, 1, 'h'}}, 0.6f, 106, 0.25f);
+    return b;
+  };
   // --- customers' spoken reactions ---
   auto cry = [](std::uint32_t seed, float base, int sobs, float wobble) {
     Buf b;
@@ -370,7 +791,8 @@ std::map<std::string, Maker> recipes() {
     for (int i = 0; i < sobs; i++) {
       float len = r.range(0.16f, 0.3f);
       float p0 = r.range(1.5f, 1.7f);
-      speak(b, t, base, {{i % 2 ? 'e' : 'u', len, p0, p0 - wobble, 1, char(i ? 'h' : 0)}}, 0.6f, seed + unsigned(i), 0.2f);
+      speak(b, t, base, {{i % 2 ? 'e' : 'u', len, p0, p0 - wobble, 1, char(i ? 'h' : 0)}}, 0.6f,
+            seed + unsigned(i), 0.2f);
       t += len + r.range(0.03f, 0.08f);
     }
     return b;
@@ -378,27 +800,139 @@ std::map<std::string, Maker> recipes() {
   m["naki.wav"] = [=] { return cry(110, kGirl, 3, 0.5f); };
   m["naki2.wav"] = [=] { return cry(111, kGirl * 1.1f, 4, 0.6f); };
   m["naki3.wav"] = [=] { return cry(112, kGirlLow, 3, 0.4f); };
-  m["naki4.wav"] = [=] { Buf b = cry(113, kBoy * 1.2f, 2, 0.5f); return b; };
-  m["kangae.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'u', 0.25f, 1.0f, 1.0f}, {'u', 0.25f, 1.0f, 1.15f}, {'n', 0.35f, 1.15f, 0.9f}}, 0.6f, 114); return b; };
-  m["iranai.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'i', 0.1f, 1.3f, 1.3f}, {'a', 0.1f, 1.3f, 1.2f, 1, 'r'}, {'a', 0.1f, 1.2f, 1.1f}, {'i', 0.2f, 1.1f, 0.9f}}, 0.6f, 115); return b; };
-  m["konna.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'o', 0.12f, 1.2f, 1.2f, 1, 'k'}, {'n', 0.08f, 1.2f, 1.15f}, {'a', 0.3f, 1.15f, 0.85f}}, 0.6f, 116); return b; };
-  m["dasai.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.12f, 1.1f, 1.1f, 1, 't'}, {'a', 0.1f, 1.1f, 1.0f, 1, 's'}, {'i', 0.25f, 1.0f, 0.75f}}, 0.6f, 117); return b; };
-  m["oe.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'o', 0.15f, 0.9f, 0.8f}, {'e', 0.4f, 0.8f, 0.6f}}, 0.6f, 118, 0.35f); return b; };
-  m["kirai.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'i', 0.1f, 1.3f, 1.25f, 1, 'k'}, {'a', 0.12f, 1.25f, 1.1f, 1, 'r'}, {'i', 0.22f, 1.1f, 0.8f}}, 0.65f, 119); return b; };
-  m["e.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'e', 0.4f, 1.0f, 1.6f}}, 0.65f, 120); return b; };
-  m["ii.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'i', 0.15f, 1.2f, 1.0f}, {'i', 0.3f, 1.0f, 1.4f}}, 0.6f, 121); return b; };
-  m["mu.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'n', 0.18f, 1.0f, 0.95f}, {'u', 0.3f, 0.95f, 0.8f}}, 0.6f, 122); return b; };
-  m["funn.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'u', 0.1f, 1.2f, 1.3f, 1, 'h'}, {'n', 0.3f, 1.3f, 1.0f}}, 0.65f, 123); return b; };
-  m["are.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.12f, 1.0f, 1.1f}, {'e', 0.28f, 1.1f, 1.45f, 1, 'r'}}, 0.6f, 124); return b; };
-  m["a-a.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.2f, 1.2f, 1.2f}, {'a', 0.45f, 1.2f, 0.85f, 1, 'h'}}, 0.6f, 125, 0.2f); return b; };
-  m["naizo.wav"] = [=] { Buf b; speak(b, 0, kBoy, {{'a', 0.1f, 1.1f, 1.1f}, {'i', 0.1f, 1.1f, 1.0f}, {'o', 0.25f, 1.0f, 0.8f, 1, 's'}}, 0.6f, 127); return b; };
-  m["naino.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.1f, 1.2f, 1.2f}, {'i', 0.1f, 1.2f, 1.15f}, {'o', 0.3f, 1.15f, 1.45f}}, 0.6f, 128); return b; };
-  m["nainoka.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'a', 0.1f, 1.1f, 1.1f}, {'i', 0.09f, 1.1f, 1.05f}, {'o', 0.1f, 1.05f, 1.0f}, {'a', 0.28f, 1.0f, 0.8f, 1, 'k'}}, 0.6f, 129); return b; };
-  m["yame.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'a', 0.12f, 1.1f, 1.1f}, {'e', 0.3f, 1.1f, 0.85f}}, 0.6f, 130); return b; };
-  m["haa.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'a', 0.6f, 1.1f, 0.75f, 1, 'h'}}, 0.6f, 131, 0.4f); return b; };
-  m["mo.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'o', 0.35f, 1.5f, 1.2f}}, 0.65f, 132); return b; };
-  m["choto.wav"] = [=] { Buf b; speak(b, 0, kGirl, {{'o', 0.1f, 1.3f, 1.35f, 1, 't'}, {'o', 0.25f, 1.35f, 1.6f, 1, 't'}}, 0.65f, 133); return b; };
-  m["choto2.wav"] = [=] { Buf b; speak(b, 0, kGirlLow, {{'o', 0.1f, 1.2f, 1.2f, 1, 't'}, {'o', 0.3f, 1.2f, 1.0f, 1, 't'}}, 0.65f, 134); return b; };
+  m["naki4.wav"] = [=] {
+    Buf b = cry(113, kBoy * 1.2f, 2, 0.5f);
+    return b;
+  };
+  m["kangae.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow,
+          {{'u', 0.25f, 1.0f, 1.0f}, {'u', 0.25f, 1.0f, 1.15f}, {'n', 0.35f, 1.15f, 0.9f}}, 0.6f,
+          114);
+    return b;
+  };
+  m["iranai.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'i', 0.1f, 1.3f, 1.3f},
+           {'a', 0.1f, 1.3f, 1.2f, 1, 'r'},
+           {'a', 0.1f, 1.2f, 1.1f},
+           {'i', 0.2f, 1.1f, 0.9f}},
+          0.6f, 115);
+    return b;
+  };
+  m["konna.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow,
+          {{'o', 0.12f, 1.2f, 1.2f, 1, 'k'}, {'n', 0.08f, 1.2f, 1.15f}, {'a', 0.3f, 1.15f, 0.85f}},
+          0.6f, 116);
+    return b;
+  };
+  m["dasai.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'a', 0.12f, 1.1f, 1.1f, 1, 't'},
+           {'a', 0.1f, 1.1f, 1.0f, 1, 's'},
+           {'i', 0.25f, 1.0f, 0.75f}},
+          0.6f, 117);
+    return b;
+  };
+  m["oe.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow, {{'o', 0.15f, 0.9f, 0.8f}, {'e', 0.4f, 0.8f, 0.6f}}, 0.6f, 118, 0.35f);
+    return b;
+  };
+  m["kirai.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'i', 0.1f, 1.3f, 1.25f, 1, 'k'},
+           {'a', 0.12f, 1.25f, 1.1f, 1, 'r'},
+           {'i', 0.22f, 1.1f, 0.8f}},
+          0.65f, 119);
+    return b;
+  };
+  m["e.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'e', 0.4f, 1.0f, 1.6f}}, 0.65f, 120);
+    return b;
+  };
+  m["ii.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'i', 0.15f, 1.2f, 1.0f}, {'i', 0.3f, 1.0f, 1.4f}}, 0.6f, 121);
+    return b;
+  };
+  m["mu.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow, {{'n', 0.18f, 1.0f, 0.95f}, {'u', 0.3f, 0.95f, 0.8f}}, 0.6f, 122);
+    return b;
+  };
+  m["funn.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'u', 0.1f, 1.2f, 1.3f, 1, 'h'}, {'n', 0.3f, 1.3f, 1.0f}}, 0.65f, 123);
+    return b;
+  };
+  m["are.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'a', 0.12f, 1.0f, 1.1f}, {'e', 0.28f, 1.1f, 1.45f, 1, 'r'}}, 0.6f, 124);
+    return b;
+  };
+  m["a-a.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'a', 0.2f, 1.2f, 1.2f}, {'a', 0.45f, 1.2f, 0.85f, 1, 'h'}}, 0.6f, 125,
+          0.2f);
+    return b;
+  };
+  m["naizo.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kBoy,
+          {{'a', 0.1f, 1.1f, 1.1f}, {'i', 0.1f, 1.1f, 1.0f}, {'o', 0.25f, 1.0f, 0.8f, 1, 's'}},
+          0.6f, 127);
+    return b;
+  };
+  m["naino.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl,
+          {{'a', 0.1f, 1.2f, 1.2f}, {'i', 0.1f, 1.2f, 1.15f}, {'o', 0.3f, 1.15f, 1.45f}}, 0.6f,
+          128);
+    return b;
+  };
+  m["nainoka.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow,
+          {{'a', 0.1f, 1.1f, 1.1f},
+           {'i', 0.09f, 1.1f, 1.05f},
+           {'o', 0.1f, 1.05f, 1.0f},
+           {'a', 0.28f, 1.0f, 0.8f, 1, 'k'}},
+          0.6f, 129);
+    return b;
+  };
+  m["yame.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow, {{'a', 0.12f, 1.1f, 1.1f}, {'e', 0.3f, 1.1f, 0.85f}}, 0.6f, 130);
+    return b;
+  };
+  m["haa.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'a', 0.6f, 1.1f, 0.75f, 1, 'h'}}, 0.6f, 131, 0.4f);
+    return b;
+  };
+  m["mo.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'o', 0.35f, 1.5f, 1.2f}}, 0.65f, 132);
+    return b;
+  };
+  m["choto.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirl, {{'o', 0.1f, 1.3f, 1.35f, 1, 't'}, {'o', 0.25f, 1.35f, 1.6f, 1, 't'}}, 0.65f,
+          133);
+    return b;
+  };
+  m["choto2.wav"] = [=] {
+    Buf b;
+    speak(b, 0, kGirlLow, {{'o', 0.1f, 1.2f, 1.2f, 1, 't'}, {'o', 0.3f, 1.2f, 1.0f, 1, 't'}}, 0.65f,
+          134);
+    return b;
+  };
   return m;
 }
 
