@@ -44,7 +44,10 @@ int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h) {
 SdlHost::SdlHost() = default;
 
 SdlHost::~SdlHost() {
-  audio_.reset();  // closes the output before SDL goes
+  audio_.reset();  // closes the output (and its thread) before any window goes
+  if (box_texture_) SDL_DestroyTexture(box_texture_);
+  if (box_renderer_) SDL_DestroyRenderer(box_renderer_);
+  if (box_) SDL_DestroyWindow(box_);
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
   if (window_) SDL_DestroyWindow(window_);
@@ -245,19 +248,33 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
   SDL_GetRendererOutputSize(renderer_, &ww, &wh);
   const int scale = std::max(1, place_picture(ww, wh, pw_, ph_).scale - 1);
   const int bw = pic.picture.width(), bh = pic.picture.height();
-  SDL_Window* box =
-      SDL_CreateWindow("フロリネット", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, bw * scale,
-                       bh * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
-  SDL_Renderer* r = box ? SDL_CreateRenderer(box, -1, 0) : nullptr;
-  SDL_Texture* t =
-      r ? SDL_CreateTexture(r, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, bw, bh)
-        : nullptr;
-  if (!t) {
+  // The box's window is made once and only hidden between uses: SDL may wake its waiting pump by
+  // sending an X event to a window from the audio thread, and a window destroyed meanwhile would
+  // make that a fatal X error.
+  if (!box_) {
+    box_ = SDL_CreateWindow("フロリネット", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                            bw * scale, bh * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
+    box_renderer_ = box_ ? SDL_CreateRenderer(box_, -1, 0) : nullptr;
+  }
+  if (box_texture_ && (box_tw_ != bw || box_th_ != bh)) {
+    SDL_DestroyTexture(box_texture_);
+    box_texture_ = nullptr;
+  }
+  if (box_renderer_ && !box_texture_) {
+    box_texture_ = SDL_CreateTexture(box_renderer_, SDL_PIXELFORMAT_RGB888,
+                                     SDL_TEXTUREACCESS_STREAMING, bw, bh);
+    box_tw_ = bw;
+    box_th_ = bh;
+  }
+  if (!box_texture_) {
     std::fprintf(stderr, "florinet: cannot show a message box: %s\n", SDL_GetError());
-    if (r) SDL_DestroyRenderer(r);
-    if (box) SDL_DestroyWindow(box);
     return;
   }
+  SDL_Window* box = box_;
+  SDL_Renderer* r = box_renderer_;
+  SDL_Texture* t = box_texture_;
+  SDL_SetWindowSize(box, bw * scale, bh * scale);
+  SDL_SetWindowPosition(box, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   SDL_SetWindowModalFor(box, window_);
   SDL_ShowWindow(box);
   SDL_RaiseWindow(box);
@@ -329,9 +346,7 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
         break;  // the game's window takes no input meanwhile
     }
   }
-  SDL_DestroyTexture(t);
-  SDL_DestroyRenderer(r);
-  SDL_DestroyWindow(box);
+  SDL_HideWindow(box);
   redraw();
   // A close request that came while the box was up is the game's close request now.
   if (closing && !quit_) {

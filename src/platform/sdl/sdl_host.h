@@ -63,6 +63,11 @@ class SdlHost final : public Host {
   std::uint64_t next_tick_ = 0;  // SDL milliseconds
   bool quit_ = false;
   bool have_picture_ = false;
+  // The Yes/No box, made at its first use and kept (hidden) until the host goes.
+  SDL_Window* box_ = nullptr;
+  SDL_Renderer* box_renderer_ = nullptr;
+  SDL_Texture* box_texture_ = nullptr;
+  int box_tw_ = 0, box_th_ = 0;
   std::unique_ptr<SdlAudioDevice> audio_;
 };
 
