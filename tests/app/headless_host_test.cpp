@@ -80,6 +80,18 @@ TEST_F(HeadlessHostTest, FeederAskedOnlyWhenTheQueueIsEmptyThenCloses) {
   EXPECT_EQ(std::count(h.seen.begin(), h.seen.end(), "close"), 1);
 }
 
+TEST_F(HeadlessHostTest, AHugeRunOfTicksTakesNoRoomAndKeepsItsPlace) {
+  host.queue_ticks(2000000000);  // one queue entry, not two thousand million
+  host.queue_key_enter();
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(host.process_messages());
+  EXPECT_EQ(h.seen.size(), 1000u);
+  EXPECT_EQ(h.seen.back(), "tick 90000");
+  // Tasks posted meanwhile wait behind the run, as they would behind separate ticks.
+  host.post_task([](void* p) { static_cast<recorder*>(p)->seen.push_back("task"); }, &h);
+  ASSERT_TRUE(host.process_messages());
+  EXPECT_EQ(h.seen.back(), "tick 90090");
+}
+
 TEST_F(HeadlessHostTest, WithoutAFeederAnEmptyQueueIsTheEnd) {
   EXPECT_FALSE(host.process_messages());
   EXPECT_EQ(h.seen, (std::vector<std::string>{"close"}));

@@ -27,9 +27,11 @@ void HeadlessHost::queue_key_enter() {
 }
 
 void HeadlessHost::queue_ticks(int n) {
+  if (n <= 0) return;
   std::lock_guard lock(mu_);
-  for (int i = 0; i < n; ++i)
-    queue_.push_back(event{kind::tick, MouseButton::left, 0, 0, {}, nullptr, nullptr});
+  // One entry for the whole run of ticks (a script may ask for millions); it hands out one tick
+  // at a time and stays at the head of the queue until the run is over.
+  queue_.push_back(event{kind::tick, MouseButton::left, n, 0, {}, nullptr, nullptr});
 }
 
 void HeadlessHost::queue_close() {
@@ -63,7 +65,13 @@ void HeadlessHost::confirm_box(std::string_view sjis_text) {
 bool HeadlessHost::pop(event& e) {
   std::lock_guard lock(mu_);
   if (queue_.empty()) return false;
-  e = std::move(queue_.front());
+  event& head = queue_.front();
+  if (head.k == kind::tick && head.x > 1) {
+    --head.x;  // ticks left in the run (x holds the count)
+    e = event{kind::tick, MouseButton::left, 1, 0, {}, nullptr, nullptr};
+    return true;
+  }
+  e = std::move(head);
   queue_.pop_front();
   return true;
 }
