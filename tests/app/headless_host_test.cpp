@@ -122,12 +122,4 @@ TEST_F(HeadlessHostTest, TasksFromOtherThreadsRunInsideThePump) {
   EXPECT_EQ(ran, 100);
 }
 
-TEST_F(HeadlessHostTest, ConfirmBoxGoesToTheDialogSink) {
-  std::string got;
-  host.set_dialog_sink([&](std::string_view t) { got = std::string(t); });
-  host.confirm_box("abc\rdef");
-  EXPECT_EQ(got, "abc\rdef");
-  EXPECT_NE(host.audio_device(), nullptr);
-}
-
 }  // namespace

@@ -149,13 +149,6 @@ TEST_F(FormTest, StartScreenClicksLeadToTheTitleMenu) {
   EXPECT_EQ(gs.stage_mode, 0);
 }
 
-TEST_F(FormTest, CloseRequestTurnsWaitsOff) {
-  game::form_create();
-  gs.click_state = 0;
-  game::close_request();
-  EXPECT_EQ(gs.click_state, -1);
-}
-
 TEST_F(FormTest, HostEventsReachButtonsOrThePicture) {
   game::form_create();
   traced().clear();
@@ -180,13 +173,6 @@ TEST_F(FormTest, HostEventsReachButtonsOrThePicture) {
   host().queue_close();
   EXPECT_FALSE(host().process_messages());
   EXPECT_EQ(gs.click_state, -1);
-}
-
-TEST_F(FormTest, ProgramFolderPaths) {
-  game::set_program_dir("/opt/game/");
-  EXPECT_EQ(game::cg_path("a.bmp"), "/opt/game/cg/a.bmp");
-  EXPECT_EQ(game::dat_path("b.wav"), "/opt/game/dat/b.wav");
-  EXPECT_EQ(game::dat_path(SJ("うりあげ帳.txt")), "/opt/game/dat/うりあげ帳.txt");
 }
 
 TEST(RandomTest, DrawStaysInRangeAndRepeatsFromASeed) {
