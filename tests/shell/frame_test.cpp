@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 #include "program_folder.h"
 
@@ -296,6 +298,44 @@ TEST_F(DrawTest, ClickHereOnlyWhileAWaitRunsOutsideTheMainMenu) {
   gs.menu_open = 1;
   game::draw_frame();
   EXPECT_EQ(changed_pixels(idle, game::cg_image(), 0, 245, 390, 260), 0);
+}
+
+TEST_F(DrawTest, ClickHereStandsAtX306Y250InThePulsingColour) {
+  // Menu closed (slide -160): the cue's cell starts at (306, 250); every lit pixel has the
+  // colour of the twelve-tick pulse at this frame.
+  gs.menu_open = 0;
+  gs.stage_mode = 1;
+  const std::pair<int, plat::rgb> pulse[] = {{0, plat::RGB(255, 255, 255)},
+                                             {3, plat::RGB(255, 204, 221)},
+                                             {6, plat::RGB(255, 119, 187)},
+                                             {11, plat::RGB(255, 238, 238)},
+                                             {13, plat::RGB(255, 238, 238)}};
+  for (const auto& [frame, colour] : pulse) {
+    gs.menu_slide_x = -160;
+    gs.frame_counter = frame;
+    gs.click_state = 1;
+    game::draw_frame();
+    const plat::Bitmap idle = game::cg_image();
+    gs.click_state = 0;
+    game::draw_frame();
+    int lit = 0, left = 390, top = 260, right = -1;
+    for (int y = 0; y < 260; ++y)
+      for (int x = 0; x < 390; ++x) {
+        const plat::rgb p = game::cg_image().pixel(x, y);
+        if (p == idle.pixel(x, y)) continue;
+        ++lit;
+        EXPECT_EQ(p, colour) << "frame " << frame << " at " << x << "," << y;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+      }
+    EXPECT_GT(lit, 40) << frame;
+    EXPECT_GE(left, 306) << frame;
+    EXPECT_LE(left, 308) << frame;
+    EXPECT_GE(top, 250) << frame;
+    EXPECT_LE(top, 254) << frame;
+    EXPECT_GT(right, 350) << frame;  // "-CLICK HERE-" is some 70 pixels long
+  }
 }
 
 TEST_F(DrawTest, WorkImageLightsUpThePictureAndOuterLayersRunInOrder) {
