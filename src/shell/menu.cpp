@@ -122,7 +122,7 @@ void draw_buttons(plat::Canvas& cg) {
       plat::TextStyle hint;
       hint.colour = steps[((gs.frame_counter % 4) + 4) % 4];
       hint.point = 5;
-      const int hx = button_left() - 2 * s + 100;
+      const int hx = x + 100;  // follows the button when it is hovered
       const sjis& arrows = SJ(">>> ");
       cg.text_out(hx, top + 19 - plat::Canvas::text_height(arrows, hint) / 2, arrows, hint);
       const int rx = hx + plat::Canvas::text_width(arrows, hint);

@@ -338,6 +338,30 @@ TEST_F(DrawTest, ClickHereStandsAtX306Y250InThePulsingColour) {
   }
 }
 
+TEST_F(DrawTest, ExHintStandsBesideTheThirdButtonAndFollowsItsHover) {
+  game::hooks.ex_wrap_in_stock = [] { return true; };
+  game::park_buttons(false);
+  game::show_menu("", "", SJ("包む"));
+  // The leftmost lit pixel right of the caption: the hint's ">>> ", 100 pixels right of the
+  // button's drawing x, which moves 10 left while the button is hovered.
+  auto hint_left = [](int hovered) {
+    gs.menu_slide_x = 0;
+    gs.hovered_button = hovered;
+    plat::Bitmap surface(390, 260, 0);
+    plat::Canvas cg(surface);
+    game::draw_buttons(cg);
+    for (int x = 320; x < 390; ++x)
+      for (int y = 220; y < 260; ++y)
+        if (surface.pixel(x, y) != 0) return x;
+    return -1;
+  };
+  const int rest = hint_left(0);
+  EXPECT_GE(rest, 356);
+  EXPECT_LE(rest, 358);
+  EXPECT_EQ(hint_left(3), rest - 10);
+  EXPECT_EQ(hint_left(2), rest);
+}
+
 TEST_F(DrawTest, WorkImageLightsUpThePictureAndOuterLayersRunInOrder) {
   static std::vector<std::string> order;
   order.clear();
