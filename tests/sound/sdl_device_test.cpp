@@ -153,3 +153,32 @@ TEST_F(SdlDeviceTest, MusicRendersThroughFluidSynthAndStops) {
 }
 
 }  // namespace
+
+#include <dlfcn.h>
+
+namespace {
+
+// SDL's silent drivers are asked for on purpose: the music must not go looking for a sound server
+// of its own (and print what it finds missing) while the effects are silent.
+TEST_F(SdlDeviceTest, TheDummyDriverIsNotAudibleSoTheMusicStaysSilent) {
+  plat::SdlAudioDevice d(nullptr);
+  ASSERT_GT(d.device_count(), 0);
+  EXPECT_FALSE(d.audible());
+}
+
+// On a machine without a sound card the ALSA library would print a dozen lines of its own for
+// every output that looks for a card; the game's one line is enough.
+TEST(AlsaTest, TheLibrarysOwnErrorLinesAreSilenced) {
+  void* lib = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+  if (!lib) GTEST_SKIP() << "no ALSA library";
+  using Open = int (*)(void**, const char*, int, int);
+  auto open = reinterpret_cast<Open>(dlsym(lib, "snd_pcm_open"));
+  ASSERT_NE(open, nullptr);
+  plat::quiet_alsa_messages();
+  testing::internal::CaptureStderr();
+  void* pcm = nullptr;
+  EXPECT_LT(open(&pcm, "florinet_no_such_output", 0, 0), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+}  // namespace

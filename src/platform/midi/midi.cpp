@@ -104,6 +104,7 @@ int MidiSetDevice(int, int) {
     MidiFree();
     return 2;
   }
+  quiet_alsa_messages();
   // FluidSynth's own output: through SDL first (the same sound system as the wave output; SDL
   // drivers that have only a default device refuse a second opening), then the usual servers of
   // a Linux desktop.

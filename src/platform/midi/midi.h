@@ -33,4 +33,8 @@ MidiStatus MidiGetStatus();
 // The usual places of a General MIDI soundfont, Debian's timgm6mb-soundfont first.
 const std::vector<std::string>& midi_default_soundfonts();
 
+// Silences the system ALSA library's own error lines (a machine without a sound card would get a
+// dozen of them from every output that looks for one); the game's own one line says enough.
+void quiet_alsa_messages();
+
 }  // namespace plat

@@ -32,7 +32,8 @@ class SdlAudioDevice : public AudioDevice {
   std::uint64_t position() override;
   void close() override;
   std::uint32_t now_ms() override;
-  bool audible() const override { return true; }
+  // False on SDL's silent drivers ("dummy", "disk").
+  bool audible() const override;
 
  private:
   static void fill(void* self, std::uint8_t* stream, int len);  // audio thread
