@@ -1,5 +1,6 @@
 #include "sound/profile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <fstream>
@@ -66,6 +67,7 @@ void Profile::load_text(const std::string& text) {
   entries_.clear();
   std::string section;
   bool in_section = false;
+  std::vector<std::string> seen;  // a section named again later is not read: the first one wins
   std::istringstream in(text);
   std::string line;
   while (std::getline(in, line)) {
@@ -75,7 +77,8 @@ void Profile::load_text(const std::string& text) {
       std::size_t close = t.find(']');
       section =
           lower(trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
-      in_section = true;
+      in_section = std::find(seen.begin(), seen.end(), section) == seen.end();
+      if (in_section) seen.push_back(section);
       continue;
     }
     if (!in_section) continue;  // keys before any section belong to none

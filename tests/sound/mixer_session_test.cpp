@@ -26,7 +26,10 @@ TEST(ProfileTest, PrivateProfileRules) {
       "quoted=\"44\"\n"
       "WaveOutDevice=9\n"
       "[ My Card ]\n"
-      "remix=2\r\n");
+      "remix=2\r\n"
+      "[GENERAL]\n"
+      "late=4\n"
+      "debug=6\n");
   EXPECT_EQ(p.get_int("general", "waveoutdevice", 0), 3);  // case-blind, first key wins
   EXPECT_EQ(p.get_int("GENERAL", "debug", 7), 7);          // empty value: the default
   EXPECT_EQ(p.get_int("general", "missing", 5), 5);
@@ -37,6 +40,8 @@ TEST(ProfileTest, PrivateProfileRules) {
   EXPECT_EQ(p.get_int("general", "word", 5), 0);
   EXPECT_EQ(p.get_int("general", "quoted", 0), 44);
   EXPECT_EQ(p.get_int("my card", "Remix", 0), 2);
+  EXPECT_EQ(p.get_int("general", "late", 5), 5);  // a section named again is not read
+  EXPECT_EQ(p.get_int("general", "debug", 7), 7);
   EXPECT_FALSE(p.load("/nonexistent/MIXER.INI"));
   EXPECT_EQ(p.get_int("my card", "Remix", 1), 1);
 }
