@@ -72,6 +72,10 @@ class AudioDevice {
   virtual std::uint32_t now_ms() = 0;
   // True when what is written is heard (a real output); the music follows this.
   virtual bool audible() const = 0;
+  // At shutdown, before the sound goes: lets what is still queued and still to be mixed play to its
+  // end, where that costs no one any waiting (the headless device's virtual clock, when it
+  // captures). A real output does nothing: closing the window cuts the sound.
+  virtual void play_out() {}
 };
 
 }  // namespace plat

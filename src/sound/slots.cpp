@@ -16,6 +16,7 @@ struct Slots : MixListener {
   MixWave* wave[kWaveSlots] = {};
   std::vector<MixWave*> retired;  // replaced in their slot, still queued on its channel
   std::string dir;
+  plat::AudioDevice* device = nullptr;
 
   // A play has ended: a replaced wave with nothing left to sound can go.
   void mix_play_done(int, MixWave*) override { sweep(); }
@@ -49,6 +50,7 @@ std::string dat(const plat::sjis& name) {
 void sound_start(plat::AudioDevice* device, const std::string& program_dir) {
   Slots& s = slots();
   s.dir = program_dir;
+  s.device = device;
   MixerUseDevice(device);
   MixerUseSettingsFile(program_dir + "/MIXER.INI");
   try {
@@ -81,6 +83,8 @@ void sound_stop() {
   Slots& s = slots();
   plat::MidiFree();
   if (!s.mixer) return;
+  // A capture of the output stream keeps the sounds still playing whole (a real output is cut).
+  if (s.device && s.mixer->Activated()) s.device->play_out();
   for (int i = kWaveSlots - 1; i >= 0; --i) {
     if (!s.wave[i]) continue;
     try {

@@ -112,6 +112,29 @@ TEST_F(SlotsTest, StopReleasesEverythingAndASecondRunStartsClean) {
   EXPECT_EQ(game::MixerInfo(session()).free_plays, 99);
 }
 
+// The headless capture ends with what was still sounding when the game closed, whole; a device
+// that does not capture (and so a real output) is closed at once.
+TEST_F(SlotsTest, ACaptureKeepsTheSoundsStillPlayingAtShutdownWhole) {
+  game::sound_start(&dev, dir);
+  game::sound_play_slot(1, "a.wav");
+  game::sound_play_slot(1, "b.wav");
+  dev.advance(90);
+  game::sound_stop();
+  // b.wav follows where the mixer stood when it came: after the two blocks that hold a.wav
+  Bytes want = ramp(3000);
+  want.resize(2 * 2048, 128);
+  want.resize(want.size() + 500, 140);
+  ASSERT_GE(dev.captured().size(), want.size());
+  EXPECT_TRUE(std::equal(want.begin(), want.end(), dev.captured().begin()));
+  EXPECT_FALSE(dev.is_open());
+
+  plat::HeadlessAudioDevice quiet;
+  game::sound_start(&quiet, dir);
+  game::sound_play_slot(1, "a.wav");
+  game::sound_stop();
+  EXPECT_EQ(quiet.position(), 0u);
+}
+
 TEST_F(SlotsTest, ShippedSettingsFileIsRead) {
   write_text(dir + "/MIXER.INI", "[default]\nWaveBlocks=2\nWaveBlockLen=1024\n");
   game::sound_start(&dev, dir);

@@ -132,6 +132,11 @@ void HeadlessAudioDevice::advance(double ms) {
   if (count_ == 0) owed_ = 0;  // the device ran dry: silence is not owed later
 }
 
+void HeadlessAudioDevice::play_out() {
+  if (!capturing_) return;
+  for (int ms = 0; ms < 60000 && open_ && !paused_ && count_ > 0; ms += 10) advance(10);
+}
+
 void HeadlessAudioDevice::report_done() {
   if (done_) done_(done_ctx_);
 }

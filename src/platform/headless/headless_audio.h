@@ -36,6 +36,9 @@ class HeadlessAudioDevice : public AudioDevice {
   void close() override;
   std::uint32_t now_ms() override;
   bool audible() const override { return false; }
+  // While capturing: plays on, in steps of 10 ms of virtual time, until nothing is queued (the
+  // mixer refills at every block done, so that is when it has nothing left), at most a minute.
+  void play_out() override;
 
   // Lets `ms` milliseconds of virtual time pass: plays the bytes due, reports finished blocks.
   // Time in which nothing is queued (or the device is paused) plays nothing and is not owed.
