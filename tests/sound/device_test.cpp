@@ -125,7 +125,10 @@ TEST_F(MixerTest, MixingFiveSourcesAllocatesNothing) {
     play(i, w[i], i == 4 ? 0u : static_cast<std::uint32_t>(game::kPlayWait), i == 2 ? 3 : 0);
   play(0, w[1]);  // queued behind
   long before = g_allocs.load();
-  for (int i = 0; i < 300; ++i) dev.advance(i % 2 ? 90 : 17);  // block done after block done
+  for (int i = 0; i < 300; ++i) {
+    dev.advance(i % 2 ? 90 : 17);  // block done after block done
+    if (i == 7 || i == 57 || i == 107) play(i == 7 ? 0 : i == 57 ? 1 : 3, w[3]);  // meanwhile
+  }
   EXPECT_EQ(g_allocs.load(), before);
   EXPECT_GT(dev.position(), 40000u);
   EXPECT_EQ(game::MixerInfo(s).free_plays, 99);  // every play ran to its end meanwhile
