@@ -253,11 +253,12 @@ TEST(AssetPictures, ChainPicturesGlowOnBlack) {
 
 TEST(AssetPictures, EachGoodsSealAndCustomerPictureIsItsOwn) {
   // Distinct names never share a drawing by accident (the catalogue shares some names on purpose).
-  std::set<std::vector<std::uint8_t>> seen;
+  std::set<std::string> seen;
   for (auto& n : every_picture_name()) {
     if (n == "not.bmp") continue;
     auto bytes = slurp(fs::path(kGame) / "cg" / n);
-    EXPECT_TRUE(seen.insert(bytes).second) << n << " looks exactly like another picture";
+    EXPECT_TRUE(seen.insert(std::string(bytes.begin(), bytes.end())).second)
+        << n << " looks exactly like another picture";
   }
 }
 
@@ -315,9 +316,11 @@ TEST(AssetSounds, TheTunesAreStandardMidiLoopsOfHalfAMinuteToAMinuteAndAHalf) {
         << name << ": melody, chords and bass each choose their instrument";
   }
   // each tune is its own
-  std::set<std::vector<std::uint8_t>> seen;
-  for (auto* name : kTunes)
-    EXPECT_TRUE(seen.insert(slurp(fs::path(kGame) / "dat" / name)).second) << name;
+  std::set<std::string> seen;
+  for (auto* name : kTunes) {
+    auto bytes = slurp(fs::path(kGame) / "dat" / name);
+    EXPECT_TRUE(seen.insert(std::string(bytes.begin(), bytes.end())).second) << name;
+  }
 }
 
 // ---- data files ----

@@ -947,10 +947,15 @@ Bytes encode_wav_16(const std::vector<float>& samples, int rate) {
     out.push_back(std::uint8_t(v));
     out.push_back(std::uint8_t(v >> 8));
   };
+  auto tag = [&](const char* four) {
+    for (int i = 0; i < 4; i++) out.push_back(std::uint8_t(four[i]));
+  };
   std::uint32_t data = std::uint32_t(samples.size() * 2);
-  out.insert(out.end(), {'R', 'I', 'F', 'F'});
+  out.reserve(44 + data);
+  tag("RIFF");
   u32(36 + data);
-  out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  tag("WAVE");
+  tag("fmt ");
   u32(16);
   u16(1);  // PCM
   u16(1);  // mono
@@ -958,7 +963,7 @@ Bytes encode_wav_16(const std::vector<float>& samples, int rate) {
   u32(std::uint32_t(rate * 2));
   u16(2);
   u16(16);
-  out.insert(out.end(), {'d', 'a', 't', 'a'});
+  tag("data");
   u32(data);
   for (float v : samples) {
     int q = int(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
