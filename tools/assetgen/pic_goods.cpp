@@ -1041,10 +1041,26 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(ring(circle(34, 10, 4), 1), gold, 0.6f);
     };
     m["yunomi.bmp"] = [](Img& im) {
-      im.toon(polygon({{9, 10}, {31, 10}, {29, 35}, {11, 35}}), hex(0xa0b890), 1);
-      for (int i = 0; i < 4; i++)
-        im.line(11.0f + float(i) * 5, 14, 13.0f + float(i) * 4, 31, 1.2f, hex(0x607050), 0.6f);
-      im.fill(ellipse(C, 11, 10.5f, 2), hex(0x90c060));
+      // a tall, roughly thrown teacup: speckled glaze, a drip of green glaze at the lip, the
+      // character for hot water on its side, green tea inside and a wisp of steam
+      im.toon(polygon({{9, 12}, {31, 12}, {29.5f, 34}, {27, 37}, {13, 37}, {10.5f, 34}}),
+              hex(0xd8b894), 1);
+      im.fill(inter(polygon({{9, 12}, {31, 12}, {30.5f, 18}, {9.5f, 18}}),
+                    polygon({{9, 12}, {31, 12}, {29.5f, 34}, {10.5f, 34}})),
+              hex(0x78a070), 0.9f);
+      for (int i = 0; i < 3; i++)
+        im.fill(capsule2(14.0f + float(i) * 6, 17, 1.6f, 14.0f + float(i) * 6,
+                         21.0f + float(i % 2) * 2, 1.1f),
+                hex(0x78a070), 0.9f);
+      Rng r(41);
+      for (int i = 0; i < 14; i++)
+        im.fill(circle(r.range(12, 28), r.range(22, 35), 0.5f), hex(0x8a6a50), 0.6f);
+      draw_text(im, "湯", C, 28, 9, hex(0x6a4a3a), true);
+      im.toon(ellipse(C, 12, 10.5f, 2.4f), hex(0xe0c8a4), 0.8f);
+      im.fill(ellipse(C, 12.3f, 8.8f, 1.6f), hex(0x9cc860));
+      im.line(17, 8, 19, 3, 1.1f, white, 0.7f);
+      im.line(23, 8, 21, 2, 1.1f, white, 0.7f);
+      im.gloss(13, 22, 1.5f, 5, 0.45f);
     };
     m["tea.bmp"] = [](Img& im) {
       im.toon(box(11, 8, 29, 37, 3), hex(0x70b070), 1);
@@ -1155,10 +1171,19 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
                   white);
     };
     m["yamclean.bmp"] = [](Img& im) {
-      im.toon(capsule(12, 30, 30, 8, 1.5f), grey, 0.8f);
-      im.toon(ellipse(14, 31, 9, 6), lemon, 1);
-      draw_face(im, 14, 31, 6, 1, 0, pink);
-      im.toon(box(27, 4, 35, 10, 2), rose, 0.8f);
+      // a handheld mini vacuum cleaner seen from the side: a long nozzle to the left, a smiling
+      // body with a see-through dust cup, a carry handle on its back and air vents
+      im.toon(capsule2(17, 25, 5, 3, 33, 2.4f), hex(0xb8c8e8), 1);
+      im.toon(box(1, 31, 6, 36, 1.2f), rose, 0.6f);
+      im.toon(ring(box(23, 5, 38, 22, 5), 2), rose, 0.8f);
+      im.toon(box(13, 14, 38, 32, 7), lemon, 1);
+      im.toon(box(15, 17, 24, 30, 3.5f), hex(0xc8e8f8), 0.8f);
+      im.fill(circle(18, 27, 1), grey, 0.7f);
+      im.fill(circle(21, 25.5f, 0.8f), grey, 0.7f);
+      for (int i = 0; i < 3; i++)
+        im.line(35, 19.0f + float(i) * 3, 37, 19.0f + float(i) * 3, 0.8f, ink, 0.6f);
+      draw_face(im, 29, 24, 7, 1, 0, pink);
+      im.gloss(18, 19, 2, 3, 0.5f);
     };
     // --- food ---
     m["ichigopan.bmp"] = [](Img& im) {

@@ -165,16 +165,32 @@ void night_sky(Img& im, int moon) {
     if (r.below(3)) im.fill(box(x + 4, y + 5, x + 8, y + 9), hex(0xffe08a), 0.9f);
   }
   if (moon == 3) {
-    // the wolf on the hill, howling at the full moon
+    // the wolf sitting on a crag, muzzle raised to the full moon
     Col sil = hex(0x14122c);
-    im.fill(unite({ellipse(72, 84, 14, 6),
-                   polygon({{58, 84}, {64, 80}, {70, 66}, {73, 58}, {78, 62}, {76, 72}, {70, 84}}),
-                   polygon({{73, 58}, {70, 52}, {76, 56}}), polygon({{70, 62}, {64, 57}, {71, 60}}),
-                   capsule(62, 86, 60, 98, 1.6f), capsule(68, 87, 68, 98, 1.6f),
-                   capsule(80, 87, 82, 98, 1.6f), capsule(84, 86, 86, 98, 1.6f),
-                   capsule2(86, 82, 2.5f, 96, 76, 1)}),
+    im.fill(polygon({{0, 130},
+                     {0, 98},
+                     {14, 94},
+                     {34, 92},
+                     {58, 93},
+                     {80, 94},
+                     {92, 97},
+                     {100, 106},
+                     {104, 130}}),
+            hex(0x1c1a3c));
+    im.fill(unite({// haunch, back and chest
+                   ellipse(58, 85, 10, 8.5f),
+                   polygon({{49, 92}, {70, 92}, {74, 80}, {76, 68}, {71, 60}, {63, 66}, {52, 78}}),
+                   // raised head with pointed ears and a long muzzle pointing at the moon
+                   ellipse(73, 60, 5.5f, 5), polygon({{68, 58}, {65, 47}, {72, 55}}),
+                   polygon({{71, 56}, {71, 46}, {75, 55}}), capsule2(75, 58, 3.2f, 87, 46, 1.2f),
+                   // ruff of fur at the throat
+                   polygon({{74, 64}, {79, 66}, {75, 68}, {78, 71}, {73, 72}}),
+                   // front legs and paws
+                   capsule(70, 74, 70, 92, 1.9f), capsule(73, 75, 74, 92, 1.7f),
+                   ellipse(62, 92, 6.5f, 2), ellipse(72, 92.5f, 4, 1.4f),
+                   // bushy tail along the rock
+                   capsule2(51, 88, 3.6f, 38, 92, 2.2f), capsule2(40, 92, 2.4f, 33, 90, 1)}),
             sil);
-    im.fill(ellipse(60, 100, 40, 4), sil);
   }
 }
 
