@@ -141,6 +141,45 @@ TEST_F(StreamTest, EndlessLoopPlaysUntilFlushed) {
     ASSERT_EQ(out()[i], 128) << i;  // the remix cut it at once
 }
 
+// Flushing with "no remix" (how 2) drops the plays but leaves the blocks at the device sounding;
+// "all" (how 1) reaches every channel.
+TEST_F(StreamTest, FlushWithoutRemixLetsTheQueuedBlocksPlayOut) {
+  start();
+  game::MixerOpenChannel(s, 0, 1);
+  play(0, load(constant(20000, 150)), game::kPlayWait);
+  play(3, load(constant(20000, 140)));
+  dev.advance(90);
+  const std::size_t played = out().size();
+  game::MixerFlushChannel(s, 0, 1 | 2);
+  EXPECT_EQ(MixerInfo(s).channel_plays[0], 0);
+  EXPECT_EQ(MixerInfo(s).channel_plays[3], 0);
+  EXPECT_EQ(MixerInfo(s).queued_blocks, 3);  // still at the device
+  drain();
+  ASSERT_EQ(out().size(), 3u * 2048);  // nothing refilled after them
+  for (std::size_t i = played; i < out().size(); ++i) ASSERT_EQ(out()[i], 162) << i;
+}
+
+// A block the device refuses during a remix: the message, and the session keeps only the blocks
+// the device really holds, so the next block done carries on.
+TEST_F(StreamTest, ARemixTheDeviceRefusesFailsAndLeavesTheQueueTrue) {
+  start();
+  game::MixerOpenChannel(s, 0, 1);
+  play(0, load(constant(20000, 150)));
+  dev.write_error = 7;
+  EXPECT_EQ(mixer_error([&] { play(0, load(constant(20000, 140)), game::kPlayClearChannel); }),
+            "Failed to write block to device");
+  EXPECT_EQ(MixerInfo(s).queued_blocks, dev.queued_blocks());
+  EXPECT_FALSE(dev.paused());
+  dev.write_error = 0;
+  play(1, load(constant(10, 130)));
+  drain();
+  // the refused blocks are lost; the stream goes on behind them with the new play (the old one
+  // was dropped) and the short one mixed in
+  ASSERT_GE(out().size(), 2048u);
+  EXPECT_EQ(out()[0], 142);
+  EXPECT_EQ(out()[10], 140);
+}
+
 TEST_F(StreamTest, TwoPlaysOnOneChannelFollowEachOtherExactly) {
   start();
   game::MixerOpenChannel(s, 0, 1);
