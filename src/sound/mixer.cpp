@@ -7,6 +7,7 @@
 #include <iterator>
 #include <new>
 
+#include "platform/sjis.h"
 #include "sound/mixer_internal.h"
 #include "sound/profile.h"
 
@@ -589,7 +590,9 @@ MixWave* open_image(MixSession* s, const std::uint8_t* img, std::size_t size,
 }
 
 void check_format(MixSession* s) {
-  if (!dev().supports(s->device, s->format)) fail(mixmsg::kCantPlayFormat);
+  // The message's apostrophe has always been the byte 0xB4, a half-width katakana in the game's
+  // Shift-JIS.
+  if (!dev().supports(s->device, s->format)) fail(SJ("The waveform device canｴt play this format"));
 }
 
 }  // namespace

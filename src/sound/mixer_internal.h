@@ -12,8 +12,6 @@ inline constexpr const char* kNoMemory =
     "Unable to allocate memory for waveform data.  Try making more memory available by closing "
     "other "
     "applications.";
-// 0xB4 is the byte the message has always carried there (shown as a half-width katakana).
-inline constexpr const char* kCantPlayFormat = "The waveform device can\xB4t play this format";
 
 }  // namespace game::mixmsg
 
