@@ -86,6 +86,9 @@ std::vector<std::uint8_t> MixerConvert(const plat::AudioFormat& from, const std:
     std::vector<std::uint8_t> out;
     if (rate < t) {
       const int k = t / rate;
+      // A wave's length is held in 31 bits: a tiny rate that would blow a file up past that is
+      // refused before the buffer is asked for, as the allocation would be refused.
+      if (frames * static_cast<std::size_t>(k * ch) > 0x7FFFFFFF) fail(mixmsg::kNoMemory);
       out.resize(frames * static_cast<std::size_t>(k * ch));
       std::size_t o = 0;
       for (std::size_t f = 0; f < frames; ++f) {

@@ -77,6 +77,11 @@ TEST_F(WaveTest, BadChunksGiveTheirMessages) {
   EXPECT_EQ(load_error(onebyte16), "Failed to convert wave format");
   Bytes norate = wav(ramp(40), 1, 0, 8);
   EXPECT_EQ(load_error(norate), "File format not supported");
+  // one sample a second would become 11025 each: 200000 of them would not fit a wave's length
+  Bytes slow = wav(constant(200000, 100), 1, 1, 8);
+  EXPECT_EQ(load_error(slow),
+            "Unable to allocate memory for waveform data.  Try making more memory available by "
+            "closing other applications.");
 }
 
 TEST_F(WaveTest, ChunksBeforeAndBetweenAreSkippedWithTheirPadding) {
