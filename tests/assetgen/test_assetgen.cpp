@@ -230,6 +230,35 @@ TEST(AssetPictures, MaskedPicturesUsePureBlackAsSeeThroughAndFrameTheCounter) {
   EXPECT_NE(plate.pixel(60, 28), 0u);
 }
 
+TEST(AssetPictures, ButtonCaptionsReadOnThePlate) {
+  // The captions pulse from white to RGB(255,119,187) and stand 25 pixels right of the button's
+  // left edge, 10-point bold, centred on the button's top + 14: in the plate (drawn 7 left of and
+  // 14 above the button) that is x 32.. and y 22..34. Both ends of the pulse must stand out
+  // against the plate there (a contrast ratio of at least 3, as for large text).
+  auto luminance = [](plat::rgb c) {
+    auto lin = [](int v) {
+      double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(plat::red_of(c)) + 0.7152 * lin(plat::green_of(c)) +
+           0.0722 * lin(plat::blue_of(c));
+  };
+  auto contrast = [&](plat::rgb a, plat::rgb b) {
+    double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  };
+  plat::Bitmap plate = load_picture("box.bmp");
+  int poor = 0, total = 0;
+  for (int y = 22; y <= 34; y++)
+    for (int x = 32; x < 130; x++) {
+      plat::rgb p = plate.pixel(x, y);
+      total++;
+      if (contrast(p, plat::RGB(255, 255, 255)) < 3 || contrast(p, plat::RGB(255, 119, 187)) < 3)
+        poor++;
+    }
+  EXPECT_LT(poor * 10, total) << poor << " of " << total << " caption pixels lack contrast";
+}
+
 TEST(AssetPictures, SealBoxCellsLieInsideTheBoxPicture) {
   plat::Bitmap sb = load_picture("seal_box.bmp");
   plat::rgb key = sb.transparent_colour();

@@ -564,11 +564,15 @@ void counter_right(Img& im) {
 
 // ---- interface pictures ----
 void button_plate(Img& im) {
-  // 150 x 56, drawn at (button x - 7, top - 14): the plate lies under the 133 x 29 button
-  im.toon(box(4, 16, 146, 42, 13), hex(0xff9cc0), 1.4f, hex(0x6a2848));
-  im.fill(box(8, 19, 142, 28, 8), pal::white, 0.3f);
-  im.toon(heart(15, 29, 5), pal::white, 1, hex(0x6a2848));
-  im.glint(138, 20, 3, pal::white);
+  // 150 x 56, drawn at (button x - 7, top - 14): the plate lies under the 133 x 29 button. The
+  // captions pulse from white to pink over it, so the plate is a deep berry with a pastel rim.
+  Sdf plate = box(4, 16, 146, 42, 13);
+  im.toon(plate, hex(0x7a3470), 1.4f, hex(0x3a1838));
+  im.fill(plate, vgrad(16, hex(0x7e3674), 42, hex(0x56224f)), 1, 0.5f);
+  im.fill(ring(box(6.5f, 18.5f, 143.5f, 39.5f, 10.5f), 0.8f), hex(0xffb0d0), 0.9f);
+  im.fill(box(14, 18.5f, 136, 21.5f, 1.5f), pal::white, 0.22f);
+  im.toon(heart(17, 29, 5), hex(0xffc0da), 1, hex(0x3a1838));
+  im.glint(136, 21, 3, pal::white, 0.9f);
 }
 
 void seal_box_picture(Img& im) {
