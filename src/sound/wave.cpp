@@ -102,7 +102,8 @@ std::vector<std::uint8_t> MixerConvert(const plat::AudioFormat& from, const std:
         }
       }
     } else {
-      const int k = (rate + t / 2) / t;
+      const auto k =
+          static_cast<int>((std::int64_t{rate} + t / 2) / t);  // a huge rate: no overflow
       const std::size_t groups = frames / static_cast<std::size_t>(k);
       if (frames > 0) out.resize((groups + 1) * static_cast<std::size_t>(ch));
       std::size_t o = 0;
