@@ -230,6 +230,22 @@ TEST(AssetPictures, MaskedPicturesUsePureBlackAsSeeThroughAndFrameTheCounter) {
   EXPECT_NE(plate.pixel(60, 28), 0u);
 }
 
+TEST(AssetPictures, CustomersClearTheRowsTheGameNeverShows) {
+  // A customer is stretched into (195 - w, -10)..(195 + w, 140): the picture's top five rows lie
+  // above the surface, so nothing of a customer or visitor (crowns, antennae, hats) may be there.
+  int people = 0;
+  for (auto& n : every_picture_name()) {
+    plat::Bitmap b = load_picture(n);
+    if (b.height() != 75 || b.width() < 45 || b.width() > 70) continue;
+    people++;
+    plat::rgb key = b.pixel(0, b.height() - 1);
+    for (int y = 0; y < 5; y++)
+      for (int x = 0; x < b.width(); x++)
+        ASSERT_EQ(b.pixel(x, y), key) << n << " shows at (" << x << ", " << y << ")";
+  }
+  EXPECT_GE(people, 40 + 10);  // the roster and the visitors
+}
+
 TEST(AssetPictures, ButtonCaptionsReadOnThePlate) {
   // The captions pulse from white to RGB(255,119,187) and stand 25 pixels right of the button's
   // left edge, 10-point bold, centred on the button's top + 14: in the plate (drawn 7 left of and

@@ -1,5 +1,6 @@
 // The cast: every customer, visitor, the owner, the printer's daughter and the landlord, as a
 // chibi bust on a 60 x 75 layer picture (drawn at twice its size above the counter).
+#include <algorithm>
 #include <cmath>
 
 #include "pics.h"
@@ -723,7 +724,6 @@ void roach(Img& im) {
   im.toon(circle(CX + 4, 25, 3), pal::white, 0.8f);
   im.fill(circle(CX - 3.5f, 25.5f, 1.3f), pal::ink);
   im.fill(circle(CX + 4.5f, 25.5f, 1.3f), pal::ink);
-  im.glint(CX + 20, 14, 3, pal::white);
 }
 
 const std::map<std::string, Look>& cast() {
@@ -911,10 +911,33 @@ void draw_person(Img& im, const std::string& name) {
   }
 }
 
+// The game stretches a customer to double size from y -10, so the top five rows of the picture
+// never show: a drawing that reaches into them (antennae, crown tips, a witch's hat) is moved
+// down until it clears them; the rows it pushes out at the bottom lie behind the counter anyway.
+void draw_customer(Img& im, const std::string& name) {
+  constexpr int kHiddenRows = 5;
+  Img p(im.w, im.h);
+  draw_person(p, name);
+  int top = 0;
+  auto inked = [&](int y) {
+    for (int x = 0; x < p.w; x++)
+      if (p.a[std::size_t(y) * std::size_t(p.w) + std::size_t(x)] >= 0.5f) return true;
+    return false;
+  };
+  while (top < p.h && !inked(top)) top++;
+  int shift = std::max(0, kHiddenRows - top);
+  for (int y = 0; y + shift < p.h; y++)
+    for (int x = 0; x < p.w; x++) {
+      std::size_t from = std::size_t(y) * std::size_t(p.w) + std::size_t(x);
+      std::size_t to = std::size_t(y + shift) * std::size_t(p.w) + std::size_t(x);
+      im.r[to] = p.r[from], im.g[to] = p.g[from], im.b[to] = p.b[from], im.a[to] = p.a[from];
+    }
+}
+
 void add_people_pictures(PicTable& t) {
   for (auto& [name, look] : cast())
     if (name.size() > 4 && name.substr(name.size() - 4) == ".bmp")
-      t[name] = PicSpec{PicKind::layer, 60, 75, [n = name](Img& im) { draw_person(im, n); }};
+      t[name] = PicSpec{PicKind::layer, 60, 75, [n = name](Img& im) { draw_customer(im, n); }};
 }
 
 }  // namespace ag

@@ -53,6 +53,8 @@ void draw_flower(Img& im, float cx, float cy, float r, Col petal, int petals = 5
 void draw_skull(Img& im, float cx, float cy, float r);
 // A customer's bust, by name (the roster's and visitors' pictures), on a w x h picture.
 void draw_person(Img& im, const std::string& name);
+// A customer picture as the game shows it: the person clear of the rows the game never shows.
+void draw_customer(Img& im, const std::string& name);
 // A catalogue picture by name on its square.
 void draw_goods(Img& im, const std::string& name);
 

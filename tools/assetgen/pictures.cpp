@@ -51,7 +51,7 @@ PicSpec fallback(const std::string& name, Shows what) {
   p.kind = PicKind::layer;
   if (what == Shows::person) {
     p.w = 60, p.h = 75;
-    p.draw = [name](Img& im) { draw_person(im, name); };
+    p.draw = [name](Img& im) { draw_customer(im, name); };
   } else {
     p.w = p.h = what == Shows::seal ? 22 : 40;
     p.draw = [name](Img& im) { draw_goods(im, name); };
