@@ -324,8 +324,11 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["sin.bmp"] = [](Img& im) {
       im.toon(box(9, 4, 33, 36, 1.5f), hex(0x6a4a3a), 1);
       im.fill(box(11, 6, 31, 34, 1), hex(0x8a5a40));
-      label(im, "新理論", C + 1, 14, 6, gold, ink);
-      im.toon(ring(circle(C + 1, 25, 5), 0.8f), gold, 0.5f);
+      // a thick book of theory: an integral sign and an orbit in gold on the cover
+      draw_text(im, "∫", C - 3, 19, 12, gold, true);
+      im.fill(ring(ellipse(C + 3, 25, 7, 3), 0.6f), gold, 0.9f);
+      im.fill(circle(C + 3, 25, 1.6f), gold);
+      im.fill(box(13, 30, 29, 31), gold, 0.7f);
       im.fill(box(30, 8, 33, 34), white);
     };
     // --- dolls and plush ---
@@ -506,7 +509,11 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     // --- clothing ---
     m["reis.bmp"] = [](Img& im) {
-      tshirt(im, white, [](Img& i) { label(i, "REI'S", C, 22, 6, rose, white); });
+      tshirt(im, white, [](Img& i) {
+        label(i, "REI", C - 3, 20, 7, rose, white);
+        i.toon(heart(C + 8, 20, 2.6f), rose, 0.5f);
+        i.line(12, 27, 28, 27, 1.2f, hex(0x90c8f0), 0.9f);
+      });
     };
     m["syuen.bmp"] = [](Img& im) {
       tshirt(im, hex(0x383040), [](Img& i) { draw_skull(i, C, 21, 5); });
@@ -828,11 +835,14 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(circle(C, 13, 2), rose, 0.6f);
     };
     m["mayoke.bmp"] = [](Img& im) {
+      // a paper charm: "魔" and "除" brushed in red down the strip, a red seal at the foot,
+      // a cord through the top
       im.toon(box(12, 3, 28, 37, 1), hex(0xfff6e0), 1);
-      im.line(C, 6, C, 34, 2.2f, hex(0xc03030));
-      im.line(14, 14, 26, 14, 1.2f, hex(0xc03030));
-      im.line(15, 24, 25, 22, 1.2f, hex(0xc03030));
-      im.toon(circle(C, 31, 3), red, 0.6f);
+      im.fill(box(13.5f, 5, 26.5f, 6.2f), hex(0xc03030), 0.8f);
+      draw_text(im, "魔", C, 13, 9, hex(0xc03030), true);
+      draw_text(im, "除", C, 24, 9, hex(0xc03030), true);
+      im.toon(box(C - 3, 29.5f, C + 3, 35.5f, 0.8f), red, 0.6f);
+      im.line(C, 0, C, 3, 1, hex(0xd0a040));
     };
     m["tower.bmp"] = [](Img& im) {
       im.toon(polygon({{C, 2}, {24, 18}, {31, 37}, {25, 37}, {C, 26}, {15, 37}, {9, 37}, {16, 18}}),
