@@ -27,6 +27,7 @@ void install_game() {
   hooks.draw_seal_box = update_and_draw_seal_box;
   hooks.draw_effects = render_effects;
   hooks.sound_start = [] { sound_start(host().audio_device(), program_dir()); };
+  hooks.music_free = sound_free_music;
   hooks.sound_stop = sound_stop;
   hooks.play_sound = sound_play_slot;
   hooks.play_music = sound_play_music;

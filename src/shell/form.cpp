@@ -130,8 +130,8 @@ void form_create() {
 }
 
 void form_destroy() {
-  // The music and the wave slots belong to the sound subsystem, which releases the music first
-  // and the slots fifth first; the pictures go in between as far as the game can tell.
+  // The music first, then the thirty pictures and masks, then the wave slots (fifth first).
+  if (hooks.music_free) hooks.music_free();
   free_picture_store();
   if (hooks.sound_stop) hooks.sound_stop();
 }

@@ -39,6 +39,7 @@ struct game_hooks {
 
   // Sound: the wave slots and music. Missing = silent.
   void (*sound_start)() = nullptr;
+  void (*music_free)() = nullptr;  // shutdown: the music goes first, before the pictures
   void (*sound_stop)() = nullptr;
   void (*play_sound)(int slot, const plat::sjis& name) = nullptr;
   void (*play_music)(const plat::sjis& name) = nullptr;

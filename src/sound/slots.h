@@ -15,6 +15,7 @@ constexpr int kWaveSlots = 5;
 // every slot, and the music's output. `program_dir` is the program folder (dat/ is under it).
 void sound_start(plat::AudioDevice* device, const std::string& program_dir);
 // Form destruction: the music first, then the slots' waves (fifth slot first), then the mixer.
+void sound_free_music();
 void sound_stop();
 
 // A new wave from dat/ in the slot, played once on the slot's channel behind what still plays

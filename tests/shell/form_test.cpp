@@ -27,7 +27,14 @@ class FormTest : public ShellTest {
   }
   void install_recorders() {
     game::hooks.sound_start = [] { calls.push_back("sound"); };
-    game::hooks.sound_stop = [] { calls.push_back("sound stop"); };
+    game::hooks.music_free = [] {
+      calls.push_back("music free");
+      EXPECT_FALSE(game::picture(3).empty());  // the music goes before the pictures
+    };
+    game::hooks.sound_stop = [] {
+      calls.push_back("sound stop");
+      EXPECT_TRUE(game::picture(3).empty());  // the wave slots go after them
+    };
     game::hooks.load_progress = [] { calls.push_back("progress"); };
     game::hooks.build_catalogue = [] { calls.push_back("catalogue"); };
     game::hooks.build_roster = [] { calls.push_back("roster"); };
@@ -65,7 +72,7 @@ TEST_F(FormTest, CreationRunsItsStepsInOrder) {
 
   calls.clear();
   game::form_destroy();
-  EXPECT_EQ(calls, (std::vector<std::string>{"sound stop"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"music free", "sound stop"}));
   EXPECT_TRUE(game::picture(3).empty());
 }
 
