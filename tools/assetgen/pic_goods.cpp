@@ -1370,10 +1370,18 @@ void handbag(Img& im, Col c, bool closed, bool lovely) {
   im.fill(ring(inter(ellipse(C, 14, 8, 9), box(0, 0, 40, 14)), 1.2f), ink);
   im.fill(ring(inter(ellipse(C, 14, 8, 9), box(0, 0, 40, 14)), 0.7f), lighten(c, 0.3f));
   im.toon(polygon({{6, 14}, {34, 14}, {36, 37}, {4, 37}}), c, 1);
-  if (closed)
-    im.toon(box(5, 13, 35, 18, 1), darken(c, 0.1f), 0.8f);
-  else
+  if (closed) {
+    // folded over at the top and taped shut
+    im.toon(box(5, 13, 35, 19, 1), darken(c, 0.1f), 0.8f);
+    im.toon(box(C - 3, 11.5f, C + 3, 22, 0.8f), lovely ? white : hex(0xf0d890), 0.6f);
+  } else {
+    // open, with tissue paper standing up out of it
     im.toon(ellipse(C, 14, 14, 2), darken(c, 0.35f), 0.7f);
+    std::vector<V2> tissue = {{9, 14.5f},     {11, 10},    {14.5f, 12.5f},
+                              {17.5f, 9},     {21, 12.5f}, {24.5f, 9.5f},
+                              {27.5f, 12.5f}, {31, 10},    {31, 14.5f}};
+    im.toon(polygon(tissue), lovely ? hex(0xfff0f6) : hex(0xf4f0e4), 0.7f);
+  }
   if (lovely) {
     im.toon(heart(C, 26, 6), white, 0.8f);
     im.toon(unite(ellipse(C - 4, 15, 4, 2.5f), ellipse(C + 4, 15, 4, 2.5f)), white, 0.6f);
