@@ -1506,9 +1506,9 @@ void draw_goods(Img& im, const std::string& name) {
 }
 
 void add_goods_pictures(PicTable& t) {
-  for (auto& [name, fn] : goods()) t[name] = PicSpec{PicKind::layer, 40, 40, fn};
+  for (auto& [name, fn] : goods()) t[name] = PicRecipe{PicKind::layer, 40, 40, fn};
   auto w = [&](const char* name, std::function<void(Img&)> f) {
-    t[name] = PicSpec{PicKind::layer, 40, 40, f};
+    t[name] = PicRecipe{PicKind::layer, 40, 40, f};
   };
   w("fukuro_small.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), false, 1); });
   w("fukuro_small2.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), true, 1); });
@@ -1536,7 +1536,7 @@ void add_goods_pictures(PicTable& t) {
   w("s_pan1.bmp", [](Img& im) { lunchbox(im, true); });
   for (int n = 0; n < 12; n++)
     t["tirasi" + std::to_string(n) + ".bmp"] =
-        PicSpec{PicKind::layer, 40, 40, [n](Img& im) { flyer(im, n); }};
+        PicRecipe{PicKind::layer, 40, 40, [n](Img& im) { flyer(im, n); }};
 }
 
 }  // namespace ag

@@ -937,7 +937,7 @@ void draw_customer(Img& im, const std::string& name) {
 void add_people_pictures(PicTable& t) {
   for (auto& [name, look] : cast())
     if (name.size() > 4 && name.substr(name.size() - 4) == ".bmp")
-      t[name] = PicSpec{PicKind::layer, 60, 75, [n = name](Img& im) { draw_customer(im, n); }};
+      t[name] = PicRecipe{PicKind::layer, 60, 75, [n = name](Img& im) { draw_customer(im, n); }};
 }
 
 }  // namespace ag

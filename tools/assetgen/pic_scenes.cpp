@@ -618,9 +618,9 @@ void chain_word(Img& im) {
 
 void add_scene_pictures(PicTable& t) {
   auto bg = [&](const char* name, std::function<void(Img&)> f) {
-    t[name] = PicSpec{PicKind::background, SW, SH, f};
+    t[name] = PicRecipe{PicKind::background, SW, SH, f};
   };
-  t["00.bmp"] = PicSpec{PicKind::background, 390, 260, dark_title};
+  t["00.bmp"] = PicRecipe{PicKind::background, 390, 260, dark_title};
   bg("title.bmp", title_scene);
   bg("login.bmp", login_scene);
   bg("title2.bmp", about_scene);
@@ -650,16 +650,16 @@ void add_scene_pictures(PicTable& t) {
   bg("asa2a.bmp", [](Img& im) { morning(im, 3); });
   bg("milk.bmp", [](Img& im) { morning(im, 4); });
   bg("clear.bmp", clear_scene);
-  t["front2.bmp"] = PicSpec{PicKind::background, 390, 120, counter_front};
-  t["front_mid.bmp"] = PicSpec{PicKind::masked, 130, 58, counter_left};
-  t["front3.bmp"] = PicSpec{PicKind::masked, 130, 150, counter_right};
-  t["box.bmp"] = PicSpec{PicKind::masked, 150, 56, button_plate};
-  t["seal_box.bmp"] = PicSpec{PicKind::layer, 390, 260, seal_box_picture};
+  t["front2.bmp"] = PicRecipe{PicKind::background, 390, 120, counter_front};
+  t["front_mid.bmp"] = PicRecipe{PicKind::masked, 130, 58, counter_left};
+  t["front3.bmp"] = PicRecipe{PicKind::masked, 130, 150, counter_right};
+  t["box.bmp"] = PicRecipe{PicKind::masked, 150, 56, button_plate};
+  t["seal_box.bmp"] = PicRecipe{PicKind::layer, 390, 260, seal_box_picture};
   for (int n = 2; n <= 10; n++)
     t[std::to_string(n) + "chain.bmp"] =
-        PicSpec{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};
-  t["chain.bmp"] = PicSpec{PicKind::glow, 52, 18, chain_word};
-  t["not.bmp"] = PicSpec{PicKind::layer, 2, 2, [](Img&) {}};
+        PicRecipe{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};
+  t["chain.bmp"] = PicRecipe{PicKind::glow, 52, 18, chain_word};
+  t["not.bmp"] = PicRecipe{PicKind::layer, 2, 2, [](Img&) {}};
 }
 
 }  // namespace ag

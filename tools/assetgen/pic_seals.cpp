@@ -41,14 +41,14 @@ Sdf shape_of(Shape s, float grow_by) {
   }
 }
 
-struct SealSpec {
+struct SealRecipe {
   Shape shape = ROUND;
   Col bg = pink;
   bool shiny = false;
   std::function<void(Img&)> motif;
 };
 
-void sticker(Img& im, const SealSpec& s) {
+void sticker(Img& im, const SealRecipe& s) {
   Sdf outer = shape_of(s.shape, 0);
   im.fill(grow(outer, 0.9f), ink);
   im.fill(outer, s.shiny ? gold : white);
@@ -76,13 +76,13 @@ void note(Img& im, float x, float y, Col c) {
   im.toon(polygon({{x + 0.9f, y - 5}, {x + 4, y - 3}, {x + 0.9f, y - 2}}), c, 0.5f);
 }
 
-const std::map<std::string, SealSpec>& seals() {
-  static const std::map<std::string, SealSpec> m = [] {
-    std::map<std::string, SealSpec> m;
+const std::map<std::string, SealRecipe>& seals() {
+  static const std::map<std::string, SealRecipe> m = [] {
+    std::map<std::string, SealRecipe> m;
     auto put = [&](int n, Shape sh, Col bg, bool shiny, std::function<void(Img&)> f) {
       char name[32];
       std::snprintf(name, sizeof name, "seal%02d.bmp", n);
-      m[name] = SealSpec{sh, bg, shiny, std::move(f)};
+      m[name] = SealRecipe{sh, bg, shiny, std::move(f)};
     };
     put(1, ROUND, lemon, false, [](Img& i) { draw_poo(i, S, S + 0.5f, 6, true); });
     put(2, HEART, rose, false, [](Img& i) { i.toon(heart(S, S + 0.5f, 4.5f), white, 0.6f); });
@@ -436,8 +436,8 @@ const std::map<std::string, SealSpec>& seals() {
 }  // namespace
 
 void add_seal_pictures(PicTable& t) {
-  for (auto& [name, spec] : seals())
-    t[name] = PicSpec{PicKind::layer, 22, 22, [s = spec](Img& im) { sticker(im, s); }};
+  for (auto& [name, recipe] : seals())
+    t[name] = PicRecipe{PicKind::layer, 22, 22, [s = recipe](Img& im) { sticker(im, s); }};
 }
 
 }  // namespace ag

@@ -9,12 +9,12 @@
 
 namespace ag {
 
-struct PicSpec {
+struct PicRecipe {
   PicKind kind = PicKind::layer;
   int w = 0, h = 0;
   std::function<void(Img&)> draw;
 };
-using PicTable = std::map<std::string, PicSpec>;
+using PicTable = std::map<std::string, PicRecipe>;
 
 // The house palette.
 namespace pal {

@@ -46,8 +46,8 @@ const std::map<std::string, Shows>& table_names() {
 
 // A picture the tables name but the drawings do not know yet: a gift box (or a new face), at the
 // size the game draws its kind at, so nothing is ever missing.
-PicSpec fallback(const std::string& name, Shows what) {
-  PicSpec p;
+PicRecipe fallback(const std::string& name, Shows what) {
+  PicRecipe p;
   p.kind = PicKind::layer;
   if (what == Shows::person) {
     p.w = 60, p.h = 75;
@@ -63,7 +63,7 @@ PicSpec fallback(const std::string& name, Shows what) {
 
 std::vector<std::string> picture_names() {
   std::set<std::string> s;
-  for (auto& [name, spec] : table()) s.insert(name);
+  for (auto& [name, recipe] : table()) s.insert(name);
   for (auto& [n, what] : table_names()) s.insert(n);
   return {s.begin(), s.end()};
 }
@@ -77,18 +77,18 @@ Picture make_picture(const std::string& name) {
   Picture out;
   out.name = name;
   auto it = table().find(name);
-  PicSpec spec;
+  PicRecipe recipe;
   if (it != table().end()) {
-    spec = it->second;
+    recipe = it->second;
   } else if (table_names().count(name)) {
-    spec = fallback(name, table_names().at(name));
+    recipe = fallback(name, table_names().at(name));
   } else {
     return out;
   }
-  out.kind = spec.kind;
-  Img im(spec.w, spec.h);
-  spec.draw(im);
-  switch (spec.kind) {
+  out.kind = recipe.kind;
+  Img im(recipe.w, recipe.h);
+  recipe.draw(im);
+  switch (recipe.kind) {
     case PicKind::background:
       out.bmp = to_bitmap_opaque(im);
       break;
