@@ -8,7 +8,7 @@ PACKAGES=(
   libsdl2-dev libfreetype-dev libfontconfig-dev fonts-ipafont-gothic
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils libx11-dev
+  xvfb xauth clang-format xdotool x11-utils libx11-dev
 )
 
 missing=()

@@ -10,9 +10,15 @@ using rgb = std::uint32_t;  // 0x00RRGGBB
 constexpr rgb RGB(int r, int g, int b) {
   return (rgb(r & 255) << 16) | (rgb(g & 255) << 8) | rgb(b & 255);
 }
-constexpr int red_of(rgb c) { return int((c >> 16) & 255); }
-constexpr int green_of(rgb c) { return int((c >> 8) & 255); }
-constexpr int blue_of(rgb c) { return int(c & 255); }
+constexpr int red_of(rgb c) {
+  return int((c >> 16) & 255);
+}
+constexpr int green_of(rgb c) {
+  return int((c >> 8) & 255);
+}
+constexpr int blue_of(rgb c) {
+  return int(c & 255);
+}
 
 class Bitmap {
  public:
@@ -41,7 +47,15 @@ class Bitmap {
   std::vector<rgb> px_;
 };
 
-enum class BmpError { none, cannot_open, truncated, bad_header, unsupported, bad_data, cannot_write };
+enum class BmpError {
+  none,
+  cannot_open,
+  truncated,
+  bad_header,
+  unsupported,
+  bad_data,
+  cannot_write
+};
 const char* to_string(BmpError e);
 
 // Reads 1/4/8/24/32-bit BMPs, uncompressed or RLE4/RLE8, bottom-up or top-down, into 24-bit colour.

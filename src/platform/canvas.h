@@ -7,17 +7,21 @@
 
 namespace plat {
 
-struct Point { int x = 0, y = 0; };
-struct Size { int w = 0, h = 0; };
+struct Point {
+  int x = 0, y = 0;
+};
+struct Size {
+  int w = 0, h = 0;
+};
 
 enum class Face { pgothic, gothic };  // "ＭＳ Ｐゴシック" (proportional), "ＭＳ ゴシック" (fixed)
 
 struct TextStyle {
   Face face = Face::pgothic;
-  int point = 9;           // point size at 96 dpi
+  int point = 9;  // point size at 96 dpi
   rgb colour = 0;
   bool bold = false;
-  bool opaque = false;     // solid background in `background`, else clear
+  bool opaque = false;  // solid background in `background`, else clear
   rgb background = 0xFFFFFF;
 };
 

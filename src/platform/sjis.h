@@ -31,9 +31,9 @@ const sjis& literal_checked(const char* utf8, sjis& slot, bool& done);
 }  // namespace plat
 
 // SJ("テキスト"): the Shift-JIS bytes of a UTF-8 literal, converted once per call site.
-#define SJ(lit)                                                   \
-  ([]() -> const ::plat::sjis& {                                 \
-    static ::plat::sjis slot_;                                    \
-    static bool done_ = false;                                    \
-    return ::plat::literal_checked(lit, slot_, done_);            \
+#define SJ(lit)                                        \
+  ([]() -> const ::plat::sjis& {                       \
+    static ::plat::sjis slot_;                         \
+    static bool done_ = false;                         \
+    return ::plat::literal_checked(lit, slot_, done_); \
   }())

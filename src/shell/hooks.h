@@ -23,19 +23,19 @@ struct game_hooks {
   bool (*all_seals_collected)() = nullptr;
 
   // Frame layers owned above the shell (draw_frame's steps).
-  void (*draw_totals)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;    // step 7
-  void (*draw_effects)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;   // step 9 (and the log)
-  void (*draw_status_panel)(plat::Canvas& cg) = nullptr;                  // step 13
-  void (*draw_seal_box)(plat::Canvas& cg) = nullptr;                      // step 14
-  void (*draw_chart)(plat::Canvas& cg) = nullptr;                         // step 15
+  void (*draw_totals)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;   // step 7
+  void (*draw_effects)(plat::Canvas& cg, plat::Canvas& bak) = nullptr;  // step 9 (and the log)
+  void (*draw_status_panel)(plat::Canvas& cg) = nullptr;                // step 13
+  void (*draw_seal_box)(plat::Canvas& cg) = nullptr;                    // step 14
+  void (*draw_chart)(plat::Canvas& cg) = nullptr;                       // step 15
   // Ex hint on the third button: the special wrapping for the selected goods is in stock.
   bool (*ex_wrap_in_stock)() = nullptr;
 
   // Input owned above the shell.
-  void (*seal_box_press)(int x, int y) = nullptr;          // a left press handed to the seal box
-  bool (*seal_box_takes_buttons)() = nullptr;              // box shown / seal held / collection
-  void (*wrap_special_toggle)() = nullptr;                 // right press on sel3
-  void (*select_normal_wrapping)() = nullptr;              // left press on sel3 "包む"
+  void (*seal_box_press)(int x, int y) = nullptr;  // a left press handed to the seal box
+  bool (*seal_box_takes_buttons)() = nullptr;      // box shown / seal held / collection
+  void (*wrap_special_toggle)() = nullptr;         // right press on sel3
+  void (*select_normal_wrapping)() = nullptr;      // left press on sel3 "包む"
 
   // Sound: the wave slots and music. Missing = silent.
   void (*sound_start)() = nullptr;

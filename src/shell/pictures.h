@@ -9,10 +9,10 @@ namespace game {
 constexpr int picture_slots = 30;
 
 plat::Bitmap& picture(int slot);
-plat::Bitmap& mask(int slot);   // built once for slots 0, 8 and 9
-plat::Bitmap& haikei_image();   // the loading buffer for backgrounds
+plat::Bitmap& mask(int slot);  // built once for slots 0, 8 and 9
+plat::Bitmap& haikei_image();  // the loading buffer for backgrounds
 
-void build_picture_store();     // form creation step 6
+void build_picture_store();  // form creation step 6
 void free_picture_store();
 // Loads cg/NAME into the slot; a failure leaves the slot as it was. Returns success.
 bool load_picture(int slot, const plat::sjis& name);

@@ -13,11 +13,21 @@ void json_string(std::string& out, const sjis& s) {
   out += '"';
   for (unsigned char c : u) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -71,38 +81,42 @@ std::string state_json(const game_state& s) {
     out += name;
     out += "\":";
   };
-#define F_INT(n) key(#n); out += std::to_string(s.n);
-#define F_DOUBLE(n)                                   \
-  key(#n);                                            \
-  {                                                   \
-    char buf[40];                                     \
-    std::snprintf(buf, sizeof buf, "%.17g", s.n);     \
-    out += buf;                                       \
+#define F_INT(n) \
+  key(#n);       \
+  out += std::to_string(s.n);
+#define F_DOUBLE(n)                               \
+  key(#n);                                        \
+  {                                               \
+    char buf[40];                                 \
+    std::snprintf(buf, sizeof buf, "%.17g", s.n); \
+    out += buf;                                   \
   }
-#define F_ARR(n, k) key(#n); json_ints(out, s.n);
-#define F_STRS(n, k)                                  \
-  key(#n);                                            \
-  out += '[';                                         \
-  for (std::size_t i = 0; i < s.n.size(); ++i) {      \
-    if (i) out += ',';                                \
-    json_string(out, s.n[i]);                         \
-  }                                                   \
+#define F_ARR(n, k) \
+  key(#n);          \
+  json_ints(out, s.n);
+#define F_STRS(n, k)                             \
+  key(#n);                                       \
+  out += '[';                                    \
+  for (std::size_t i = 0; i < s.n.size(); ++i) { \
+    if (i) out += ',';                           \
+    json_string(out, s.n[i]);                    \
+  }                                              \
   out += ']';
-#define F_LOG(n, k)                                                            \
-  key(#n);                                                                     \
-  out += '[';                                                                  \
-  for (std::size_t i = 0; i < s.n.size(); ++i) {                               \
-    if (i) out += ',';                                                         \
-    out += "{\"text\":";                                                       \
-    json_string(out, s.n[i].text);                                             \
-    out += ",\"colour\":" + std::to_string(s.n[i].colour) + "}";               \
-  }                                                                            \
+#define F_LOG(n, k)                                              \
+  key(#n);                                                       \
+  out += '[';                                                    \
+  for (std::size_t i = 0; i < s.n.size(); ++i) {                 \
+    if (i) out += ',';                                           \
+    out += "{\"text\":";                                         \
+    json_string(out, s.n[i].text);                               \
+    out += ",\"colour\":" + std::to_string(s.n[i].colour) + "}"; \
+  }                                                              \
   out += ']';
-#include "shell/state/shell.inc"
-#include "shell/state/scenario.inc"
-#include "shell/state/wrapping.inc"
 #include "shell/state/customers.inc"
 #include "shell/state/goods.inc"
+#include "shell/state/scenario.inc"
+#include "shell/state/shell.inc"
+#include "shell/state/wrapping.inc"
 #undef F_INT
 #undef F_DOUBLE
 #undef F_ARR

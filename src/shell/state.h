@@ -24,11 +24,11 @@ struct game_state {
 #define F_ARR(n, k) std::array<int, k> n{};
 #define F_STRS(n, k) std::array<sjis, k> n{};
 #define F_LOG(n, k) std::array<log_entry, k> n{};
-#include "shell/state/shell.inc"
-#include "shell/state/scenario.inc"
-#include "shell/state/wrapping.inc"
 #include "shell/state/customers.inc"
 #include "shell/state/goods.inc"
+#include "shell/state/scenario.inc"
+#include "shell/state/shell.inc"
+#include "shell/state/wrapping.inc"
 #undef F_INT
 #undef F_DOUBLE
 #undef F_ARR

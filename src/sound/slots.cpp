@@ -79,7 +79,9 @@ void sound_start(plat::AudioDevice* device, const std::string& program_dir) {
   plat::MidiSetDevice(-1, 0);
 }
 
-void sound_free_music() { plat::MidiFree(); }
+void sound_free_music() {
+  plat::MidiFree();
+}
 
 void sound_stop() {
   Slots& s = slots();
