@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "customers/roster_rows.h"
-#include "goods/json_out.h"
+#include "shell/json_out.h"
 
 namespace game {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "goods/catalogue_rows.h"
-#include "goods/json_out.h"
+#include "shell/json_out.h"
 #include "shell/state.h"
 
 namespace game {

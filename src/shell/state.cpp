@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "shell/json_out.h"
+
 namespace game {
 
 game_state gs;
@@ -9,36 +11,7 @@ game_state gs;
 namespace {
 
 void json_string(std::string& out, const sjis& s) {
-  std::string u = plat::to_utf8(s);
-  out += '"';
-  for (unsigned char c : u) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += char(c);
-        }
-    }
-  }
-  out += '"';
+  json::text(out, s);
 }
 
 template <std::size_t N>

@@ -1,4 +1,4 @@
-// Small JSON writers for the headless driver's dumps of the catalogue and the roster.
+// Small JSON writers for the headless driver's dumps: the state, the catalogue and the roster.
 #pragma once
 #include <cstdio>
 #include <string>
