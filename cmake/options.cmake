@@ -6,9 +6,10 @@ add_compile_options(-Wall -Wextra -Werror)
 
 if(FLORINET_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-  # The allocation-counting tests replace operator new with malloc; with the sanitizers' inlining
-  # GCC then takes the matching delete for a mismatched free.
-  add_compile_options(-Wno-mismatched-new-delete)
+  # GCC 12's flow-based warnings (mismatched new/delete behind the allocation-counting tests'
+  # operator new, string overflows) misfire on sanitizer-instrumented code: keep them shown,
+  # not fatal, in this build only.
+  add_compile_options(-Wno-error)
   add_link_options(-fsanitize=address,undefined)
 endif()
 if(FLORINET_COVERAGE)
