@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "scenario/counter.h"
+#include "scenario/day.h"
 #include "scenario/progress.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -9,6 +11,7 @@
 #include "shell/sounds.h"
 #include "shell/state.h"
 #include "wrapping/seal_box.h"
+#include "wrapping/wrapping_stage.h"
 
 namespace game {
 
@@ -35,34 +38,40 @@ void scene_chara_seals() {
   open_collection_box(1);
 }
 
+// The wrapping captions go to the wrapping stage with the caption pressed.
+void wrap(const plat::sjis& caption) {
+  on_choice(caption);
+}
+
 struct caption_row {
-  const char* caption;  // UTF-8 here; compared as Shift-JIS bytes
-  void (*action)();     // nullptr: a scene of the shop day, not built yet
+  const char* caption;                      // UTF-8 here; compared as Shift-JIS bytes
+  void (*action)();                         // a scene of its own, or
+  void (*with_caption)(const plat::sjis&);  // an action told which caption was pressed
 };
 
 // The caption table, in the order the captions are compared.
 constexpr std::array<caption_row, 21> caption_table{{
-    {"Start", nullptr},
-    {"About", scene_about},
-    {"Back", scene_back},
-    {"System", scene_system},
-    {"描画速度変更", scene_change_draw_speed},
-    {"New Game", scene_new_game},
-    {"Collection", scene_collection},
-    {"ノーマル", scene_normal_seals},
-    {"キャラ", scene_chara_seals},
-    {"手紙", scene_letter},
-    {"チラシを入れる", nullptr},
-    {"包む", nullptr},
-    {"【Ex】包装", nullptr},
-    {"折る", nullptr},
-    {"シール", nullptr},
-    {"はい終わり", nullptr},
-    {"断る", nullptr},
-    {"次", nullptr},
-    {"セーブ", nullptr},
-    {"がんばるぞー♪", nullptr},
-    {"帰って寝る", nullptr},
+    {"Start", scene_start, nullptr},
+    {"About", scene_about, nullptr},
+    {"Back", scene_back, nullptr},
+    {"System", scene_system, nullptr},
+    {"描画速度変更", scene_change_draw_speed, nullptr},
+    {"New Game", scene_new_game, nullptr},
+    {"Collection", scene_collection, nullptr},
+    {"ノーマル", scene_normal_seals, nullptr},
+    {"キャラ", scene_chara_seals, nullptr},
+    {"手紙", scene_letter, nullptr},
+    {"チラシを入れる", scene_flyer, nullptr},
+    {"包む", nullptr, wrap},
+    {"【Ex】包装", nullptr, wrap},
+    {"折る", nullptr, wrap},
+    {"シール", nullptr, wrap},
+    {"はい終わり", nullptr, wrap},
+    {"断る", nullptr, wrap},
+    {"次", scene_next, nullptr},
+    {"セーブ", scene_save, nullptr},
+    {"がんばるぞー♪", scene_good_luck, nullptr},
+    {"帰って寝る", scene_night, nullptr},
 }};
 
 // The table's captions as Shift-JIS, converted once.
@@ -83,6 +92,7 @@ void dispatch(const plat::sjis& caption) {
   for (std::size_t i = 0; i < captions.size(); ++i) {
     if (captions[i] != caption) continue;
     if (caption_table[i].action) caption_table[i].action();
+    if (caption_table[i].with_caption) caption_table[i].with_caption(captions[i]);
     return;
   }
 }

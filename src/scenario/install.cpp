@@ -2,8 +2,10 @@
 // main before the form is created.
 #include "scenario/install.h"
 
+#include "customers/review.h"
 #include "customers/roster.h"
 #include "goods/catalogue.h"
+#include "scenario/day.h"
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
 #include "shell/form.h"
@@ -11,6 +13,7 @@
 #include "sound/slots.h"
 #include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
+#include "wrapping/wrapping_stage.h"
 
 namespace game {
 
@@ -26,6 +29,13 @@ void install_game() {
   hooks.seal_box_takes_buttons = seal_box_takes_buttons;
   hooks.draw_seal_box = update_and_draw_seal_box;
   hooks.draw_effects = render_effects;
+  hooks.draw_totals = draw_totals;
+  hooks.draw_chart = draw_chart;
+  hooks.ex_wrap_in_stock = ex_wrap_in_stock;
+  hooks.wrap_special_toggle = on_wrap_button_right_click;
+  hooks.select_normal_wrapping = select_normal_wrapping;
+  hooks.open_first_day = open_first_day;
+  hooks.end_day = end_day;
   hooks.sound_start = [] { sound_start(host().audio_device(), program_dir()); };
   hooks.music_free = sound_free_music;
   hooks.sound_stop = sound_stop;

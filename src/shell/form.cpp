@@ -27,6 +27,7 @@ std::string program_dir_ = ".";
 // The game's generator: a 32-bit linear congruential sequence; draw(n) takes the high part
 // of seed × n, so every n gets evenly spread values from the whole word.
 std::uint32_t rand_seed_ = 0;
+int (*scripted_draw_)(int) = nullptr;
 
 // Host events, routed as the window's controls route them: a press over a choice button goes
 // to that button (in its own coordinates), anything else to the picture.
@@ -144,7 +145,12 @@ void seed_random(unsigned seed) {
   rand_seed_ = seed;
 }
 
+void script_draws(int (*fn)(int n)) {
+  scripted_draw_ = fn;
+}
+
 int draw(int n) {
+  if (scripted_draw_) return scripted_draw_(n);
   rand_seed_ = rand_seed_ * 134775813u + 1u;
   if (n <= 0) return 0;
   return int((std::uint64_t(rand_seed_) * std::uint64_t(unsigned(n))) >> 32);

@@ -29,5 +29,8 @@ void close_request();
 // The game's one random generator: a uniform integer 0..n-1, draw(n).
 int draw(int n);
 void seed_random(unsigned seed);
+// Tests: answer every draw from `fn` (given n, it returns the draw) instead of the generator;
+// nullptr goes back to the generator.
+void script_draws(int (*fn)(int n));
 
 }  // namespace game

@@ -11,6 +11,11 @@ struct game_hooks {
   // Scene dispatcher: a pressed caption.
   void (*dispatch)(const plat::sjis& caption) = nullptr;
 
+  // Calls from the item panel (goods) up into the day: closing the first evening opens day 1;
+  // the printer's visit ends with the day's end.
+  void (*open_first_day)() = nullptr;
+  void (*end_day)() = nullptr;
+
   // Form creation step 8: progress file, then catalogue, then roster.
   void (*load_progress)() = nullptr;
   // The save of "New Game" and of the save seal stuck on the door: my.dat, then the ledger.

@@ -1,0 +1,115 @@
+#include "customers/rewards.h"
+
+#include <string>
+
+#include "customers/roster.h"
+#include "goods/catalogue.h"
+#include "shell/form.h"
+#include "shell/message.h"
+#include "shell/sounds.h"
+#include "shell/state.h"
+#include "wrapping/effects.h"
+
+namespace game {
+
+namespace {
+
+sjis num(int n) {
+  return sjis(std::to_string(n));
+}
+
+void announce_money(int amount) {
+  play_sound(1, SJ("coin.wav"));
+  post_colored(SJ("お金 ") + num(amount) + SJ("円を入手"), SJ("yellow2"));
+}
+
+bool named_item(int id) {
+  return id >= 0 && id < item_count && !item[id].name.empty();
+}
+
+}  // namespace
+
+void receive_payment(int amount) {
+  if (amount == 0) return;
+  gs.money += amount;
+  gs.sales_today += amount;
+  announce_money(amount);
+  if (gs.chain >= 2) chain_bonus((amount / 10) * (gs.chain - 1));
+  wait_click();
+}
+
+void receive_money(int amount) {
+  if (amount == 0) return;
+  gs.money += amount;
+  announce_money(amount);
+  wait_click();
+}
+
+void chain_bonus(int amount) {
+  if (amount == 0) return;
+  gs.money += amount;
+  gs.sales_today += amount;
+  play_sound(1, SJ("coin.wav"));
+  // The backslash is the yen sign of the Japanese font.
+  post_colored(num(gs.chain) + SJ(" chain bonus > + \\") + num(amount), SJ("yellow2"));
+}
+
+int satisfaction_bonus(int lv) {
+  static constexpr int low_levels[] = {10, 9, 8, 7, 5, 3, 2};
+  if (lv >= 0 && lv <= 6) return low_levels[lv];
+  if (lv >= 7 && lv <= 99) return 1;
+  return 0;
+}
+
+void change_satisfaction(int amount) {
+  if (amount == 0) return;
+  if (amount > 0) {
+    amount += satisfaction_bonus(gs.clerk_lv);
+    gs.satisfaction += amount;
+    play_sound(3, SJ("exp.wav"));
+    spawn_effect(330, 120, 157);
+    post_colored(SJ("お客の満足度 ") + num(amount) + SJ("UP"), SJ("yellow"));
+  } else {
+    gs.satisfaction += amount;
+    play_sound(3, SJ("down.wav"));
+    post_colored(SJ("お客の満足度 ") + num(-amount) + SJ("DOWN"), SJ("red"));
+  }
+  wait_click();
+}
+
+void add_fondness(int man_no, int step) {
+  if (man_no < 0 || man_no >= man_count || man[man_no].name.empty()) return;
+  int& fond = gs.man_fond[man_no];
+  fond += step;
+  if (fond < 0) fond = 0;
+  if (fond < 10) return;
+  fond = 0;
+  // He hands over presents of his own when a seal pleases him.
+  if (man_no == 25) return;
+  if (draw(2) == 0) {
+    gs.bad_service -= 1;
+    gs.poor_stock -= 1;
+  }
+  play_sound(3, SJ("kira.wav"));
+  spawn_effect(195, 110, 140);
+  post_speech(SJ("そうだ…"));
+  post_speech(SJ("いつも可愛いチールありがとう"));
+  post_speech(SJ("お礼にこれあげるね。"));
+  gain_items(man[man_no].gift, draw(3) + 1);
+}
+
+void gain_item(int id) {
+  gain_items(id, 1);  // "を 1個入手した": the one-unit message is the general one
+}
+
+void gain_items(int id, int count) {
+  if (!named_item(id)) return;
+  play_sound(4, SJ("item.wav"));
+  gs.stock[id] += count;
+  post_colored(SJ("Item【") + item[id].name + SJ("】を ") + num(count) + SJ("個入手した(所持:") +
+                   num(gs.stock[id]) + SJ("個)"),
+               SJ("green"));
+  wait_click();
+}
+
+}  // namespace game
