@@ -90,8 +90,8 @@ TEST_F(Rewards, PaymentAddsTheChainBonusToMoneyAndTakings) {
   receive_payment(100);
   EXPECT_EQ(gs.money, 120);
   EXPECT_EQ(gs.sales_today, 120);
-  EXPECT_EQ(lines("msg"), (std::vector<std::string>{"308 お金 100円を入手",
-                                                     "308 3 chain bonus > + \\20"}));
+  EXPECT_EQ(lines("msg"),
+            (std::vector<std::string>{"308 お金 100円を入手", "308 3 chain bonus > + \\20"}));
   EXPECT_EQ(waits(), 1);  // the bonus has no wait of its own
 
   traced.clear();
@@ -122,8 +122,8 @@ TEST_F(Rewards, PayFromTheOwnerLeavesTheTakingsAlone) {
 }
 
 TEST_F(Rewards, SatisfactionGainsGetTheLevelBonusLossesDoNot) {
-  const int gain_of_one[][2] = {{0, 11}, {1, 10}, {3, 8}, {4, 6}, {6, 3}, {7, 2}, {9, 2},
-                                {99, 2}, {100, 1}, {-1, 1}};
+  const int gain_of_one[][2] = {{0, 11}, {1, 10}, {3, 8},  {4, 6},   {6, 3},
+                                {7, 2},  {9, 2},  {99, 2}, {100, 1}, {-1, 1}};
   for (const auto& [lv, expected] : gain_of_one) {
     gs.clerk_lv = lv;
     gs.satisfaction = 0;
