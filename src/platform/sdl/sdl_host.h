@@ -44,12 +44,14 @@ class SdlHost final : public Host {
   unsigned clock_seed() const override;
   void present(const Bitmap& picture) override;
   bool process_messages() override;
+  void close_window() override;
   void post_task(void (*fn)(void*), void* ctx) override;
   void confirm_box(std::string_view sjis_text) override;
   AudioDevice* audio_device() override;
 
  private:
   void handle(const SDL_Event& e);
+  void quit();  // the close request, once
   void redraw();
   void toggle_fullscreen();
 
