@@ -9,6 +9,7 @@
 
 #include "app/program_dir.h"
 #include "customers/roster.h"
+#include "customers/story_table.h"
 #include "goods/catalogue.h"
 #include "platform/bitmap.h"
 #include "scenario/install.h"
@@ -243,6 +244,10 @@ bool Driver::run(const std::string& raw) {
   }
   if (cmd == "roster") {
     print(game::roster_json());
+    return false;
+  }
+  if (cmd == "stories") {
+    print(game::stories_json());
     return false;
   }
   return error("unknown command " + cmd);
