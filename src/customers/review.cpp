@@ -97,18 +97,18 @@ void bankruptcy() {
   close_program();
 }
 
-// "ノルマは足りてねーけど" + ending: only one of the two targets was met.
-void remark(const char* ending) {
+// Only one of the two targets was met: the owner says which, in his two ways of saying it.
+void remark(const sjis& quota_missed, const sjis& unsatisfied) {
   const bool quota_met = gs.sales_today >= gs.quota;
   const bool satisfied = gs.satisfaction >= gs.satis_goal;
-  if (!quota_met && satisfied) owner(SJ("ノルマは足りてねーけど") + sjis(ending));
-  if (quota_met && !satisfied) owner(SJ("お客の満足度は低いけど") + sjis(ending));
+  if (!quota_met && satisfied) owner(quota_missed);
+  if (quota_met && !satisfied) owner(unsatisfied);
 }
 void remark_a() {
-  remark("なっ");
+  remark(SJ("ノルマは足りてねーけどなっ"), SJ("お客の満足度は低いけどなっ"));
 }
 void remark_b() {
-  remark("よ");
+  remark(SJ("ノルマは足りてねーけどよ"), SJ("お客の満足度は低いけどよ"));
 }
 
 void fine(int score) {

@@ -31,7 +31,7 @@ std::array<plat::Bitmap, item_count> goods_pics;
 
 const plat::rgb white = RGB(255, 255, 255);
 const plat::rgb grey = RGB(128, 128, 128);
-const plat::rgb chart_blue = RGB(40, 90, 255);
+const plat::rgb chart_blue = RGB(80, 140, 255);  // reads on the green board
 const plat::rgb chart_pink = RGB(255, 105, 180);
 
 // A text built without the heap: prefix, number, suffix.
