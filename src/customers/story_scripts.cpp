@@ -263,6 +263,388 @@ constexpr story_step wata_2[] = {
     {st::say, "…なんてね☆今の、セブン様にはナイショだよｖ"},
 };
 
+// ---- slot 20: ユカリー, who adores わたちゃん, goes to see her at Love7 ----
+constexpr story_step yukari_1[] = {
+    {st::picture, "yukari2.bmp"},
+    {st::say, "ユカリーだよっ♪聞いて聞いて！"},
+    {st::say, "わたちゃんがね、Love7の店長さんになったの！"},
+    {st::say, "今度、会いに行っちゃうんだ♪"},
+};
+constexpr story_step yukari_2[] = {
+    {st::picture, "yukari.bmp"},
+    {st::say, "…ユカリーね、Love7に行ってきたの"},
+    {st::say, "わたちゃん、忙しそうで、お話できなかった…"},
+    {st::picture, "yukari2.bmp"},
+    {st::say, "でも帰りに、こっそり手をふってくれたの！♪"},
+};
+
+// ---- slot 21: モナト's invention, モナト素, and its one side effect ----
+constexpr story_step monato_1[] = {
+    {st::picture, "monato2.bmp"},
+    {st::say, "モナトなのだ！大発明なのだ！"},
+    {st::say, "なめると元気が出る「モナト素」を作ったのだ"},
+    {st::say, "この店でも売ってもらっているのだ"},
+    {st::say, "…しびれるのは、ちょっとした副作用なのだ"},
+};
+constexpr story_step monato_2[] = {
+    {st::picture, "monato.bmp"},
+    {st::say, "モナトなのだ…"},
+    {st::say, "モナト素、あんまり売れないのだ"},
+    {st::say, "みんな、しびれるのがいやらしいのだ"},
+    {st::say, "だから改良するのだ。いちご味にするのだ"},
+    {st::say, "いちご味なら、きっとみんな喜ぶのだ"},
+};
+constexpr story_step monato_3[] = {
+    {st::picture, "monato.bmp"},
+    {st::say, "モナトなのだ"},
+    {st::say, "いちご味のモナト素、できたのだ"},
+    {st::say, "しびれは、やっぱり取れなかったのだ"},
+    {st::say, "…なのに、そのしびれがクセになると評判なのだ"},
+    {st::say, "科学とは、ふしぎなものなのだ"},
+};
+
+// ---- slot 22: 天伊優香 wants to design seals ----
+constexpr story_step yuuka_1[] = {
+    {st::picture, "yuuka.bmp"},
+    {st::say, "あなたのチールのセンス、なかなかのものね"},
+    {st::say, "実はわたし、チールのデザイナーを目指してるの"},
+    {st::say, "…今度、わたしの描いたチールを見てくれる？"},
+};
+constexpr story_step yuuka_2[] = {
+    {st::picture, "yuuka.bmp"},
+    {st::say, "聞いて。わたしのチール、協会の賞をとったわ"},
+    {st::say, "あなたが見てくれた時の顔で、自信がついたの"},
+    {st::say, "…お店に並んだら、最初に使ってよね"},
+};
+
+// ---- slot 23: どこかの国の王様, a king in exile, and the son who writes to him ----
+constexpr story_step king_1[] = {
+    {st::picture, "jisrof.bmp"},
+    {st::say, "・・・夜分に・・・すまぬ・・・"},
+    {st::say, "・・・余は・・・遠い国の王であった・・・"},
+    {st::say, "・・・暴君と呼ばれ・・・国を追われた・・・"},
+};
+constexpr story_step king_2[] = {
+    {st::picture, "jisrof.bmp"},
+    {st::say, "・・・余には・・・息子がおる・・・"},
+    {st::say, "・・・あやつも・・・この店に来るそうな・・・"},
+    {st::say, "・・・余を・・・恨んでおろう・・・"},
+    {st::say, "・・・・・・・"},
+};
+constexpr story_step king_3[] = {
+    {st::picture, "jisrof.bmp"},
+    {st::say, "・・・息子から・・・包みが届いた・・・"},
+    {st::say, "・・・絹のパジャマが・・・入っておった・・・"},
+    {st::say, "・・・「父上、風邪など召されませぬよう」・・・"},
+    {st::say, "・・・・・・・"},
+    {st::say, "・・・余は・・・よい息子を持った・・・"},
+};
+
+// ---- slot 24: ノブヒー's real name ----
+constexpr story_step nobuhi_1[] = {
+    {st::picture, "nobuhi.bmp"},
+    {st::say, "イェーイ！ノブヒーだぜ！今夜はオフなんだ"},
+    {st::say, "実はオレの本名、のぶひとっていうんだ"},
+    {st::say, "田舎の母ちゃんが、オレのＣＤ全部買ってくれてさ"},
+    {st::say, "…ロックだぜ、母ちゃん。サンキュー、ベイベー"},
+};
+
+// ---- slot 25: バイオン on his night round ----
+constexpr story_step bione_1[] = {
+    {st::picture, "bione.bmp"},
+    {st::say, "騎士バイオン、夜分に失礼いたす！"},
+    {st::say, "町の夜回りの途中、この店の灯りが見えたゆえ"},
+    {st::say, "店員殿、今宵の帰り道は拙者がお守りいたそう！"},
+};
+
+// ---- slot 26: 運坊, grown up, and the rainbow seal on his mother's present ----
+constexpr story_step unbou_1[] = {
+    {st::picture, "unbou2.bmp"},
+    {st::say, "ちわっす。夜分にすんませんっす"},
+    {st::say, "オレ、ガキの頃は「うんぼう」って呼ばれてたっす"},
+    {st::say, "うんちのチールばっか集めてたからっすよ"},
+    {st::say, "…でも、にじのチールだけは特別なんす"},
+};
+constexpr story_step unbou_2[] = {
+    {st::picture, "unbou2.bmp"},
+    {st::say, "ちわっす。にじのチールの話、聞いてほしいっす"},
+    {st::say, "昔、母ちゃんへのプレゼントに貼ってもらったっす"},
+    {st::say, "母ちゃん、今でもその包み紙を取ってあるんすよ"},
+    {st::say, "今度の誕生日も、ここで包んでもらうっす！"},
+};
+
+// ---- slot 27: 徳次郎 and fifty years of go against 源さん ----
+constexpr story_step toku_1[] = {
+    {st::picture, "toku.bmp"},
+    {st::say, "おう、夜分にすまんのう"},
+    {st::say, "わしには五十年来の碁がたきがおってな"},
+    {st::say, "そやつに、一度も勝ったことがないんじゃ"},
+    {st::say, "今度こそ勝ってみせるわい"},
+    {st::say, "この店の碁石のチールは、験がいいでな"},
+};
+constexpr story_step toku_2[] = {
+    {st::picture, "toku.bmp"},
+    {st::say, "おう、ちょいと聞いてくれんか"},
+    {st::say, "碁がたきの源さんが、入院してしもうてな"},
+    {st::say, "見舞いに、ピンクの碁盤を持っていったんじゃ"},
+    {st::say, "源さん、碁盤の色を見て笑い転げてのう"},
+    {st::say, "笑いすぎて、一手まちがえおった"},
+    {st::say, "…五十年目にして、わしの初勝利じゃ"},
+    {st::say, "じゃが、こんな勝ち方はつまらんわい"},
+    {st::say, "早う元気になれ、もう一番じゃと言うてきた"},
+};
+
+// ---- slot 28: リチャード goes home ----
+constexpr story_step richard_1[] = {
+    {st::picture, "maichel.bmp"},
+    {st::say, "Ｈｅｙ！コンバンハ！ワタシ、リチャードデース"},
+    {st::say, "ニッポンのおみやげ、ゼンブこのお店で買いマシタ"},
+    {st::say, "アシタ、国に帰りマス。ベリー、サンキュー！"},
+};
+
+// ---- slot 29: ターミン becomes a big sister ----
+constexpr story_step tamin_1[] = {
+    {st::picture, "tam.bmp"},
+    {st::say, "ターミンね、おねえちゃんになるの！"},
+    {st::say, "ママのおなかに、赤ちゃんがいるんだよ"},
+    {st::say, "ターミン、赤ちゃんにプレゼントあげるの！"},
+};
+constexpr story_step tamin_2[] = {
+    {st::picture, "tam.bmp"},
+    {st::say, "赤ちゃん、うまれたの！おとうとだよ！"},
+    {st::say, "ちっちゃくて、うさちゃんのぬいぐるみみたいなの"},
+    {st::say, "ターミン、おむつのおてつだいするの"},
+};
+constexpr story_step tamin_3[] = {
+    {st::picture, "tam.bmp"},
+    {st::say, "おとうとがね、ターミンを見てわらったの！"},
+    {st::say, "うさちゃんのぬいぐるみあげたら、ぎゅってしたの"},
+    {st::say, "ターミン、いいおねえちゃんになるの！"},
+};
+
+// ---- slot 30: 雲歩狼, grown up, plays his first gig ----
+constexpr story_step unporo_1[] = {
+    {st::picture, "unporo2.bmp"},
+    {st::say, "よう。ガキの頃、よくここに来てた雲歩狼だ"},
+    {st::say, "あの頃は、うんちのキーホルダばっか買ってたな"},
+    {st::say, "今はバンドでギター弾いてる。売れてねーけどな"},
+};
+constexpr story_step unporo_2[] = {
+    {st::picture, "unporo2.bmp"},
+    {st::say, "今度、初めてのライブなんだ。…見に来てくれよな"},
+};
+constexpr story_step unporo_3[] = {
+    {st::picture, "unporo2.bmp"},
+    {st::say, "ライブ、やったぜ。客は十人だったけどな"},
+    {st::say, "一番前で、うんちのキーホルダ振るやつがいてさ"},
+    {st::say, "…運坊のやつだよ。ったく、いいダチだぜ"},
+};
+
+// ---- slot 31: さなちゃん, a chick in the school play, looks for her own chick ----
+constexpr story_step sanae_1[] = {
+    {st::picture, "sanae3.bmp"},
+    {st::say, "ピ、ピヨピヨ…じゃなくて、さなですっ！"},
+    {st::say, "学園祭の劇で、ひよこの役になったんです"},
+    {st::say, "練習してたら、うちのピヨちゃんが逃げちゃって…"},
+    {st::say, "このお店のほうに来たと思うんですけど…"},
+    {st::narrate, "…ガサガサ…"},
+    {st::narrate, "レジの下からもう一羽がでてきた！"},
+    {st::picture, "sanae2.bmp"},
+    {st::say, "ピヨちゃん！よかったぁ…えへへ"},
+};
+
+// ---- slot 32: ぶぶこ is asked to tea by the head of the Goat brand ----
+constexpr story_step bubuko_1[] = {
+    {st::picture, "bubuko.bmp"},
+    {st::say, "ごきげんよう。ちょっと聞いてちょうだい"},
+    {st::say, "ゴートブランドの社長さんに、お茶に誘われたの"},
+    {st::say, "素敵な殿方だと思って、おめかしして行ったら…"},
+    {st::picture, "bubuko2.bmp"},
+    {st::say, "…ヤギだったのよ！本物のヤギ！失礼しちゃうわ！"},
+};
+
+// ---- slot 34: 紗智 writes a love story without ever having been in love ----
+constexpr story_step sachi_1[] = {
+    {st::picture, "sachi.bmp"},
+    {st::say, "あの…こんばんは…"},
+    {st::say, "わたし、小説を書いてるの…恋のお話…"},
+};
+constexpr story_step sachi_2[] = {
+    {st::picture, "sachi.bmp"},
+    {st::say, "…書けないの。恋のお話なのに"},
+    {st::say, "わたし、恋ってしたことないから…"},
+    {st::say, "…店員さんは、恋、したことある？"},
+};
+constexpr story_step sachi_3[] = {
+    {st::picture, "sachi.bmp"},
+    {st::say, "あの…小説、書けたの"},
+    {st::say, "主人公はね、ファンシーショップの店員さん"},
+    {st::say, "夜になると、いろんなお客さんが扉をたたくの"},
+    {st::say, "…ちょっとだけ、エッチな場面もあるよ"},
+    {st::say, "ふふ…誰がモデルかは、ひみつ"},
+};
+
+// ---- slot 35: ラプソディア comes in secret to see her own poster ----
+constexpr story_step rhapsodia_1[] = {
+    {st::picture, "rap.bmp"},
+    {st::say, "ごきげんよう。お忍びでまいりましたの"},
+    {st::say, "わたくしのポスター、どんな風に並んでいるかしら"},
+    {st::say, "…あら、値札が少し下がっていますわね"},
+    {st::say, "ふふ、いいわ。もっと歌って、値上げさせますわ"},
+};
+
+// ---- slot 36: カベイリア reads the stars and guards the shop against a black visitor ----
+constexpr story_step kabeiria_1[] = {
+    {st::picture, "kabe.bmp"},
+    {st::say, "星が告げているわ…今夜、この店に何かが来る"},
+    {st::say, "黒くて、すばやい影…泥棒かもしれないわね"},
+    {st::say, "心配いらないわ。魔除けの呪文をかけておいたから"},
+    {st::say, "ふふ…あなたに星の加護を。おやすみなさい"},
+    {st::background, "yoru.bmp"},
+    {st::narrate, "夜・・・・"},
+    {st::narrate, "ガサ・・・・"},
+    {st::picture, "goki.bmp"},
+    {st::sound, "dorobou.wav", scene_wave},
+    {st::narrate, "・・・・・・・！！"},
+    {st::narrate, "ぎゃああああああああああああああああああああ！！！"},
+};
+
+// ---- slot 37: キミ・ツウシン picks up a song from space ----
+constexpr story_step kimi_1[] = {
+    {st::picture, "kimi.bmp"},
+    {st::say, "ピピッ…コンバンハ。キミ・ツウシン、デス"},
+    {st::say, "宇宙カラ、歌ノ電波ヲ受信シマシタ"},
+    {st::say, "アナタニモ、オ届ケシマス…"},
+    {st::sound, "kimi.wav", scene_wave},
+    {st::narrate, "キミ・ツウシンは歌い出した"},
+    {st::say, "ピピッ…交信、完了。マタ、歌イニ来マス"},
+};
+
+// ---- slot 38: レティシア brings bread to share ----
+constexpr story_step leticia_1[] = {
+    {st::picture, "retisia.bmp"},
+    {st::say, "こんばんはー！お店、もう閉まっちゃった？"},
+    {st::say, "えへへ、パン屋さんで売れ残りをもらってきたの"},
+    {st::say, "ダブルスティックパン！はんぶんこしよ！"},
+    {st::say, "…あれ？もう半分、食べちゃってた…"},
+    {st::say, "ご、ごめんね！今度は丸ごと持ってくるね！"},
+};
+
+// ---- slot 39: ゴート皇帝 looks for an empress ----
+constexpr story_step goat_1[] = {
+    {st::picture, "goat.bmp"},
+    {st::say, "余はゴート皇帝。ゴートブランドの主である"},
+    {st::say, "余は今、妃となる婦人を探しておる"},
+    {st::say, "この店には、気品ある婦人が来ると聞いたのだ"},
+    {st::say, "よき婦人がおったら、余に知らせるがよい"},
+};
+constexpr story_step goat_2[] = {
+    {st::picture, "goat.bmp"},
+    {st::say, "…余の茶会の誘いを、断られてしもうた"},
+    {st::say, "ヤギはいやだと申すのだ…"},
+    {st::say, "余の毛並みは、この国一番だというのに…"},
+    {st::say, "…今宵は紙でも食べて寝るとしよう"},
+};
+
+// ---- slot 40: スクリュー智明 wants to write the shop a theme tune ----
+constexpr story_step screw_1[] = {
+    {st::picture, "fukura.bmp"},
+    {st::say, "ちーっす。オレ、スクリュー智明。ＤＪやってんだ"},
+    {st::say, "この店でかかってる曲、ずっと気になっててさ"},
+    {st::say, "今度、この店のテーマ曲を作らせてくれない？"},
+    {st::say, "曲名はもう決めてる。「チール・スクリュー」！"},
+};
+
+// ---- slot 41: 紅花, a year in a new town ----
+constexpr story_step kouka_1[] = {
+    {st::picture, "kouka.bmp"},
+    {st::say, "こんばんは。この町に来て、もうすぐ一年です"},
+    {st::say, "さびしい時は、いつもこのお店の灯りを見てました"},
+    {st::say, "赤いチールみたいに、あったかい灯りでした"},
+};
+
+// ---- slot 42: 竹田ジョニー, out of luck, in a run-down shop ----
+constexpr story_step johnny_1[] = {
+    {st::picture, "jonny.bmp"},
+    {st::say, "ヘイ、ジョニーだぜ。今夜はツイてねえ…"},
+    {st::say, "パチンコで、有り金ぜんぶスッちまった"},
+    {st::say, "…でもよ、このボロっちい店、オレは好きだぜ"},
+    {st::say, "ツキってのは、また回ってくるもんさ。お互いにな"},
+};
+
+// ---- slot 43: 白川シキ, who forgets to pay, builds a robot to remind her ----
+constexpr story_step shiki_1[] = {
+    {st::picture, "siki.bmp"},
+    {st::say, "…もう閉店？研究の息抜きに来たのに"},
+    {st::say, "わたし、考え事をすると、ほかを忘れてしまうの"},
+    {st::say, "…この前、お代を払い忘れたかしら。ごめんなさい"},
+};
+constexpr story_step shiki_2[] = {
+    {st::picture, "siki.bmp"},
+    {st::say, "今日はちゃんと、お財布を持ってきたわ"},
+    {st::say, "…と思ったら、研究所に置いてきたみたい"},
+    {st::say, "あるのはロボの設計図だけ。これ、お代になる？"},
+};
+constexpr story_step shiki_3[] = {
+    {st::picture, "siki.bmp"},
+    {st::say, "聞いて。わたしのロボが、ついに完成したの"},
+    {st::say, "お代の払い忘れを見張ってくれるロボよ"},
+    {st::say, "これでもう、あなたに迷惑はかけないわ"},
+    {st::say, "…そのロボを、研究所に置いてきたけど"},
+};
+
+// ---- slot 44: 香月スミレ and his name ----
+constexpr story_step sumire_1[] = {
+    {st::picture, "boy_sumire.bmp"},
+    {st::say, "こんばんは。香月スミレといいます"},
+    {st::say, "女の子みたいな名前だって、よく言われるんです"},
+    {st::say, "でも母の好きな花の名前なので、僕は好きです"},
+};
+
+// ---- slot 45: ギャラガ, stranded, means to pay back what he owes ----
+constexpr story_step garaga_1[] = {
+    {st::picture, "garaga.bmp"},
+    {st::say, "おう、ギャラガ様だ。夜分に悪いな"},
+    {st::say, "実はよ、宇宙船がこわれて星に帰れねえんだ"},
+    {st::say, "…この前は、お金がなくて、す、すみませんでした"},
+    {st::say, "今はバイトしてっからよ、ちゃんと返しに来るぜ"},
+    {st::say, "へっ、宇宙一義理がたいギャラガ様を信じな"},
+};
+
+// ---- slot 46: 乱造, the landlord, off duty: his teacups and his old tenant ----
+constexpr story_step ranzou_1[] = {
+    {st::background, "ran.bmp"},
+    {st::sound, "ran.wav", 3},
+    {st::say, "夜分にすまんのう、大家の乱造じゃ"},
+    {st::say, "今日は家賃の話じゃないわい、安心せい"},
+    {st::say, "わしの焼いた湯のみ、売れとるか見に来ただけじゃ"},
+};
+constexpr story_step ranzou_2[] = {
+    {st::background, "ran.bmp"},
+    {st::sound, "ran.wav", 3},
+    {st::say, "わしはのう、毎日百個も湯のみを焼いとるんじゃ"},
+    {st::say, "形がみんなちょっとずつ違うのが、味じゃろ？"},
+    {st::say, "…ただ下手なだけじゃと？失礼なっ"},
+};
+constexpr story_step ranzou_3[] = {
+    {st::background, "ran.bmp"},
+    {st::sound, "ran.wav", 3},
+    {st::say, "ここの天長さんとは、古い付き合いでのう"},
+    {st::say, "あの人が目を悪くして、研究所をやめた時じゃ"},
+    {st::say, "この店を貸してくれと、わしに頭を下げに来てのう"},
+    {st::say, "あの頑固者がじゃよ。よほどチールが好きなんじゃ"},
+    {st::say, "…おっと、天長さんには内緒じゃぞい"},
+};
+constexpr story_step ranzou_4[] = {
+    {st::background, "ran.bmp"},
+    {st::sound, "ran.wav", 3},
+    {st::say, "あんた、天長さんの店をよう守っとるのう"},
+    {st::say, "あの人の目のかわりに、あんたが見とるんじゃな"},
+    {st::say, "天長さん、口は悪いが、あんたを自慢しとったぞい"},
+    {st::say, "…これからも、この店を頼んだぞい"},
+    {st::say, "そいじゃ、おやすみなっさい"},
+};
+
 // ---- the owner's tales ----
 
 // The brand shop in the new mall.
@@ -329,6 +711,32 @@ constexpr story_entry stories[] = {
     {17, {stage_of(tsun_1), stage_of(tsun_2), stage_of(tsun_3)}},
     {18, {stage_of(mun_1), stage_of(mun_2), stage_of(mun_3)}},
     {19, {stage_of(wata_1), stage_of(wata_2)}},
+    {20, {stage_of(yukari_1), stage_of(yukari_2)}},
+    {21, {stage_of(monato_1), stage_of(monato_2), stage_of(monato_3)}},
+    {22, {stage_of(yuuka_1), stage_of(yuuka_2)}},
+    {23, {stage_of(king_1), stage_of(king_2), stage_of(king_3)}},
+    {24, {stage_of(nobuhi_1)}},
+    {25, {stage_of(bione_1)}},
+    {26, {stage_of(unbou_1), stage_of(unbou_2)}},
+    {27, {stage_of(toku_1), stage_of(toku_2)}},
+    {28, {stage_of(richard_1)}},
+    {29, {stage_of(tamin_1), stage_of(tamin_2), stage_of(tamin_3)}},
+    {30, {stage_of(unporo_1), stage_of(unporo_2), stage_of(unporo_3)}},
+    {31, {stage_of(sanae_1)}},
+    {32, {stage_of(bubuko_1)}},
+    {34, {stage_of(sachi_1), stage_of(sachi_2), stage_of(sachi_3)}},
+    {35, {stage_of(rhapsodia_1)}},
+    {36, {stage_of(kabeiria_1)}},
+    {37, {stage_of(kimi_1)}},
+    {38, {stage_of(leticia_1)}},
+    {39, {stage_of(goat_1), stage_of(goat_2)}},
+    {40, {stage_of(screw_1)}},
+    {41, {stage_of(kouka_1)}},
+    {42, {stage_of(johnny_1)}},
+    {43, {stage_of(shiki_1), stage_of(shiki_2), stage_of(shiki_3)}},
+    {44, {stage_of(sumire_1)}},
+    {45, {stage_of(garaga_1)}},
+    {46, {stage_of(ranzou_1), stage_of(ranzou_2), stage_of(ranzou_3), stage_of(ranzou_4)}},
 };
 
 }  // namespace
