@@ -70,13 +70,13 @@ constexpr story_step erika_1[] = {
     {st::say, "ううっ…お店の前のドブに落ちましたわ…"},
     {st::picture, "girl02.bmp"},
     {st::say, "…こほん。タオル、感謝いたしますわ"},
-    {st::say, "爺やの車を使わず、ひとりで歩いてまいりましたの"},
+    {st::say, "爺やの車を途中で降りて、歩いてまいりましたの"},
 };
 constexpr story_step erika_2[] = {
     {st::picture, "dobu.bmp"},
     {st::say, "…また、あのドブに落ちましたわ…"},
     {st::picture, "girl02.bmp"},
-    {st::say, "でも今日は、お屋敷からひとりで来られましたのよ"},
+    {st::say, "でも今日は、お屋敷からずっと歩いてきましたのよ"},
     {st::say, "次こそ、あのドブを飛び越えてみせますわ。おほほ"},
 };
 
@@ -106,7 +106,7 @@ constexpr story_step harine_1[] = {
 constexpr story_step harine_2[] = {
     {st::picture, "girl03.bmp"},
     {st::say, "こんばんはー！黒猫さん、うちの子になったの！"},
-    {st::say, "ママね、寝顔を見たらメロメロになっちゃって"},
+    {st::say, "ママね、あの子の寝顔見てメロメロになったの"},
     {st::say, "名前はクロチール。今度つれてくるねー"},
 };
 
@@ -170,14 +170,14 @@ constexpr story_step punko_4[] = {
 // ---- slot 15: としくん, who fears nothing, and the thunder ----
 constexpr story_step toshi_1[] = {
     {st::picture, "boy02.bmp"},
-    {st::say, "よう。夜の店って、なんかいいよね"},
+    {st::say, "やあ。夜の店って、なんかいいよね"},
     {st::say, "オレ、闇とか死神とか、そういうのが好きなんだ"},
     {st::say, "こわいものなんて、ひとつもないし"},
     {st::say, "夜道だって平気さ。…じゃ、帰るよ"},
 };
 constexpr story_step toshi_2[] = {
     {st::picture, "boy02.bmp"},
-    {st::say, "よう。今夜は空が暗くて、いい感じだね"},
+    {st::say, "やあ。今夜は空が暗くて、いい感じだね"},
     thunder[0],
     thunder[1],
     {st::narrate, "雷のようだ...."},
@@ -215,7 +215,7 @@ constexpr story_step tsun_1[] = {
     {st::picture, "tun2.bmp"},
     {st::say, "あ、あの…少しだけ、ここにいさせてください"},
     {st::say, "ムンから逃げてきたんです…"},
-    {st::say, "ムンったら、わたしがどこへ行ってもついてくるの"},
+    {st::say, "ムンったら、どこへ行ってもついてくるんです"},
     {st::say, "…たまには、ひとりで歩いてみたいのに"},
 };
 constexpr story_step tsun_2[] = {
@@ -290,7 +290,7 @@ constexpr story_step monato_2[] = {
     {st::picture, "monato.bmp"},
     {st::say, "モナトなのだ…"},
     {st::say, "モナト素、あんまり売れないのだ"},
-    {st::say, "みんな、しびれるのがいやらしいのだ"},
+    {st::say, "みんな、しびれるのがイヤみたいなのだ"},
     {st::say, "だから改良するのだ。いちご味にするのだ"},
     {st::say, "いちご味なら、きっとみんな喜ぶのだ"},
 };
@@ -313,7 +313,7 @@ constexpr story_step yuuka_1[] = {
 constexpr story_step yuuka_2[] = {
     {st::picture, "yuuka.bmp"},
     {st::say, "聞いて。わたしのチール、協会の賞をとったわ"},
-    {st::say, "あなたが見てくれた時の顔で、自信がついたの"},
+    {st::say, "見せた時のあなたの顔で、自信がついたのよ"},
     {st::say, "…お店に並んだら、最初に使ってよね"},
 };
 
@@ -657,7 +657,7 @@ constexpr const char* owner_love7[] = {"....ところでよ、隣にできたシ
                                        "あー…むかついてしゃーねーや…"};
 
 // His youth: the town's toughest brawler, who collected seals on the quiet.
-constexpr const char* owner_youth[] = {"....そういや、俺の若い頃の話はしたっけか",
+constexpr const char* owner_youth[] = {"....そういや、おまえに俺の若い頃の話はしたっけか",
                                        "俺はな、この町じゃ名の知れたケンカ番長でよ",
                                        "向かうところ敵なしってやつよ",
                                        "…だがな、ほんとはこっそりチール集めてたんじゃ",
@@ -675,7 +675,7 @@ constexpr const char* owner_scientist[] = {"....こう見えても俺はな、�
 
 // How he lost his sight, and how he came to keep this shop.
 constexpr const char* owner_sight[] = {"....俺の目がなんで見えねえか、教えてやろうか",
-                                       "ある雷の晩よ、とうとうそのチールができてな",
+                                       "ある雷の晩、研究所で夢のチールができてな",
                                        "あんまりキラキラしてっから、じーっと見ちまった",
                                        "気がついたら、何にも見えなくなってたってわけよ",
                                        "それで研究はやめて、この店を始めたんじゃ",
