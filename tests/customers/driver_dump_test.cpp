@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "customers/roster.h"
+#include "customers/story_table.h"
 #include "goods/catalogue.h"
 #include "goods/json_mini.h"
 #include "shell/state.h"
@@ -98,6 +99,39 @@ TEST(DriverDumps, PrintTheTablesAsBuiltAtTheLoadedClerkLevel) {
     ASSERT_TRUE(jsonmini::parse(out[1], cast));
     EXPECT_EQ(cast.members.size(), 40u);
   }
+}
+
+}  // namespace
+}  // namespace game
+
+namespace game {
+namespace {
+
+TEST(DriverDumps, StoriesPrintTheTableWithTheScenesAsPlayed) {
+  bare_folder folder;
+  const std::vector<std::string> out = folder.run("stories\n");
+  ASSERT_EQ(folder.status(), 0);
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_TRUE(out[0] == stories_json());
+  jsonmini::value doc;
+  ASSERT_TRUE(jsonmini::parse(out[0], doc));
+  EXPECT_EQ(doc.members.size(), 38u);
+  EXPECT_EQ(doc.find("33"), nullptr);
+  const jsonmini::value& ran = doc["46"];
+  EXPECT_EQ(ran["chance"].num, 30);
+  EXPECT_EQ(ran["gift"].num, 0);
+  ASSERT_EQ(ran["levels"].items.size(), 4u);
+  EXPECT_EQ(ran["levels"].items[0].num, 1);
+  const jsonmini::value& mun = doc["18"];
+  ASSERT_EQ(mun["leaving"].items.size(), 3u);
+  EXPECT_EQ(mun["leaving"].items[1].str, "ムンは去っていった....");
+  EXPECT_EQ(mun["leaving"].items[2].str, "ムンは寂しそうに去っていった....");
+  const jsonmini::value& roxan = doc["8"];
+  ASSERT_EQ(roxan["lines"].items.size(), 3u);
+  EXPECT_EQ(roxan["lines"].items[2].items.size(), 5u);
+  EXPECT_EQ(roxan["lines"].items[0].items[0].str,
+            "わたし、大きくなったらファンシーショップやるんだ");
+  EXPECT_EQ(roxan["pictures"].items[0].items[0].str, "girl00.bmp");
 }
 
 }  // namespace
