@@ -220,7 +220,8 @@ void ending() {
   play_sound(1, SJ("fun.wav"));
   owner(SJ("じゃあねん"));
   if (!knock_at_door()) return;
-  set_customer_picture(SJ("seven.bmp"));
+  // The owner has gone out; セブン stands at the counter in the shop.
+  set_shop_scene(SJ("seven.bmp"));
   coloured_and_wait(SJ("セブンが現れた!!"), "pink");
   post_speech(SJ("こんにちは…"));
   post_speech(SJ("この店がどんなに凄いか、オレはよく分かっている…"));
