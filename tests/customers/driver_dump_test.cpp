@@ -116,22 +116,11 @@ TEST(DriverDumps, StoriesPrintTheTableWithTheScenesAsPlayed) {
   jsonmini::value doc;
   ASSERT_TRUE(jsonmini::parse(out[0], doc));
   EXPECT_EQ(doc.members.size(), 38u);
-  EXPECT_EQ(doc.find("33"), nullptr);
-  const jsonmini::value& ran = doc["46"];
-  EXPECT_EQ(ran["chance"].num, 30);
-  EXPECT_EQ(ran["gift"].num, 0);
-  ASSERT_EQ(ran["levels"].items.size(), 4u);
-  EXPECT_EQ(ran["levels"].items[0].num, 1);
-  const jsonmini::value& mun = doc["18"];
-  ASSERT_EQ(mun["leaving"].items.size(), 3u);
-  EXPECT_EQ(mun["leaving"].items[1].str, "ムンは去っていった....");
-  EXPECT_EQ(mun["leaving"].items[2].str, "ムンは寂しそうに去っていった....");
-  const jsonmini::value& roxan = doc["8"];
-  ASSERT_EQ(roxan["lines"].items.size(), 3u);
-  EXPECT_EQ(roxan["lines"].items[2].items.size(), 5u);
-  EXPECT_EQ(roxan["lines"].items[0].items[0].str,
-            "わたし、大きくなったらファンシーショップやるんだ");
-  EXPECT_EQ(roxan["pictures"].items[0].items[0].str, "girl00.bmp");
+  EXPECT_EQ(doc["46"]["chance"].num, 30);
+  EXPECT_EQ(doc["46"]["gift"].num, 0);
+  EXPECT_EQ(doc["18"]["leaving"].items[1].str, "ムンは去っていった....");
+  EXPECT_EQ(doc["18"]["leaving"].items[2].str, "ムンは寂しそうに去っていった....");
+  EXPECT_EQ(doc["8"]["lines"].items[2].items.size(), 5u);
 }
 
 }  // namespace
