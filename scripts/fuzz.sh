@@ -3,9 +3,10 @@
 #   scripts/fuzz.sh [-t SECONDS] TARGET...   search, TARGET one of bmp sjis wave ini progress names:
 #                                            starts from fuzz/corpus/TARGET, keeps what it finds in
 #                                            build-fuzz/corpus/TARGET, a crash in build-fuzz/finds/
-#   scripts/fuzz.sh --merge TARGET...        minimise: fuzz/corpus/TARGET becomes the smallest set
-#                                            of files covering both (then commit it)
-# One target at a time uses one core.
+#   scripts/fuzz.sh --merge TARGET...        minimise: fuzz/corpus/TARGET becomes its seed-* and
+#                                            fix-* files plus the fewest others that cover what
+#                                            both folders cover (then commit it)
+# One target at a time uses one core. Needs clang with libFuzzer (Debian: clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD_DIR:-build-fuzz}
@@ -44,7 +45,11 @@ for t in "$@"; do
     old=$(mktemp -d)
     cp -a "$seeds/." "$old/"
     find "$seeds" -type f ! -name 'seed-*' ! -name 'fix-*' -delete
-    "$BUILD/fuzz/fuzz_$t" -merge=1 -max_len="$(max_len "$t")" "$seeds" "$old" "$work" 2>&1 |
+    # my.dat inputs are kilobytes each: for them, edges only (not how often each ran).
+    counters=()
+    [ "$t" = progress ] && counters=(-use_counters=0)
+    "$BUILD/fuzz/fuzz_$t" -merge=1 "${counters[@]}" -max_len="$(max_len "$t")" "$seeds" "$old" \
+      "$work" 2>&1 |
       grep -E 'MERGE-OUTER: [0-9]+ new files' || true
     rm -rf "$old"
     echo "$t: $(find "$seeds" -type f | wc -l) files, $(du -sb "$seeds" | cut -f1) bytes"
