@@ -2,15 +2,13 @@
 // (from the file), then a session on what it set: activated, a sound played and heard. Whatever
 // the file says, the session's format, ring and modes stay within what the mixer can run, and the
 // only failure the file can cause is the device being listed as not compatible.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "fuzz_files.h"
 #include "platform/headless/headless_audio.h"
 #include "sound/mixer.h"
 
@@ -49,20 +47,14 @@ std::vector<std::uint8_t> click_wave() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const char* tmp = std::getenv("TMPDIR");
-  ini_path = std::string(tmp && *tmp ? tmp : "/tmp") + "/florinet-fuzz-ini-" +
-             std::to_string(::getpid()) + ".ini";
+  ini_path = fuzz::scratch_dir() + "/MIXER.INI";
   game::MixerUseDevice(&device);
   game::MixerUseSettingsFile(ini_path);
-  std::atexit([] { ::unlink(ini_path.c_str()); });
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::FILE* f = std::fopen(ini_path.c_str(), "wb");
-  if (!f) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, f) != size) std::abort();
-  std::fclose(f);
+  fuzz::put_file(ini_path, data, size);
 
   game::MixSession* s = nullptr;
   try {
