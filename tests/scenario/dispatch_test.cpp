@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -196,6 +197,9 @@ TEST_F(TitleScenes, NewGameTellsThePlayerWhenItCouldNotSave) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
+    // No other place to save to either.
+    ::setenv("HOME", "/proc/florinet-nowhere", 1);
+    ::setenv("XDG_DATA_HOME", "/proc/florinet-nowhere", 1);
     dispatch(S("New Game"));
     const bool told =
         said_after_reset() ==
