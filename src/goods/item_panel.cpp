@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
@@ -109,25 +110,15 @@ bool plates_loaded_ = false;
 plat::Bitmap detail_img_(detail_box.w, detail_box.h);
 plat::Bitmap list_img_(list_box.w, list_box.h);
 
-const plat::TextStyle& label_style() {
-  static const plat::TextStyle st = [] {
-    plat::TextStyle s;
-    s.face = plat::Face::pgothic;
-    s.point = 9;  // 12 pixels
-    s.bold = true;
-    return s;
-  }();
-  return st;
-}
-const plat::TextStyle& list_style() {
-  static const plat::TextStyle st = [] {
-    plat::TextStyle s;
-    s.face = plat::Face::gothic;  // fixed pitch, so the count column lines up
-    s.point = 9;
-    s.bold = true;
-    return s;
-  }();
-  return st;
+// The panel's texts: the proportional Gothic at 12 pixels, bold; the list the fixed-pitch one, so
+// the count column lines up.
+plat::TextStyle style(plat::Face face, rgb colour) {
+  plat::TextStyle s;
+  s.face = face;
+  s.point = 9;  // 12 pixels
+  s.bold = true;
+  s.colour = colour;
+  return s;
 }
 
 constexpr rgb mix(rgb a, rgb b, int b_per_256) {
@@ -255,7 +246,7 @@ plat::Point picture_place() {
 }
 
 void wrap_detail() {
-  plat::TextStyle st = label_style();
+  const plat::TextStyle st = style(plat::Face::pgothic, 0);
   detail_lines_ = std::min(max_detail_lines, wrap_text(detail_, detail_box.w - 2 * detail_pad, st,
                                                        detail_spans_.data(), max_detail_lines));
   detail_wrapped_ = true;
@@ -270,8 +261,7 @@ void draw_plate(plat::Canvas& w, const rect& r, const plat::Bitmap& plate) {
 }
 
 void text_centred(plat::Canvas& w, const rect& r, const sjis& s, rgb colour, bool middle) {
-  plat::TextStyle st = label_style();
-  st.colour = colour;
+  const plat::TextStyle st = style(plat::Face::pgothic, colour);
   const plat::Size sz = plat::Canvas::text_size(s, st);
   w.text_out(r.x + (r.w - sz.w) / 2, middle ? r.y + (r.h - sz.h) / 2 : r.y, s, st);
 }
@@ -280,8 +270,7 @@ void draw_details(plat::Canvas& w) {
   plat::Canvas d(detail_img_);
   d.clear(pal_.label_bg);
   if (!detail_wrapped_) wrap_detail();
-  plat::TextStyle st = label_style();
-  st.colour = pal_.text;
+  const plat::TextStyle st = style(plat::Face::pgothic, pal_.text);
   const int lh = plat::Canvas::text_height("", st);
   const std::string_view all(detail_);
   for (int i = 0; i < detail_lines_; ++i) {
@@ -300,7 +289,7 @@ void draw_details(plat::Canvas& w) {
 void draw_list(plat::Canvas& w) {
   plat::Canvas l(list_img_);
   l.clear(pal_.list_bg);
-  plat::TextStyle st = list_style();
+  plat::TextStyle st = style(plat::Face::gothic, pal_.list_text);
   const int text_w = scrolls() ? bar_zone_x : list_box.w;
   for (int row = 0; row < list_rows; ++row) {
     const int i = top_ + row;
@@ -674,8 +663,7 @@ void draw_item_box(plat::Canvas& w) {
   w.fill_rect(money_strip.x, money_strip.y, money_strip.w, money_strip.h, pal_.label_bg);
   if (!coin_.empty()) w.draw_transparent(coin_icon.x, coin_icon.y, coin_);
   {
-    plat::TextStyle st = label_style();
-    st.colour = money_colour;
+    const plat::TextStyle st = style(plat::Face::pgothic, money_colour);
     const int h = plat::Canvas::text_height(money_, st);
     w.text_out(money_label.x, money_label.y + (money_label.h - h) / 2, money_, st);
   }
@@ -686,8 +674,7 @@ void draw_item_box(plat::Canvas& w) {
   text_centred(w, action_label, panel_mode(), caption_colour, false);
   draw_plate(w, close_button, close_plate_);
   {
-    plat::TextStyle st = label_style();
-    st.colour = caption_colour;
+    const plat::TextStyle st = style(plat::Face::pgothic, caption_colour);
     w.text_out(close_label_x, close_label_y, SJ("閉じる"), st);
   }
   if (switch_shown_) {
@@ -747,95 +734,19 @@ void install_item_panel() {
 // ---- word-wrapping ----
 namespace {
 
+// Closing punctuation, small kana and the long vowel mark never begin a line; opening brackets
+// never end one.
 bool no_line_start(char32_t c) {
-  switch (c) {
-    case U'、':
-    case U'。':
-    case U'，':
-    case U'．':
-    case U'・':
-    case U'：':
-    case U'；':
-    case U'？':
-    case U'！':
-    case U'ー':
-    case U'）':
-    case U'」':
-    case U'』':
-    case U'】':
-    case U'〉':
-    case U'》':
-    case U'’':
-    case U'”':
-    case U'～':
-    case U'〜':
-    case U'…':
-    case U'‥':
-    case U'ぁ':
-    case U'ぃ':
-    case U'ぅ':
-    case U'ぇ':
-    case U'ぉ':
-    case U'っ':
-    case U'ゃ':
-    case U'ゅ':
-    case U'ょ':
-    case U'ゎ':
-    case U'ァ':
-    case U'ィ':
-    case U'ゥ':
-    case U'ェ':
-    case U'ォ':
-    case U'ッ':
-    case U'ャ':
-    case U'ュ':
-    case U'ョ':
-    case U'ヮ':
-    case U'ヵ':
-    case U'ヶ':
-    case U'゛':
-    case U'゜':
-    case U'ヽ':
-    case U'ヾ':
-    case U'ゝ':
-    case U'ゞ':
-    case U'々':
-    case U')':
-    case U']':
-    case U'}':
-    case U',':
-    case U'.':
-    case U'!':
-    case U'?':
-    case U':':
-    case U';':
-    case U'｡':
-    case U'､':
-    case U'ｰ':
-      return true;
-    default:
-      return false;
-  }
+  constexpr std::u32string_view marks =
+      U"、。，．・：；？！ー）」』】〉》’”～〜…‥ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶ゛゜ヽ"
+      U"ヾゝゞ々"
+      U")]},.!?:;｡､ｰ";
+  return marks.find(c) != std::u32string_view::npos;
 }
 
 bool no_line_end(char32_t c) {
-  switch (c) {
-    case U'（':
-    case U'「':
-    case U'『':
-    case U'【':
-    case U'〈':
-    case U'《':
-    case U'‘':
-    case U'“':
-    case U'(':
-    case U'[':
-    case U'{':
-    case U'｢':
-      return true;
-    default:
-      return false;
-  }
+  constexpr std::u32string_view marks = U"（「『【〈《‘“([{｢";
+  return marks.find(c) != std::u32string_view::npos;
 }
 
 // Japanese text breaks between any two characters; Latin text only at blanks.
