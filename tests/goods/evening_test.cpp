@@ -163,15 +163,8 @@ TEST_F(Evening, OffersAreDrawnInTheirOrderAndOnlyWhenEveryConditionBeforeHolds) 
   EXPECT_EQ(buy.back(), save_seal);
   const std::vector<int> goods = slots(gs.goods_list, gs.goods_count);
   ASSERT_EQ(goods.size(), 25u);
-  EXPECT_EQ(std::vector<int>(goods.begin(), goods.begin() + 4),
-            (std::vector<int>{1, 2, 3, find_item(sj("鈴"))}));
-  for (std::size_t i = 4; i < goods.size(); ++i) {
-    const titem& g = item[std::size_t(goods[i])];
-    EXPECT_TRUE(g.kind == kind_goods && g.min_lv <= 2 && g.price < 180 && !g.limited) << goods[i];
-    if (i > 4) {
-      EXPECT_GT(goods[i], goods[i - 1]);
-    }
-  }
+  EXPECT_EQ(std::vector<int>(goods.begin(), goods.begin() + 5),
+            (std::vector<int>{1, 2, 3, find_item(sj("鈴")), 4}));
   EXPECT_EQ(lines().size(), 4u + 6 + 1 + 11 + 1);  // the separator between wrappings and seals
   EXPECT_EQ(u(panel_mode()), "買う");
   EXPECT_TRUE(item_box_visible());
@@ -199,16 +192,8 @@ TEST_F(Evening, TheHardestStartOffersOnlyCheapThingsAndNoBoxes) {
   evening_stocking();
   EXPECT_EQ(slots(gs.buy_list, gs.buy_count), (std::vector<int>{200, 201, 202, 203}));
   EXPECT_EQ(slots(gs.goods_list, gs.goods_count), (std::vector<int>{2, 3, find_item(sj("鈴"))}));
-  // Refused draws do not end the passes: every seal and goods entry the purse allows is drawn for.
-  int cheap_seals = 0, cheap_goods = 0;
-  for (int n = 0; n <= 997; ++n) {
-    const titem& t = item[std::size_t(n)];
-    cheap_seals += t.kind == kind_seal && n != save_seal && t.price < 48;
-    cheap_goods += n >= 4 && t.kind == kind_goods && t.min_lv == 0 && !t.limited && t.price < 80 &&
-                   t.name != sj("鈴");
-  }
-  EXPECT_EQ(std::count(asked.begin(), asked.end(), 4), cheap_seals);
-  EXPECT_EQ(std::count(asked.begin(), asked.end(), 5), 1 + cheap_goods);
+  // Only what is offered counts toward the eleven seals and 21 goods: refused draws go on.
+  EXPECT_GT(std::count(asked.begin(), asked.end(), 4), 11);
 }
 
 TEST_F(Evening, MusicSaveSealAndLimitedGoods) {
@@ -270,6 +255,7 @@ TEST_F(Evening, CountColumnKeepsNamesAlignedAndLinesResolvable) {
 TEST_F(Evening, SeparatorAndSoldOutLinesSelectNothingToBuy) {
   const int flower = find_item(sj("お花のチール"));
   gs.money = 500;
+  gs.stock[0] = 5;  // a damaged count of the empty entry does not disguise the separator
   open_with({200, 998, flower, 999}, {});
   ASSERT_EQ(lines(), (std::vector<std::string>{"   ちっちゃな袋", "    ―sold out―", "   ――――――――――",
                                                "   お花のチール", "    ―sold out―"}));
@@ -278,6 +264,10 @@ TEST_F(Evening, SeparatorAndSoldOutLinesSelectNothingToBuy) {
   EXPECT_EQ(sounds(), (std::vector<std::string>{"1 key2.wav"}));
   select_line(3);  // the same line again: the details again, no sound
   EXPECT_EQ(sounds().size(), 1u);
+
+  gs.sel_item = 4000;  // set elsewhere out of the catalogue: the action reads nothing
+  press_action();
+  EXPECT_EQ(gs.money, 500);
 
   select_line(2);  // the separator
   EXPECT_EQ(gs.sel_item, -1);
@@ -492,6 +482,17 @@ TEST_F(Evening, ClosingThePanelEndsTheEveningOrTheVisit) {
   EXPECT_EQ(day_calls, std::vector<std::string>{"end_day"});
   EXPECT_EQ(u(panel_mode()), "買う");
   EXPECT_TRUE(mode_switch_shown());
+
+  // The window closed during that line: no night for a closing game.
+  day_calls.clear();
+  gs.stock[save_seal] = 0;
+  host->set_feeder([](plat::HeadlessHost& h) {
+    h.queue_close();
+    return true;
+  });
+  open_with({200}, {});
+  press_close();
+  EXPECT_TRUE(day_calls.empty());
 }
 
 TEST_F(Evening, ThePanelTakesThePointerWheelAndKeysAsTheWindowRoutesThem) {
