@@ -183,3 +183,38 @@ TEST(DayScenarios, ANewPlayerMeetsTheOwnerAndChoosesADifficulty) {
 }
 
 }  // namespace
+
+TEST(DayScenarios, MorningsAtSeveralLevelsAndFromHandEditedFiles) {
+  const struct {
+    int level, quota, goal, hours;
+    int image, image_days, flyers_used, image_after;
+  } cases[] = {
+      {0, 200, 50, 8, 0, 0, 0, 0},
+      // The image wears off on this morning.
+      {9, 10000, 95, 17, 4, 1, 0, 0},
+      // Ten flyers counted with no batch printed, and an image no design names: nothing to
+      // show the town, nothing read outside the tables.
+      {9999, 10000, 99, 10007, 60, 0, 10, 60},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.level);
+    day_run r;
+    r.progress({{8, 1},
+                {1205, c.level},
+                {1206, 3},
+                {2253, c.image},
+                {2254, c.flyers_used},
+                {2255, c.image_days}});
+    const auto out = r.run(std::string(to_title) + "button 3\n" + clicks(3) + "button 3\n" +
+                           clicks(8) + "tick 30\nstate\nmenu\n");
+    const auto states = starting(out, "{\"");
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(field(states[0], "day"), 4);
+    EXPECT_EQ(field(states[0], "quota"), c.quota);
+    EXPECT_EQ(field(states[0], "satis_goal"), c.goal);
+    EXPECT_EQ(field(states[0], "hours_left"), c.hours);
+    EXPECT_EQ(field(states[0], "shop_image"), c.image_after);
+    EXPECT_EQ(field(states[0], "flyer_used"), c.flyers_used);
+    EXPECT_EQ(starting(out, "[\"").back(), "[\"\",\"\",\"次\"]");
+  }
+}
