@@ -177,4 +177,65 @@ TEST(DayScenarios, ANewPlayerMeetsTheOwnerAndChoosesADifficulty) {
   }
 }
 
+// From New Game to day 1 passes through the evening shop's item panel.
+#if __has_include("goods/item_panel.h")
+// The price of catalogue entry `id` in the driver's `catalogue` dump.
+int price_of(const std::vector<std::string>& out, int id) {
+  const auto dumps = starting(out, "{\"item\"");
+  std::smatch m;
+  if (dumps.empty() ||
+      !std::regex_search(dumps[0], m,
+                         std::regex("\"" + std::to_string(id) + "\":\\{[^}]*\"price\":(-?[0-9]+)")))
+    return -12345;
+  return std::stoi(m[1]);
+}
+
+TEST(DayScenarios, NewGameToTheFirstMorning) {
+  day_run r;
+  // A player well into a run starts over: New Game, then Start meets the owner again.
+  r.progress({{8, 1}, {1201, 5000}, {1205, 3}, {1206, 9}});
+  const std::string script = std::string(to_title) + "catalogue\n" + "button 2\n" + clicks(4) +
+                             "button 2\n" + clicks(3) +                             // New Game
+                             "button 3\n" + clicks(7) + "button 2\n" + clicks(3) +  // 小学生モード
+                             "tick 5\npanel\n"
+                             "panel select 小さな袋\npanel action\npanel action\n"
+                             "panel mode\npanel select ハートのキーホルダ\npanel action\n"
+                             "panel\npanel close\n" +
+                             clicks(1) + "tick 30\nstate\nmenu\n";
+  const auto out = r.run(script);
+  const auto panels = starting(out, "{\"visible\"");
+  ASSERT_EQ(panels.size(), 2u);
+  // The evening opens in the buying mode; two bags and a key holder are bought and stocked.
+  EXPECT_NE(panels[0].find("\"mode\":\"買う\""), std::string::npos);
+  EXPECT_NE(panels[1].find("\"mode\":\"仕入れる\""), std::string::npos);
+  const auto states = starting(out, "{\"want_item");
+  ASSERT_EQ(states.size(), 1u);
+  const std::string& s = states[0];
+  EXPECT_EQ(field(s, "mode"), 1);
+  EXPECT_EQ(field(s, "money"), 500 - 2 * price_of(out, 201) - price_of(out, 2));
+  EXPECT_EQ(entry(s, "stock", 201), 2);
+  EXPECT_EQ(entry(s, "stock", 2), 1);
+  // Day 1 of the run: a level-0 clerk's quota, goal and hours, the panel in, "次" offered.
+  EXPECT_EQ(field(s, "clerk_lv"), 0);
+  EXPECT_EQ(field(s, "day"), 1);
+  EXPECT_EQ(field(s, "quota"), 200);
+  EXPECT_EQ(field(s, "satis_goal"), 50);
+  EXPECT_EQ(field(s, "hours_left"), 8);
+  EXPECT_EQ(field(s, "panel_visible"), 1);
+  EXPECT_EQ(field(s, "panel_x"), 0);
+  EXPECT_EQ(entry(s, "progress", 106), 0);  // the first day is not counted as a best
+  EXPECT_EQ(starting(out, "[\"").back(), "[\"\",\"\",\"次\"]");
+  const auto msgs = starting(out, "msg ");
+  ASSERT_GE(msgs.size(), 2u);
+  EXPECT_EQ(msgs[msgs.size() - 2], "msg 0 おはようございますー");
+  EXPECT_EQ(msgs.back(), "msg 0 よーし仕事だぜ、今日のノルマは 200円だっ");
+  // No morning event on the first day.
+  EXPECT_TRUE(starting(out, "bg asa").empty());
+}
+#else
+TEST(DayScenarios, NewGameToTheFirstMorning) {
+  GTEST_SKIP() << "the evening shop's item panel is not in this build";
+}
+#endif
+
 }  // namespace
