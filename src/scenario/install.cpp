@@ -12,6 +12,7 @@
 #include "scenario/progress.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
+#include "shell/status_panel.h"
 #include "sound/slots.h"
 #include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
@@ -33,6 +34,19 @@ void install_game() {
   hooks.draw_effects = render_effects;
   hooks.draw_totals = draw_totals;
   hooks.draw_chart = draw_chart;
+  hooks.draw_status_panel = draw_status_panel;
+  hooks.design_name = [](int design) -> std::string_view {
+    if (design < 0 || design >= flyer_count) return {};
+    return tirasi[std::size_t(design)].name;
+  };
+  hooks.item_name = [](int id) -> std::string_view {
+    if (id < 0 || id >= item_count) return {};
+    return item[std::size_t(id)].name;
+  };
+  hooks.item_info = [](int id) -> std::string_view {
+    if (id < 0 || id >= item_count) return {};
+    return item[std::size_t(id)].info;
+  };
   hooks.ex_wrap_in_stock = ex_wrap_in_stock;
   hooks.wrap_special_toggle = on_wrap_button_right_click;
   hooks.select_normal_wrapping = select_normal_wrapping;

@@ -53,6 +53,12 @@ struct game_hooks {
   // Ex hint on the third button: the special wrapping for the selected goods is in stock.
   bool (*ex_wrap_in_stock)() = nullptr;
 
+  // What the status panel reads of the catalogue: a flyer design's name (the shop image) and a
+  // catalogue entry's name and description. Empty for numbers outside the tables.
+  std::string_view (*design_name)(int design) = nullptr;
+  std::string_view (*item_name)(int id) = nullptr;
+  std::string_view (*item_info)(int id) = nullptr;
+
   // Input owned above the shell.
   void (*seal_box_press)(int x, int y) = nullptr;  // a left press handed to the seal box
   bool (*seal_box_takes_buttons)() = nullptr;      // box shown / seal held / collection
