@@ -91,12 +91,6 @@ class Evening : public ::testing::Test {
     script_draws(nullptr);
   }
 
-  // Runs queued input through the form's handler, as the window delivers it.
-  void deliver() {
-    host->set_feeder([](plat::HeadlessHost&) { return false; });
-    while (!host->closed()) host->process_messages();
-  }
-
   std::vector<std::string> lines() const {
     std::vector<std::string> out;
     for (int i = 0; i < list_count(); ++i) out.push_back(u(list_line(i)));
@@ -107,11 +101,6 @@ class Evening : public ::testing::Test {
     for (const auto& t : traced)
       if (t.rfind("sound ", 0) == 0) out.push_back(t.substr(6));
     return out;
-  }
-  int line_of(const char* text) const {
-    for (int i = 0; i < list_count(); ++i)
-      if (u(list_line(i)) == text) return i;
-    return -1;
   }
 
   std::unique_ptr<plat::HeadlessHost> host;
@@ -330,15 +319,6 @@ TEST_F(Evening, SealsAndWrappingsSellOutAtTheirThresholds) {
     EXPECT_EQ(asked, owned == 7 ? std::vector<int>{2} : std::vector<int>{});
     EXPECT_EQ(gs.buy_list[0], owned == 7 ? sold_out_wrapping : 200);
   }
-  // The line shows the new count, the money and totals lines follow.
-  gs.stock[201] = 8;
-  gs.money = 100;
-  open_with({201}, {});
-  select_line(0);
-  answers = {1};
-  press_action();
-  EXPECT_EQ(u(list_line(0)), " 9 小さな袋");
-  EXPECT_EQ(u(money_line()), "95円");
 }
 
 TEST_F(Evening, GoodsSellOutAtTheirThresholdsAndBundlesCount) {
