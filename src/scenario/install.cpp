@@ -3,8 +3,10 @@
 #include "scenario/install.h"
 
 #include "customers/review.h"
+#include "customers/rewards.h"
 #include "customers/roster.h"
 #include "goods/catalogue.h"
+#include "goods/item_panel.h"
 #include "scenario/day.h"
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
@@ -50,6 +52,8 @@ void install_game() {
   hooks.select_normal_wrapping = select_normal_wrapping;
   hooks.open_first_day = open_first_day;
   hooks.end_day = end_day;
+  hooks.gain_item = gain_item;
+  install_item_panel();
   hooks.sound_start = [] { sound_start(host().audio_device(), program_dir()); };
   hooks.music_free = sound_free_music;
   hooks.sound_stop = sound_stop;
