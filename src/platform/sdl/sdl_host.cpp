@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/canvas.h"
 #include "platform/sdl/box_picture.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sjis.h"
@@ -39,6 +40,15 @@ bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx,
 
 int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h) {
   return std::max(1, std::min(usable_w / picture_w, (usable_h - decoration_allowance) / picture_h));
+}
+
+void compose_held(const Bitmap& under, const Bitmap& held, int w, int h, int px, int py,
+                  Bitmap& out) {
+  if (out.width() != under.width() || out.height() != under.height())
+    out.resize(under.width(), under.height());
+  Canvas c(out);
+  c.copy(0, 0, under);
+  if (!held.empty() && w > 0 && h > 0) c.stretch_transparent(px - w / 2, py - h / 2, w, h, held);
 }
 
 SdlHost::SdlHost() = default;
@@ -117,6 +127,21 @@ void SdlHost::present(const Bitmap& picture) {
   SDL_UpdateTexture(texture_, nullptr, picture.pixels().data(), pw_ * 4);
   have_picture_ = true;
   redraw();
+}
+
+void SdlHost::hold_under_pointer(const Bitmap* under, const Bitmap* held, int w, int h) {
+  held_under_ = under && held ? under : nullptr;
+  held_ = held_under_ ? held : nullptr;
+  held_w_ = w;
+  held_h_ = h;
+}
+
+void SdlHost::show_held(int px, int py) {
+  // Of a burst of moves only the last is drawn.
+  if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) > 0) return;
+  if (held_under_->width() != pw_ || held_under_->height() != ph_) return;
+  compose_held(*held_under_, *held_, held_w_, held_h_, px, py, held_frame_);
+  present(held_frame_);
 }
 
 void SdlHost::redraw() {
@@ -222,6 +247,7 @@ void SdlHost::handle(const SDL_Event& e) {
                              py))
         break;
       if (handler_) handler_->on_move(px, py);
+      if (held_under_) show_held(px, py);
       break;
     }
     default:
