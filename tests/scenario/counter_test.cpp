@@ -553,5 +553,185 @@ TEST_F(Counter, FlyerHandedBackCostsSatisfactionButNoFlyer) {
   EXPECT_EQ(gs.seal_layer_on, 1);
 }
 
+// A whole working day served with the game's own random draws: each customer is checked against
+// the roster and the stock, each payment against the prices and the payment rules, and each
+// reaction against the customer's seal lists.
+TEST_F(Counter, AWholeDayServedCustomerByCustomer) {
+  script_draws(nullptr);
+  enum { misplaced = -1, neutral, liked, disliked, favourite, second_favourite, chara };
+  for (unsigned seed : {11u, 12u, 13u, 14u, 15u}) {
+    seed_random(seed);
+    gs = game_state{};
+    gs.click_state = 1;
+    gs.stage_mode = 1;
+    gs.mode = 1;
+    gs.clerk_lv = 2;
+    gs.money = 500;
+    gs.flyer_kind = -1;
+    gs.hours_left = gs.clerk_lv + 8;
+    // Most goods the day's customers want, a few bags (some sizes run out), their favourite
+    // seals and others.
+    for (int goods :
+         {33, 19, 18, 2, 70, 4, 37, 55, 56, 64, 65, 45, 1, 57, 3, 10, 9, 81, 72, 83, 82})
+      gs.stock[goods] = 2;
+    for (int bag = 200; bag <= 211; ++bag) gs.stock[bag] = 3;
+    for (int seal : {100, 101, 127, 129, 133, 135, 151, 188, 195, 196, 198, 501, 502, 503})
+      gs.stock[seal] = 2;
+    show_menu(S(""), S(""), S("次"));
+
+    for (int hour = 0; gs.hours_left > 0; ++hour) {
+      ASSERT_LT(hour, 10) << seed;
+      ASSERT_EQ(gs.menu_label[2], S("次"));
+      traced.clear();
+      const game_state before = gs;
+      press(3);  // 次: the customer comes in and says what they want
+
+      const tman& m = man[std::size_t(gs.cur_man)];
+      const bool welcome = !m.name.empty() && m.min_lv <= gs.clerk_lv &&
+                           std::count(m.visit_image.begin(), m.visit_image.end(), 0) > 0;
+      EXPECT_TRUE(welcome || gs.cur_man == 0) << gs.cur_man;
+      EXPECT_TRUE(said(plat::to_utf8(m.name) + "が現れた!!"));
+      if (gs.hours_left < before.hours_left) {
+        // Left empty-handed: nothing wanted was on the shelves.
+        for (int slot = 0; slot < 9; ++slot)
+          if (const int w = m.want[std::size_t(slot)]; w > 0) {
+            EXPECT_LT(before.stock[std::size_t(w)], 1) << w;
+          }
+        EXPECT_EQ(gs.poor_stock, before.poor_stock + 1);
+        EXPECT_EQ(gs.money, before.money);
+        EXPECT_EQ(gs.stock, before.stock);
+        continue;
+      }
+      const int goods = gs.sel_item;
+      EXPECT_TRUE(std::count(m.want.begin(), m.want.begin() + 9, goods) > 0) << goods;
+      ASSERT_GE(before.stock[std::size_t(goods)], 1);
+      EXPECT_EQ(gs.alt_item != 0, before.stock[std::size_t(gs.want_item)] == 0);
+
+      // Every third customer who can have it gets the Ex wrapping.
+      const int ex = ex_wrap_for(goods);
+      const bool use_ex = hour % 3 == 0 && ex != 0 && gs.stock[std::size_t(ex)] > 0;
+      if (use_ex) rpress(3);
+      const int bag = use_ex ? ex : normal_wrap_for(goods);
+      press(3);  // 包む
+      if (before.stock[std::size_t(bag)] == 0) {
+        EXPECT_TRUE(said("がもうありません"));
+        press(2);  // 断る
+        EXPECT_EQ(gs.stock, before.stock);
+        EXPECT_EQ(gs.money, before.money);
+        continue;
+      }
+      press(3);  // 折る
+
+      // One in four handed over without a seal, the others sealed; every fifth misses the goods.
+      int expected = neutral;
+      int seal = 0;
+      if (hour % 4 == 1) {
+        press(2);  // はい終わり
+      } else {
+        std::vector<int> cells;
+        for (int id = 0; id < item_count; ++id)
+          if (item[std::size_t(id)].kind == kind_seal)
+            for (int u = 0; u < gs.stock[std::size_t(id)]; ++u) cells.push_back(id);
+        ASSERT_FALSE(cells.empty());
+        // The favourite or the second favourite when held, else any seal.
+        const int choice = hour % 3 == 0 ? m.like_seal[0] : hour % 3 == 1 ? m.like_seal[1] : 0;
+        int cell = int(std::find(cells.begin(), cells.end(), choice) - cells.begin());
+        if (cell == int(cells.size())) cell = (hour * 7) % int(cells.size());
+        seal = cells[std::size_t(cell)];
+        press(3);  // シール
+        frames(8);
+        press_picture(plat::MouseButton::left, 25 + 25 * (cell % 14), 25 + 30 * (cell / 14));
+        EXPECT_EQ(gs.picked_seal, seal);
+        frames(1);
+        const bool off = hour % 5 == 4;
+        move_picture(off ? 40 : 190, off ? 60 : 165);
+        press_picture(plat::MouseButton::left, off ? 40 : 190, off ? 60 : 165);
+        const auto in = [](const std::array<int, 100>& l, int id) {
+          return std::count(l.begin(), l.end(), id) > 0;
+        };
+        expected = off                          ? misplaced
+                   : seal == m.like_seal[1]     ? second_favourite
+                   : seal == m.like_seal[0]     ? favourite
+                   : seal == 129 || seal == 133 ? liked
+                   : in(m.hate_seal, seal)      ? disliked
+                   : in(m.like_seal, seal)      ? liked
+                                                : neutral;
+        if (expected == liked && item[std::size_t(seal)].chara == 1) expected = chara;
+        const std::map<int, std::vector<const char*>> sounds{
+            {misplaced, {"4 choto.wav", "4 choto2.wav"}},
+            {neutral, {}},
+            {liked, {"4 up2.wav"}},
+            {disliked, {"4 oe.wav", "4 kirai.wav"}},
+            {favourite, {"4 great.wav"}},
+            {second_favourite, {"4 love4.wav"}},
+            {chara, {"4 suki.wav"}}};
+        // One of the reaction's own sounds, and no other reaction's.
+        const auto& want = sounds.at(expected);
+        int heard_reaction = 0;
+        for (const char* s : {"4 choto.wav", "4 choto2.wav", "4 up2.wav", "4 oe.wav", "4 kirai.wav",
+                              "4 great.wav", "4 love4.wav", "4 suki.wav"}) {
+          if (!heard(s)) continue;
+          ++heard_reaction;
+          EXPECT_NE(std::find_if(want.begin(), want.end(),
+                                 [&](const char* w) { return std::string_view(w) == s; }),
+                    want.end())
+              << s << ": customer " << gs.cur_man << " seal " << seal;
+        }
+        EXPECT_EQ(heard_reaction, want.empty() ? 0 : 1) << "customer " << gs.cur_man;
+      }
+
+      // The payment, by the outcome the customer announced.
+      int code = 0;
+      if (said("チップを大量に")) code = -2;
+      if (said("チップを代金に加算")) code = -1;
+      if (said("チップを少しだけ")) code = -3;
+      if (said("お金を半分しか")) code = 1;
+      if (said("お金を払ってくれなかった")) code = 2;
+      const std::map<int, std::vector<int>> allowed{
+          {misplaced, {0}},      {neutral, {0, 1, 2}},  // neutral also stands for no seal
+          {liked, {0, -1}},      {disliked, {2, 1, 0}},
+          {favourite, {-2, -1}}, {second_favourite, {-3, -1}},
+          {chara, {-2, -1}}};
+      const auto& codes = allowed.at(expected);
+      EXPECT_NE(std::find(codes.begin(), codes.end(), code), codes.end())
+          << "code " << code << " after reaction " << expected;
+      if (seal && expected == neutral) {
+        EXPECT_EQ(code, 0);
+      }
+
+      int b = customer_price(item[std::size_t(goods)].price);
+      if (use_ex && code <= 1) b += b / 2;
+      const int paid = code == -2   ? b * 2
+                       : code == -1 ? b + b / 2
+                       : code == -3 ? b + b / 4
+                       : code == 0  ? b
+                       : code == 1  ? b - b / 2
+                                    : 0;
+      const int bonus = gs.chain >= 2 && paid ? (paid / 10) * (gs.chain - 1) : 0;
+      EXPECT_EQ(gs.money - before.money, paid + bonus) << "customer " << gs.cur_man;
+      EXPECT_EQ(gs.sales_today - before.sales_today, paid + bonus);
+      EXPECT_EQ(gs.ex_wrap, use_ex && code > 1 ? 1 : 0);
+
+      // Goods, bag and seal: one each, gifts aside.
+      std::array<int, item_count> gifts{};
+      for (int id = 0; id < item_count; ++id)
+        if (said("Item【" + plat::to_utf8(item[std::size_t(id)].name) + "】を "))
+          gifts[std::size_t(id)] = 1;
+      for (int id = 0; id < item_count; ++id) {
+        if (gifts[std::size_t(id)]) continue;
+        const int used = (id == goods) + (id == bag) + (seal && id == seal);
+        EXPECT_EQ(gs.stock[std::size_t(id)], before.stock[std::size_t(id)] - used) << id;
+      }
+      EXPECT_EQ(gs.sold_today[std::size_t(goods)], before.sold_today[std::size_t(goods)] + 1);
+      if (seal) {
+        EXPECT_EQ(gs.collected[std::size_t(seal)], 1);
+      }
+      EXPECT_EQ(gs.hours_left, before.hours_left - 1);
+    }
+    EXPECT_TRUE(said("『あ、時間だ、今日はもう終わりだ・・・』"));
+    EXPECT_GT(gs.sales_today, 0) << seed;
+  }
+}
+
 }  // namespace
 }  // namespace game
