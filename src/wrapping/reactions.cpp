@@ -150,18 +150,16 @@ int classify(const tman& m, int id) {
 }
 
 void save_the_game(int id, bool unit_taken) {
+  // A save that could not be written has been told to the player by the save itself.
   const bool saved = hooks.save_progress && hooks.save_progress();
   gs.leaving_flag = 0;
   if (saved) {
     play_sound(1, SJ("gun.wav"));
     play_sound(3, SJ("save.wav"));
     post_and_wait(game_text(save_lines[std::size_t(draw(3))]));
-  } else {
-    // The file on the disk still holds the seal: so does the shop, and the player can try again.
-    if (unit_taken) add_stock(id, 1);
-    play_sound(1, SJ("no.wav"));
-    post_colored(SJ("セーブできませんでした....今日の記録は残っていません"), SJ("red"));
-    wait_click();
+  } else if (unit_taken) {
+    // The file on the disk still holds the seal: so does the shop, to try again another evening.
+    add_stock(id, 1);
   }
   if (hooks.dispatch) hooks.dispatch(SJ("帰って寝る"));
 }
