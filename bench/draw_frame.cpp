@@ -2,6 +2,9 @@
 // front, the choice buttons and the "-CLICK HERE-" cue, as during a working day.
 #include <benchmark/benchmark.h>
 
+#include "goods/catalogue.h"
+#include "goods/item_panel.h"
+#include "goods/stocking.h"
 #include "platform/headless/headless_host.h"
 #include "shell/form.h"
 #include "shell/frame.h"
@@ -67,5 +70,24 @@ void BM_AdvanceTick(benchmark::State& st) {
   for (auto _ : st) game::advance_tick();
 }
 BENCHMARK(BM_AdvanceTick);
+
+// The evening: a tick drawn and the window composed with the item panel over the picture, a
+// seal selected in a list longer than the panel shows.
+void BM_TickWithItemPanel(benchmark::State& st) {
+  scene s;
+  game::build_catalogue_at(4);
+  game::install_item_panel();
+  gs.clerk_lv = 4;
+  gs.money = 5000;
+  gs.day = 6;
+  game::evening_stocking();
+  game::select_line(12);
+  for (auto _ : st) {
+    game::advance_tick();
+    benchmark::DoNotOptimize(game::window_image().row(0));
+  }
+  game::hide_item_box();
+}
+BENCHMARK(BM_TickWithItemPanel);
 
 }  // namespace

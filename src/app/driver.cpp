@@ -10,6 +10,7 @@
 #include "app/program_dir.h"
 #include "customers/roster.h"
 #include "goods/catalogue.h"
+#include "goods/item_panel.h"
 #include "platform/bitmap.h"
 #include "scenario/install.h"
 #include "shell/form.h"
@@ -92,6 +93,27 @@ std::string menu_json() {
   return out + "]";
 }
 
+// The item-list line a `panel select TEXT` means: the line that reads TEXT exactly, else the
+// first whose name (after the three-byte count column) or whose text without its blanks does;
+// -1 for none.
+int find_panel_line(const std::string& utf8) {
+  const plat::sjis want = plat::to_sjis(utf8);
+  auto trimmed = [](const plat::sjis& s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == plat::sjis::npos) return plat::sjis();
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+  };
+  const int n = game::list_count();
+  for (int i = 0; i < n; ++i)
+    if (game::list_line(i) == want) return i;
+  for (int i = 0; i < n; ++i) {
+    const plat::sjis& l = game::list_line(i);
+    if ((l.size() > 3 && l.compare(3, plat::sjis::npos, want) == 0) || trimmed(l) == trimmed(want))
+      return i;
+  }
+  return -1;
+}
+
 // Local position used for presses and moves on a choice button: the middle of its area.
 constexpr int button_mid_x = game::button_width / 2;
 constexpr int button_mid_y = game::button_height / 2;
@@ -139,6 +161,43 @@ bool parse_options(int argc, char** argv, driver_options& o, std::string& error)
 Driver::Driver(plat::HeadlessHost& host, std::istream& in, std::FILE* out, bool trace)
     : host_(host), in_(in), out_(out), trace_(trace) {}
 
+bool Driver::panel(const std::string& line, const std::vector<std::string>& w) {
+  auto error = [&](const std::string& what) {
+    print("error: " + what);
+    return false;
+  };
+  if (w.size() == 1) {
+    print(game::item_panel_json());
+    return false;
+  }
+  const std::string& sub = w[1];
+  if (!game::item_box_visible()) return error("the item panel is not shown");
+  if (sub == "action" || sub == "close" || sub == "mode") {
+    if (w.size() != 2) return error("panel " + sub + " takes nothing more");
+    // A press on the button, as the player's click on it.
+    if (sub == "mode" && !game::mode_switch_shown()) return error("the mode switch is hidden");
+    host_.queue_call(sub == "action"  ? game::press_action
+                     : sub == "close" ? game::press_close
+                                      : game::press_mode_switch);
+    return true;
+  }
+  if (sub != "select") return error("panel knows select, action, close and mode");
+  // Everything after "select " is the text, or #I for a line number.
+  const std::size_t at = line.find("select") + 6;
+  std::string text = line.size() > at + 1 ? line.substr(at + 1) : std::string();
+  int index = -1;
+  if (text.size() > 1 && text[0] == '#') {
+    if (!parse_int(std::string_view(text).substr(1), index) || index < 0 ||
+        index >= game::list_count())
+      return error("no line " + text + " in the item list");
+  } else {
+    index = find_panel_line(text);
+    if (index < 0) return error("no line \"" + text + "\" in the item list");
+  }
+  host_.queue_call([index] { game::select_line(index); });
+  return true;
+}
+
 void Driver::print(const std::string& line) {
   std::fputs(line.c_str(), out_);
   std::fputc('\n', out_);
@@ -164,9 +223,11 @@ bool Driver::run(const std::string& raw) {
     return false;
   };
   // A position on the picture: the window never delivers one outside it.
+  auto on_picture = [](int x, int y) {
+    return x >= 0 && y >= 0 && x < game::cg_image().width() && y < game::cg_image().height();
+  };
   auto two_ints = [&](int& x, int& y) {
-    return w.size() == 3 && parse_int(w[1], x) && parse_int(w[2], y) && x >= 0 && y >= 0 &&
-           x < game::cg_image().width() && y < game::cg_image().height();
+    return w.size() == 3 && parse_int(w[1], x) && parse_int(w[2], y) && on_picture(x, y);
   };
   auto button_number = [&](int& n) {
     return w.size() == 2 && parse_int(w[1], n) && n >= 1 && n <= 3;
@@ -175,7 +236,28 @@ bool Driver::run(const std::string& raw) {
   if (cmd == "click" || cmd == "rclick") {
     int x, y;
     if (!two_ints(x, y)) return error(cmd + " wants X Y on the picture (0..389, 0..259)");
-    host_.queue_press(cmd == "click" ? plat::MouseButton::left : plat::MouseButton::right, x, y);
+    const auto b = cmd == "click" ? plat::MouseButton::left : plat::MouseButton::right;
+    host_.queue_press(b, x, y);
+    host_.queue_release(b, x, y);
+    return true;
+  }
+  if (cmd == "drag") {
+    // Press at the first point, move to the second, release there: a scroll bar's thumb dragged.
+    int x0, y0, x1, y1;
+    const bool ok = w.size() == 5 && parse_int(w[1], x0) && parse_int(w[2], y0) &&
+                    parse_int(w[3], x1) && parse_int(w[4], y1) && on_picture(x0, y0) &&
+                    on_picture(x1, y1);
+    if (!ok) return error("drag wants X1 Y1 X2 Y2 on the picture (0..389, 0..259)");
+    host_.queue_press(plat::MouseButton::left, x0, y0);
+    host_.queue_move(x1, y1);
+    host_.queue_release(plat::MouseButton::left, x1, y1);
+    return true;
+  }
+  if (cmd == "wheel") {
+    int n;
+    if (w.size() != 2 || !parse_int(w[1], n) || n == 0)
+      return error("wheel wants a number of notches, negative up, not 0");
+    host_.queue_wheel(n);
     return true;
   }
   if (cmd == "move") {
@@ -199,9 +281,22 @@ bool Driver::run(const std::string& raw) {
     return true;
   }
   if (cmd == "key") {
-    if (w.size() != 2 || w[1] != "enter") return error("key knows only enter");
-    host_.queue_key_enter();
-    return true;
+    static const struct {
+      const char* name;
+      plat::NavKey key;
+    } nav[] = {{"up", plat::NavKey::up},          {"down", plat::NavKey::down},
+               {"pageup", plat::NavKey::page_up}, {"pagedown", plat::NavKey::page_down},
+               {"home", plat::NavKey::home},      {"end", plat::NavKey::end}};
+    if (w.size() == 2 && w[1] == "enter") {
+      host_.queue_key_enter();
+      return true;
+    }
+    for (const auto& k : nav)
+      if (w.size() == 2 && w[1] == k.name) {
+        host_.queue_nav_key(k.key);
+        return true;
+      }
+    return error("key knows enter, up, down, pageup, pagedown, home and end");
   }
   if (cmd == "tick") {
     int n = 1;
@@ -232,11 +327,11 @@ bool Driver::run(const std::string& raw) {
   if (cmd == "shot") {
     if (w.size() < 2) return error("shot wants a file name");
     const std::string file = trim(line.substr(line.find(' ')));
-    const plat::BmpError e = plat::write_bmp_file(file, game::cg_image());
+    const plat::BmpError e = plat::write_bmp_file(file, game::window_image());
     if (e != plat::BmpError::none) return error("cannot write " + file + ": " + plat::to_string(e));
     return false;
   }
-  if (cmd == "panel") return error("panel not available");
+  if (cmd == "panel") return panel(line, w);
   if (cmd == "catalogue") {
     print(game::catalogue_json());
     return false;

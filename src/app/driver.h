@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <istream>
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless_host.h"
 
@@ -34,6 +35,7 @@ class Driver {
 
  private:
   void print(const std::string& line);
+  bool panel(const std::string& line, const std::vector<std::string>& words);
 
   plat::HeadlessHost& host_;
   std::istream& in_;

@@ -9,4 +9,9 @@ void evening_stocking();
 // The printer's daughter has knocked and spoken: the item panel opens in print mode.
 void open_print_mode();
 
+// The item panel's action button, after its own checks of the selection (item_panel.h).
+void buy_action();    // "買う": a wrapping or a seal
+void stock_action();  // "仕入れる": goods at the wholesale price
+void print_action();  // "印刷": a batch of ten flyers
+
 }  // namespace game

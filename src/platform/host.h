@@ -11,6 +11,9 @@ class AudioDevice;  // platform/audio.h
 
 enum class MouseButton { left, right };
 
+// The keys that move through a list; the host repeats them while held.
+enum class NavKey { up, down, page_up, page_down, home, end };
+
 // What the host delivers, always on the UI thread, from inside process_messages().
 class HostHandler {
  public:
@@ -21,6 +24,13 @@ class HostHandler {
   virtual void on_move(int x, int y) = 0;
   virtual void on_key_enter() = 0;
   virtual void on_close_request() = 0;
+  // The button going up. While a button is held the pointer is followed even off the picture:
+  // moves and the release then come clamped to its edge, so a drag always ends.
+  virtual void on_release(MouseButton, int /*x*/, int /*y*/) {}
+  // Wheel turned by whole notches (positive toward the player, scrolling down) with the pointer
+  // at (x, y) on the picture.
+  virtual void on_wheel(int /*notches*/, int /*x*/, int /*y*/) {}
+  virtual void on_nav_key(NavKey) {}
 };
 
 class Host {

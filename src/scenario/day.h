@@ -14,4 +14,8 @@ void morning();
 // Day 1 of a run, opened when the first evening's item panel is closed.
 void open_first_day();
 
+// The day's sales quota and satisfaction goal at a clerk level.
+int day_quota(int lv);
+int day_satis_goal(int lv);
+
 }  // namespace game

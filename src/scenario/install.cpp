@@ -3,13 +3,16 @@
 #include "scenario/install.h"
 
 #include "customers/review.h"
+#include "customers/rewards.h"
 #include "customers/roster.h"
 #include "goods/catalogue.h"
+#include "goods/item_panel.h"
 #include "scenario/day.h"
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
+#include "shell/status_panel.h"
 #include "sound/slots.h"
 #include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
@@ -31,11 +34,26 @@ void install_game() {
   hooks.draw_effects = render_effects;
   hooks.draw_totals = draw_totals;
   hooks.draw_chart = draw_chart;
+  hooks.draw_status_panel = draw_status_panel;
+  hooks.design_name = [](int design) -> std::string_view {
+    if (design < 0 || design >= flyer_count) return {};
+    return tirasi[std::size_t(design)].name;
+  };
+  hooks.item_name = [](int id) -> std::string_view {
+    if (id < 0 || id >= item_count) return {};
+    return item[std::size_t(id)].name;
+  };
+  hooks.item_info = [](int id) -> std::string_view {
+    if (id < 0 || id >= item_count) return {};
+    return item[std::size_t(id)].info;
+  };
   hooks.ex_wrap_in_stock = ex_wrap_in_stock;
   hooks.wrap_special_toggle = on_wrap_button_right_click;
   hooks.select_normal_wrapping = select_normal_wrapping;
   hooks.open_first_day = open_first_day;
   hooks.end_day = end_day;
+  hooks.gain_item = gain_item;
+  install_item_panel();
   hooks.sound_start = [] { sound_start(host().audio_device(), program_dir()); };
   hooks.music_free = sound_free_music;
   hooks.sound_stop = sound_stop;

@@ -22,6 +22,8 @@ constexpr int surface_w = 390, surface_h = 260;
 plat::Host* host_ = nullptr;
 plat::Bitmap cg_(surface_w, surface_h);
 plat::Bitmap bak_(surface_w, surface_h);
+// What the window shows when a control lies above the picture: the picture, then the control.
+plat::Bitmap window_(surface_w, surface_h);
 std::string program_dir_ = ".";
 
 // The game's generator: a 32-bit linear congruential sequence; draw(n) takes the high part
@@ -29,25 +31,63 @@ std::string program_dir_ = ".";
 std::uint32_t rand_seed_ = 0;
 int (*scripted_draw_)(int) = nullptr;
 
-// Host events, routed as the window's controls route them: a press over a choice button goes
-// to that button (in its own coordinates), anything else to the picture.
+bool item_box_at(int x, int y) {
+  return hooks.item_box_at && hooks.item_box_at(x, y);
+}
+bool item_box_shown() {
+  return hooks.item_box_shown && hooks.item_box_shown();
+}
+
+// Host events, routed as the window's controls route them: the item panel lies above
+// everything while it is shown, then a choice button takes what is over its area (in its own
+// coordinates), and the picture the rest. A press on the panel captures the pointer until the
+// button goes up, as a list's scroll bar does while dragged. Whatever reaches the panel shows at
+// once, without waiting for the next tick.
 class form_handler final : public plat::HostHandler {
  public:
   void on_timer() override { game::on_timer(); }
   void on_press(plat::MouseButton b, int x, int y) override {
-    if (int n = button_at(x, y))
+    if (item_box_at(x, y)) {
+      captured_ = true;
+      if (hooks.item_box_press) hooks.item_box_press(b, x, y);
+      present_window();
+    } else if (int n = button_at(x, y)) {
       press_button(n, b, x - button_left(), y - button_top(n));
-    else
+    } else {
       press_picture(b, x, y);
+    }
+  }
+  void on_release(plat::MouseButton b, int x, int y) override {
+    if (!captured_) return;  // the picture and the buttons act on the press alone
+    captured_ = false;
+    if (hooks.item_box_release) hooks.item_box_release(b, x, y);
+    present_window();
   }
   void on_move(int x, int y) override {
-    if (int n = button_at(x, y))
+    if ((captured_ && item_box_shown()) || item_box_at(x, y)) {
+      if (hooks.item_box_move && hooks.item_box_move(x, y)) present_window();
+    } else if (int n = button_at(x, y)) {
       move_button(n, x - button_left(), y - button_top(n));
-    else
+    } else {
       move_picture(x, y);
+    }
+  }
+  void on_wheel(int notches, int x, int y) override {
+    // Only the panel's list scrolls; the picture has nothing to scroll.
+    if (!item_box_at(x, y) || !hooks.item_box_wheel) return;
+    if (hooks.item_box_wheel(notches, x, y)) present_window();
+  }
+  void on_nav_key(plat::NavKey k) override {
+    // The panel's list holds the keyboard focus while the panel is shown.
+    if (!item_box_shown() || !hooks.item_box_key) return;
+    hooks.item_box_key(k);
+    present_window();
   }
   void on_key_enter() override { key_enter(); }
   void on_close_request() override { close_request(); }
+
+ private:
+  bool captured_ = false;
 };
 form_handler handler_;
 
@@ -85,6 +125,24 @@ plat::Bitmap& cg_image() {
 }
 plat::Bitmap& bak_image() {
   return bak_;
+}
+
+const plat::Bitmap& window_image() {
+  if (!item_box_shown() || !hooks.draw_item_box) return cg_;
+  if (window_.width() != cg_.width() || window_.height() != cg_.height())
+    window_.resize(cg_.width(), cg_.height(), 0);
+  plat::Canvas w(window_);
+  w.copy(0, 0, cg_);
+  hooks.draw_item_box(w);
+  return window_;
+}
+
+void present_window() {
+  host().present(window_image());
+}
+
+plat::HostHandler& form_events() {
+  return handler_;
 }
 
 void set_program_dir(const std::string& dir) {
@@ -130,7 +188,7 @@ void form_create() {
   // 10., 11. Status panel and menu out of sight; the title menu waits behind the start screens.
   gs.panel_x = -200;
   offer_title_menu();
-  host().present(cg_);
+  present_window();
 }
 
 void form_destroy() {

@@ -15,6 +15,14 @@ bool has_host();
 
 plat::Bitmap& cg_image();   // the 390×260 picture surface `cg`
 plat::Bitmap& bak_image();  // the hidden work image `bak`, ORed onto `cg` each drawn tick
+// The window as the player sees it: the picture, with the item panel over it while it is shown.
+const plat::Bitmap& window_image();
+// Shows the window image (after each drawn tick, after input that changed a control, and when a
+// scene copies to the picture at once).
+void present_window();
+// The form's handler of the host's events (the hosts' one handler), for tests that route input
+// exactly as the window does.
+plat::HostHandler& form_events();
 
 // The program folder (ends without a slash); pictures in cg/, sounds and data in dat/.
 void set_program_dir(const std::string& dir);

@@ -53,7 +53,7 @@ void advance_tick() {
   if (gs.draw_speed == 2 && gs.frame_counter % 3 == 0) return;
   draw_frame();
   clamp_state();
-  host().present(cg_image());
+  present_window();
 }
 
 void draw_frame() {

@@ -3,6 +3,7 @@
 // (install_game() in src/scenario/); until then each is a no-op, so the shell runs alone in tests.
 #pragma once
 #include "platform/canvas.h"
+#include "platform/host.h"
 #include "platform/sjis.h"
 
 namespace game {
@@ -15,6 +16,21 @@ struct game_hooks {
   // the printer's visit ends with the day's end.
   void (*open_first_day)() = nullptr;
   void (*end_day)() = nullptr;
+  // The item-gain operation (customers), for the printer's free gift.
+  void (*gain_item)(int id) = nullptr;
+
+  // The item panel `item_box` (goods): a control lying above the picture, so it is drawn over the
+  // window image after the picture's own frame, and pointer, wheel and list keys go to it while
+  // it is shown. Coordinates are picture pixels (the panel stands at the picture's top-left).
+  bool (*item_box_at)(int x, int y) = nullptr;  // shown, and (x, y) lies on it
+  bool (*item_box_shown)() = nullptr;
+  void (*draw_item_box)(plat::Canvas& window) = nullptr;
+  void (*item_box_press)(plat::MouseButton b, int x, int y) = nullptr;
+  void (*item_box_release)(plat::MouseButton b, int x, int y) = nullptr;
+  // Moves and wheel turns answer whether the panel's look changed (then it is shown at once).
+  bool (*item_box_move)(int x, int y) = nullptr;
+  bool (*item_box_wheel)(int notches, int x, int y) = nullptr;
+  void (*item_box_key)(plat::NavKey k) = nullptr;
 
   // Form creation step 8: progress file, then catalogue, then roster.
   void (*load_progress)() = nullptr;
@@ -36,6 +52,12 @@ struct game_hooks {
   void (*draw_chart)(plat::Canvas& cg) = nullptr;                       // step 15
   // Ex hint on the third button: the special wrapping for the selected goods is in stock.
   bool (*ex_wrap_in_stock)() = nullptr;
+
+  // What the status panel reads of the catalogue: a flyer design's name (the shop image) and a
+  // catalogue entry's name and description. Empty for numbers outside the tables.
+  std::string_view (*design_name)(int design) = nullptr;
+  std::string_view (*item_name)(int id) = nullptr;
+  std::string_view (*item_info)(int id) = nullptr;
 
   // Input owned above the shell.
   void (*seal_box_press)(int x, int y) = nullptr;  // a left press handed to the seal box

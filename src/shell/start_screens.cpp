@@ -43,7 +43,7 @@ void start_screen_click() {
     set_background(SJ("title.bmp"));
     // Shown at once: the tick leaves the start screens alone.
     plat::Canvas(cg_image()).copy(0, 0, 390, 260, picture(6));
-    host().present(cg_image());
+    present_window();
   } else if (gs.stage_mode == -1) {
     park_buttons(false);
     gs.stage_mode = 0;

@@ -44,7 +44,8 @@ const char* const kFixedPictures[] = {
     "fukuro_mid2.bmp",  "fukuro_big.bmp",    "fukuro_big2.bmp", "hako0.bmp",     "hako.bmp",
     "hako1.bmp",        "hako2.bmp",         "tesage.bmp",      "tesage2.bmp",   "kami.bmp",
     "kami2.bmp",        "s_hako1.bmp",       "s_hako0.bmp",     "s_fukuro0.bmp", "s_fukuro1.bmp",
-    "s_tesage1.bmp",    "s_tesage0.bmp",     "s_pan0.bmp",      "s_pan1.bmp"};
+    "s_tesage1.bmp",    "s_tesage0.bmp",     "s_pan0.bmp",      "s_pan1.bmp",    "coin.bmp",
+    "btn_action.bmp",   "btn_close.bmp",     "btn_mode.bmp"};
 
 const char* const kWaves[] = {
     "1.wav",         "3.wav",        "4.wav",       "a-a.wav",      "aa.wav",

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "program_folder.h"
+#include "shell/status_panel.h"
 
 // Counts every allocation of the test program, to hold the frame to allocating nothing. The
 // replacement pair uses malloc and free, which the compiler cannot see match.
@@ -399,6 +400,25 @@ TEST_F(DrawTest, AFrameAllocatesNothing) {
   gs.click_state = 0;
   gs.menu_open = 0;
   gs.menu_slide_x = -160;
+  // The status panel of a working day, its numbers still easing and the item card sliding in.
+  game::hooks.draw_status_panel = game::draw_status_panel;
+  game::hooks.design_name = [](int) -> std::string_view { return "design"; };
+  game::hooks.item_name = [](int) -> std::string_view { return "goods"; };
+  game::hooks.item_info = [](int) -> std::string_view {
+    return "a description long enough for all three of the card's lines";
+  };
+  gs.panel_visible = 1;
+  gs.panel_x = -200;
+  gs.money = 987654321;
+  gs.sales_today = 123456;
+  gs.quota = 1000;
+  gs.hours_left = 8;
+  gs.satisfaction = 60;
+  gs.satis_goal = 50;
+  gs.day = 12;
+  gs.sel_item = 5;
+  gs.item_card = 1;
+  gs.item_card_x = 200;
   // The first frames fill the glyph cache.
   for (int i = 0; i < 30; ++i) game::advance_tick();
   const long before = allocations.load();

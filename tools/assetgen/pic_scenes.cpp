@@ -575,6 +575,52 @@ void button_plate(Img& im) {
   im.glint(136, 21, 3, pal::white, 0.9f);
 }
 
+// The item panel's buttons: plates on the panel's black, white captions in their middle (the
+// panel writes them), so each plate is a deep jewel colour with a pale rim and a soft gloss.
+void panel_plate(Img& im, Col top, Col bottom, Col rim) {
+  const float w = float(im.w), h = float(im.h);
+  Sdf plate = box(1.5f, 1.5f, w - 1.5f, h - 1.5f, 8);
+  im.toon(plate, mix(top, bottom, 0.5f), 1.2f, hex(0x1a0c18));
+  im.fill(plate, vgrad(2, top, h - 2, bottom), 1, 0.6f);
+  im.fill(ring(box(3.5f, 3.5f, w - 3.5f, h - 3.5f, 6), 0.55f), rim, 0.85f);
+  im.fill(box(8, 4.2f, w - 8, 8.5f, 2.5f), pal::white, 0.16f);
+}
+
+void action_plate(Img& im) {
+  // 213 x 25, behind "買う", "仕入れる" and "印刷" (written at x 60..157): a berry plate with a
+  // pink heart at the left end and a sparkle at the right.
+  panel_plate(im, hex(0xb04888), hex(0x6c2058), hex(0xffb6d8));
+  im.toon(heart(22, 13, 5.5f), hex(0xff9cc8), 1, hex(0x3a1030));
+  im.toon(heart(36, 14.5f, 3.2f), hex(0xffd0e4), 0.8f, hex(0x3a1030));
+  im.glint(192, 12.5f, 4.5f, hex(0xfff4c0), 0.95f);
+  im.glint(181, 15.5f, 2.5f, pal::white, 0.8f);
+}
+
+void close_plate(Img& im) {
+  // 105 x 25, "閉じる" written from x 36: a dusky lilac plate with a crescent moon at the left,
+  // the evening's end.
+  panel_plate(im, hex(0x6a5290), hex(0x3a2c5a), hex(0xd8c4ff));
+  im.toon(minus(circle(20, 12.5f, 6), circle(23.5f, 10.5f, 5.2f)), hex(0xfff0a0), 0.9f,
+          hex(0x201838));
+  im.glint(90, 12.5f, 3, hex(0xe8dcff), 0.9f);
+}
+
+void mode_plate(Img& im) {
+  // 105 x 25, "仕入れモード" or "袋チールモード" written across nearly all of it: a deep teal
+  // plate with a mint rim and no ornament to crowd the caption.
+  panel_plate(im, hex(0x2f8a78), hex(0x17504a), hex(0xb8f4de));
+}
+
+void coin_icon(Img& im) {
+  // 20 x 20, beside the money: a gold coin with a raised rim and a shine.
+  im.toon(circle(10, 10, 8.3f), pal::gold, 1.1f, hex(0x6a4810));
+  im.fill(ring(circle(10, 10, 5.6f), 0.6f), hex(0xc8901c), 0.9f);
+  im.fill(circle(10, 10, 5), hex(0xffe27a));
+  im.fill(box(9.2f, 6.6f, 10.8f, 13.4f, 0.6f), hex(0xb07a10), 0.9f);
+  im.fill(box(7.4f, 8.6f, 12.6f, 9.8f, 0.5f), hex(0xb07a10), 0.9f);
+  im.glint(6.5f, 6, 2.6f, pal::white, 0.95f);
+}
+
 void seal_box_picture(Img& im) {
   // 390 x 260: a seal album with a 14 x 8 grid of 25 x 30 cells from (20, 20). A seal sits in
   // the top 22 pixels of its cell; the light pink name of the cell under the pointer is written
@@ -655,6 +701,10 @@ void add_scene_pictures(PicTable& t) {
   t["front3.bmp"] = PicRecipe{PicKind::masked, 130, 150, counter_right};
   t["box.bmp"] = PicRecipe{PicKind::masked, 150, 56, button_plate};
   t["seal_box.bmp"] = PicRecipe{PicKind::layer, 390, 260, seal_box_picture};
+  t["btn_action.bmp"] = PicRecipe{PicKind::layer, 213, 25, action_plate};
+  t["btn_close.bmp"] = PicRecipe{PicKind::layer, 105, 25, close_plate};
+  t["btn_mode.bmp"] = PicRecipe{PicKind::layer, 105, 25, mode_plate};
+  t["coin.bmp"] = PicRecipe{PicKind::layer, 20, 20, coin_icon};
   for (int n = 2; n <= 10; n++)
     t[std::to_string(n) + "chain.bmp"] =
         PicRecipe{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};

@@ -13,17 +13,32 @@ HeadlessHost::HeadlessHost(unsigned seed) : seed_(seed) {}
 
 void HeadlessHost::queue_press(MouseButton b, int x, int y) {
   std::lock_guard lock(mu_);
-  queue_.push_back(event{kind::press, b, x, y, {}, nullptr, nullptr});
+  queue_.push_back(event{kind::press, b, x, y, 0, {}, nullptr, nullptr});
+}
+
+void HeadlessHost::queue_release(MouseButton b, int x, int y) {
+  std::lock_guard lock(mu_);
+  queue_.push_back(event{kind::release, b, x, y, 0, {}, nullptr, nullptr});
+}
+
+void HeadlessHost::queue_wheel(int notches) {
+  std::lock_guard lock(mu_);
+  queue_.push_back(event{kind::wheel, MouseButton::left, 0, 0, notches, {}, nullptr, nullptr});
+}
+
+void HeadlessHost::queue_nav_key(NavKey k) {
+  std::lock_guard lock(mu_);
+  queue_.push_back(event{kind::nav_key, MouseButton::left, 0, 0, int(k), {}, nullptr, nullptr});
 }
 
 void HeadlessHost::queue_move(int x, int y) {
   std::lock_guard lock(mu_);
-  queue_.push_back(event{kind::move, MouseButton::left, x, y, {}, nullptr, nullptr});
+  queue_.push_back(event{kind::move, MouseButton::left, x, y, 0, {}, nullptr, nullptr});
 }
 
 void HeadlessHost::queue_key_enter() {
   std::lock_guard lock(mu_);
-  queue_.push_back(event{kind::key_enter, MouseButton::left, 0, 0, {}, nullptr, nullptr});
+  queue_.push_back(event{kind::key_enter, MouseButton::left, 0, 0, 0, {}, nullptr, nullptr});
 }
 
 void HeadlessHost::queue_ticks(int n) {
@@ -31,22 +46,22 @@ void HeadlessHost::queue_ticks(int n) {
   std::lock_guard lock(mu_);
   // One entry for the whole run of ticks (a script may ask for millions); it hands out one tick
   // at a time and stays at the head of the queue until the run is over.
-  queue_.push_back(event{kind::tick, MouseButton::left, n, 0, {}, nullptr, nullptr});
+  queue_.push_back(event{kind::tick, MouseButton::left, n, 0, 0, {}, nullptr, nullptr});
 }
 
 void HeadlessHost::queue_close() {
   std::lock_guard lock(mu_);
-  queue_.push_back(event{kind::close, MouseButton::left, 0, 0, {}, nullptr, nullptr});
+  queue_.push_back(event{kind::close, MouseButton::left, 0, 0, 0, {}, nullptr, nullptr});
 }
 
 void HeadlessHost::queue_call(std::function<void()> fn) {
   std::lock_guard lock(mu_);
-  queue_.push_back(event{kind::call, MouseButton::left, 0, 0, std::move(fn), nullptr, nullptr});
+  queue_.push_back(event{kind::call, MouseButton::left, 0, 0, 0, std::move(fn), nullptr, nullptr});
 }
 
 void HeadlessHost::post_task(void (*fn)(void*), void* ctx) {
   std::lock_guard lock(mu_);
-  queue_.push_back(event{kind::task, MouseButton::left, 0, 0, {}, fn, ctx});
+  queue_.push_back(event{kind::task, MouseButton::left, 0, 0, 0, {}, fn, ctx});
 }
 
 double HeadlessHost::now_days() const {
@@ -68,7 +83,7 @@ bool HeadlessHost::pop(event& e) {
   event& head = queue_.front();
   if (head.k == kind::tick && head.x > 1) {
     --head.x;  // ticks left in the run (x holds the count)
-    e = event{kind::tick, MouseButton::left, 1, 0, {}, nullptr, nullptr};
+    e = event{kind::tick, MouseButton::left, 1, 0, 0, {}, nullptr, nullptr};
     return true;
   }
   e = std::move(head);
@@ -94,10 +109,22 @@ bool HeadlessHost::process_messages() {
 void HeadlessHost::deliver(event& e) {
   switch (e.k) {
     case kind::press:
+      pointer_x_ = e.x, pointer_y_ = e.y;
       if (handler_) handler_->on_press(e.button, e.x, e.y);
       break;
+    case kind::release:
+      pointer_x_ = e.x, pointer_y_ = e.y;
+      if (handler_) handler_->on_release(e.button, e.x, e.y);
+      break;
     case kind::move:
+      pointer_x_ = e.x, pointer_y_ = e.y;
       if (handler_) handler_->on_move(e.x, e.y);
+      break;
+    case kind::wheel:
+      if (handler_) handler_->on_wheel(e.n, pointer_x_, pointer_y_);
+      break;
+    case kind::nav_key:
+      if (handler_) handler_->on_nav_key(NavKey(e.n));
       break;
     case kind::key_enter:
       if (handler_) handler_->on_key_enter();

@@ -27,8 +27,13 @@ class HeadlessHost final : public Host {
 
   // Events, delivered in order from inside process_messages().
   void queue_press(MouseButton b, int x, int y);
+  void queue_release(MouseButton b, int x, int y);
   void queue_move(int x, int y);
+  // Wheel notches (positive down) wherever the pointer was left by the last press, release or
+  // move, at first (0, 0).
+  void queue_wheel(int notches);
   void queue_key_enter();
+  void queue_nav_key(NavKey k);
   void queue_ticks(int n);  // each: the clock advances by the current interval, then on_timer
   void queue_close();
   void queue_call(std::function<void()> fn);  // any other action, run inside the pump
@@ -51,11 +56,12 @@ class HeadlessHost final : public Host {
   bool closed() const { return closed_; }
 
  private:
-  enum class kind { press, move, key_enter, tick, close, call, task };
+  enum class kind { press, release, move, wheel, key_enter, nav_key, tick, close, call, task };
   struct event {
     kind k;
     MouseButton button = MouseButton::left;
     int x = 0, y = 0;
+    int n = 0;  // wheel notches, or the NavKey
     std::function<void()> call;
     void (*task)(void*) = nullptr;
     void* ctx = nullptr;
@@ -69,6 +75,7 @@ class HeadlessHost final : public Host {
   std::mutex mu_;  // post_task may come from any thread
   std::deque<event> queue_;
   int interval_ = 90;
+  int pointer_x_ = 0, pointer_y_ = 0;  // where the last press, release or move left it
   std::int64_t clock_ms_ = 0;
   unsigned seed_;
   int presents_ = 0;

@@ -19,6 +19,31 @@ namespace {
 constexpr int decoration_allowance = 48;
 // The game's clock counts days from 1899-12-30; the Unix epoch is day 25569 of it.
 constexpr double unix_epoch_days = 25569.0;
+
+bool nav_key_of(SDL_Keycode k, NavKey& out) {
+  switch (k) {
+    case SDLK_UP:
+      out = NavKey::up;
+      return true;
+    case SDLK_DOWN:
+      out = NavKey::down;
+      return true;
+    case SDLK_PAGEUP:
+      out = NavKey::page_up;
+      return true;
+    case SDLK_PAGEDOWN:
+      out = NavKey::page_down;
+      return true;
+    case SDLK_HOME:
+      out = NavKey::home;
+      return true;
+    case SDLK_END:
+      out = NavKey::end;
+      return true;
+    default:
+      return false;
+  }
+}
 }  // namespace
 
 Placement place_picture(int window_w, int window_h, int picture_w, int picture_h) {
@@ -36,6 +61,17 @@ bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx,
   px = dx / p.scale;
   py = dy / p.scale;
   return px < picture_w && py < picture_h;
+}
+
+void window_to_picture_clamped(const Placement& p, int picture_w, int picture_h, int wx, int wy,
+                               int& px, int& py) {
+  // Floor division, so points left of or above the picture land on its edge too.
+  auto to_pixel = [&](int d, int size) {
+    const int v = d >= 0 ? d / p.scale : -((-d + p.scale - 1) / p.scale);
+    return std::clamp(v, 0, size - 1);
+  };
+  px = to_pixel(wx - p.x, picture_w);
+  py = to_pixel(wy - p.y, picture_h);
 }
 
 int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h) {
@@ -217,8 +253,14 @@ void SdlHost::handle(const SDL_Event& e) {
       }
       break;
     case SDL_KEYDOWN: {
-      if (e.key.repeat) break;
       const SDL_Keycode k = e.key.keysym.sym;
+      // List keys repeat while held, as in any list box.
+      NavKey nav;
+      if (nav_key_of(k, nav)) {
+        if (handler_) handler_->on_nav_key(nav);
+        break;
+      }
+      if (e.key.repeat) break;
       const bool enter = k == SDLK_RETURN || k == SDLK_KP_ENTER;
       if ((enter && (e.key.keysym.mod & KMOD_ALT)) || k == SDLK_F11) {
         toggle_fullscreen();
@@ -240,14 +282,46 @@ void SdlHost::handle(const SDL_Event& e) {
             e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right, px, py);
       break;
     }
+    case SDL_MOUSEBUTTONUP: {
+      if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) break;
+      int w = 0, h = 0, px = 0, py = 0;
+      SDL_GetRendererOutputSize(renderer_, &w, &h);
+      // A release ends a drag wherever it happens: clamped to the picture, never dropped.
+      window_to_picture_clamped(place_picture(w, h, pw_, ph_), pw_, ph_, e.button.x, e.button.y, px,
+                                py);
+      if (handler_)
+        handler_->on_release(
+            e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right, px, py);
+      break;
+    }
     case SDL_MOUSEMOTION: {
       int w = 0, h = 0, px = 0, py = 0;
       SDL_GetRendererOutputSize(renderer_, &w, &h);
-      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.motion.x, e.motion.y, px,
-                             py))
-        break;
+      const Placement p = place_picture(w, h, pw_, ph_);
+      if (!window_to_picture(p, pw_, ph_, e.motion.x, e.motion.y, px, py)) {
+        // Off the picture only a held button (a drag) is followed, at the picture's edge.
+        if (!(e.motion.state & (SDL_BUTTON_LMASK | SDL_BUTTON_RMASK))) break;
+        window_to_picture_clamped(p, pw_, ph_, e.motion.x, e.motion.y, px, py);
+      }
       if (handler_) handler_->on_move(px, py);
       if (held_under_) show_held(px, py);
+      break;
+    }
+    case SDL_MOUSEWHEEL: {
+      float turned = e.wheel.preciseY;
+      if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) turned = -turned;
+      // Whole notches only; a touchpad's fine scrolling adds up to them.
+      wheel_rest_ += turned;
+      const int notches = int(wheel_rest_);
+      wheel_rest_ -= float(notches);
+      if (notches == 0) break;
+      int w = 0, h = 0, px = 0, py = 0;
+      SDL_GetRendererOutputSize(renderer_, &w, &h);
+      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.wheel.mouseX,
+                             e.wheel.mouseY, px, py))
+        break;
+      // SDL counts away from the player as positive; the game counts toward (down) as positive.
+      if (handler_) handler_->on_wheel(-notches, px, py);
       break;
     }
     default:

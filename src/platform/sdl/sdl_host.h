@@ -26,6 +26,10 @@ Placement place_picture(int window_w, int window_h, int picture_w, int picture_h
 // Window pixel -> picture pixel; false for a point in the letterbox.
 bool window_to_picture(const Placement& p, int picture_w, int picture_h, int wx, int wy, int& px,
                        int& py);
+// The same for a point anywhere (the pointer followed during a drag): clamped to the picture's
+// edge.
+void window_to_picture_clamped(const Placement& p, int picture_w, int picture_h, int wx, int wy,
+                               int& px, int& py);
 // The starting scale: the largest integer factor whose window fits the usable display area.
 int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h);
 // The picture shown while a picture is held under the pointer at (px, py): `under`, with `held`
@@ -67,6 +71,7 @@ class SdlHost final : public Host {
   std::uint32_t task_event_ = 0;
   int interval_ = 90;
   std::uint64_t next_tick_ = 0;  // SDL milliseconds
+  float wheel_rest_ = 0;         // part of a notch turned so far (touchpads scroll finely)
   bool quit_ = false;
   bool have_picture_ = false;
   // The picture held under the pointer (see hold_under_pointer) and the frame made from it.
