@@ -10,6 +10,7 @@
 #include "customers/outcome.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
+#include "goods/item_panel.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
 #include "shell/message.h"
@@ -281,7 +282,7 @@ void leave_pleased(const tman& m, int paid_as) {
 void react_to_seal(int id) {
   const titem& seal = entry_of(id);
   if (seal.name.empty()) return;
-  // The item panel is closed all day long; nothing to hide at the counter.
+  hide_item_box();  // the panel stays out of the way through the reaction
   // A seal is only ever stuck from the hand, so at least one is held; never count below none.
   const bool unit_taken = stock_of(id) > 0;
   if (unit_taken) add_stock(id, -1);
