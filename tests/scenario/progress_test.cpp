@@ -181,7 +181,11 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
 
   // Line feeds alone, extra trailing lines and blanks around the numbers are fine.
   std::string lf;
-  for (int n = 1; n <= progress_lines; ++n) lf += " " + std::to_string(line_value(n)) + " \n";
+  for (int n = 1; n <= progress_lines; ++n) {
+    lf += ' ';
+    lf += std::to_string(line_value(n));
+    lf += " \n";
+  }
   EXPECT_TRUE(parse_progress(lf + "99\nextra\n", v));
   EXPECT_EQ(v[0], -1);
   EXPECT_EQ(v[2258], -2259);
