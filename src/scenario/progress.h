@@ -53,14 +53,24 @@ const char* ledger_file_name();
 // and `why` says what failed.
 bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why);
 
-// Start-up load from the program folder `dir` (dir/dat/my.dat, dir/dat/name.dat). A missing
-// my.dat starts from the full-reset state; a damaged one is moved aside as my.dat.damaged-N and
-// the game starts from the full-reset state. Both cases are reported on standard error.
+// Start-up load of the progress file `path`. A missing file starts from the full-reset state; a
+// damaged one is moved aside as <path>.damaged-N and the game starts from the full-reset state.
+// Both cases are reported on standard error.
+void load_progress_file(const std::string& path);
+// Save: the progress file, then the ledger. Answers whether the progress file was written.
+bool save_progress_files(const std::string& progress_path, const std::string& ledger_path);
+
+// The same with the program folder `dir` holding both (dir/dat/my.dat, the ledger in dir); the
+// load also reads dir/dat/name.dat.
 void load_progress_from(const std::string& dir);
-// Save into the program folder `dir`: my.dat, then the ledger. Answers whether my.dat was written.
 bool save_progress_to(const std::string& dir);
 
-// The game's calls, on the program folder.
+// Where the game's calls keep the progress file and the ledger. By default (both empty) they lie
+// in the program folder; an installed game keeps them in the player's own data folder.
+void set_save_files(const std::string& progress_path, const std::string& ledger_path);
+
+// The game's calls: the progress file and the ledger where set_save_files put them, name.dat in
+// the program folder.
 void load_progress();
 bool save_progress();
 
