@@ -9,11 +9,11 @@ namespace app {
 namespace {
 
 // "--name=value" splits into "--name" and "value".
-bool split(const std::string& arg, std::string& name, std::string& value) {
-  const auto eq = arg.find('=');
-  if (arg.rfind("--", 0) != 0 || eq == std::string::npos) return false;
-  name = arg.substr(0, eq);
-  value = arg.substr(eq + 1);
+bool split(std::string& name, std::string& value) {
+  const auto eq = name.find('=');
+  if (name.rfind("--", 0) != 0 || eq == std::string::npos) return false;
+  value = name.substr(eq + 1);
+  name.resize(eq);
   return true;
 }
 
@@ -22,7 +22,7 @@ bool split(const std::string& arg, std::string& name, std::string& value) {
 bool parse_game_options(int argc, const char* const* argv, game_options& o, std::string& error) {
   for (int i = 1; i < argc; ++i) {
     std::string name = argv[i] ? argv[i] : "", value;
-    const bool inline_value = split(name, name, value);
+    const bool inline_value = split(name, value);
     // An option that takes a value takes the next argument when none was joined with '='.
     auto take_value = [&]() {
       if (inline_value) return true;
