@@ -157,7 +157,8 @@ std::string SdlComforts::save_screenshot(std::string* why) {
 
 void SdlComforts::note(const std::string& text_utf8) {
   if (!window_) return;
-  SDL_SetWindowTitle(window_, (caption_ + " — " + text_utf8).c_str());
+  // Only characters every X title encoding holds (an em dash would lose the title on X11).
+  SDL_SetWindowTitle(window_, (caption_ + "  [" + text_utf8 + "]").c_str());
   note_until_ = SDL_GetTicks64() + note_ms;
 }
 
