@@ -266,6 +266,33 @@ TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
   EXPECT_EQ(game.wait_for(settle_ms), 0);
   // The scale came from the command line, for this run only: it is not remembered.
   EXPECT_EQ(slurp(settings).find("scale="), std::string::npos) << slurp(settings);
+
+  // Muted again and the window made twice the picture by the player (it opened at three times,
+  // the most that fits): the next start remembers both, and says it is muted.
+  auto start = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), exe.string());
+    EXPECT_TRUE(game.start(args, env));
+    std::istringstream found(proc::run({"timeout", "20", "xdotool", "search", "--sync",
+                                        "--onlyvisible", "--name", "florinet"},
+                                       xenv)
+                                 .out);
+    id.clear();
+    found >> id;
+    return !id.empty();
+  };
+  ASSERT_TRUE(start({}));
+  proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, xenv);
+  proc::run({"xdotool", "key", "m"}, xenv);
+  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=1") != std::string::npos; }));
+  proc::run({"xdotool", "windowsize", "--sync", id, "780", "520"}, xenv);
+  d.close_window(std::stoul(id));
+  EXPECT_EQ(game.wait_for(settle_ms), 0);
+  EXPECT_NE(slurp(settings).find("scale=2"), std::string::npos) << slurp(settings);
+  ASSERT_TRUE(start({}));
+  EXPECT_EQ(window_size(x.name(), id).w, 390 * 2);
+  EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
+  d.close_window(std::stoul(id));
+  EXPECT_EQ(game.wait_for(settle_ms), 0);
 }
 
 }  // namespace
