@@ -81,7 +81,7 @@ TEST(Png, ANewFileNeverReplacesOne) {
   EXPECT_NE(why, "exists");
 }
 
-TEST(WindowSettingsFile, WhatIsWrittenReadsBack) {
+TEST(SettingsFile, WhatIsWrittenReadsBack) {
   scratch s;
   const std::string path = s.dir + "/made/on/demand/settings.ini";
   WindowSettings w;
@@ -104,7 +104,7 @@ TEST(WindowSettingsFile, WhatIsWrittenReadsBack) {
       << "no temporary file left behind";
 }
 
-TEST(WindowSettingsFile, DamagedContentIsPassedOverLineByLine) {
+TEST(SettingsFile, DamagedContentIsPassedOverLineByLine) {
   // A missing file, an empty one and pure junk give the defaults.
   EXPECT_EQ(read_settings("/nonexistent/settings.ini").scale, 0);
   for (const std::string& junk : {std::string(), std::string("\x00\xff\x01=\x02", 5),
