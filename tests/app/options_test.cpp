@@ -76,15 +76,4 @@ TEST(GameOptions, BadValuesAreRefusedWithAReason) {
   }
 }
 
-TEST(GameOptions, HelpSaysWhereProgressIsKeptAndVersionNamesBoth) {
-  const std::string help = app::game_help("/home/k/.local/share/florinet/my.dat");
-  EXPECT_EQ(help.rfind(app::game_usage(), 0), 0u);
-  EXPECT_NE(help.find("/home/k/.local/share/florinet/my.dat"), std::string::npos);
-  for (const char* opt : {"--fullscreen", "--scale N", "--data-dir DIR", "--help", "--version"})
-    EXPECT_NE(help.find(opt), std::string::npos) << opt;
-  const std::string v = app::version_text("abc123 (Release, GNU 12)");
-  EXPECT_EQ(v.rfind("florinet 1.4", 0), 0u);
-  EXPECT_NE(v.find("build abc123 (Release, GNU 12)"), std::string::npos);
-}
-
 }  // namespace

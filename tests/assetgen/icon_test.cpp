@@ -1,5 +1,4 @@
-// The game's icon: see-through around the present, solid on it, at every installed size, and the
-// window's icon source made of the same pixels.
+// The game's icon: see-through around the present, solid on it, at every installed size.
 #include <gtest/gtest.h>
 
 #include "assets.h"
@@ -30,18 +29,6 @@ TEST(Icon, SeeThroughAroundSolidOnThePresentAtEverySize) {
     EXPECT_GT(gold, size * size / 200) << size;
   }
   EXPECT_EQ(ag::make_icon_png(48), ag::make_icon_png(48)) << "the same bytes every build";
-}
-
-TEST(Icon, TheWindowsIconSourceHoldsTheIconsPixels) {
-  const ag::Bytes px = ag::icon_rgba(16);
-  const std::string src = ag::window_icon_source(16);
-  EXPECT_NE(src.find("window_icon_size = 16;"), std::string::npos);
-  std::string values;
-  for (std::uint8_t v : px) values += std::to_string(v) + ",";
-  std::string in_source;
-  for (char c : src.substr(src.find("rgba[] = {")))
-    if ((c >= '0' && c <= '9') || c == ',') in_source += c;
-  EXPECT_EQ(in_source, values);
 }
 
 }  // namespace

@@ -142,8 +142,9 @@ std::string SdlComforts::save_screenshot(std::string* why) {
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
   // Two in one second get -2, -3 …: a screenshot never replaces another.
   for (int n = 1; n < 1000; ++n) {
-    const std::string path = screenshot_dir_ + "/florinet-" + stamp +
-                             (n > 1 ? "-" + std::to_string(n) : std::string()) + ".png";
+    std::string path = screenshot_dir_ + "/florinet-" + stamp;
+    if (n > 1) path += '-' + std::to_string(n);
+    path += ".png";
     std::string err;
     if (write_new_file(path, png, &err)) return path;
     if (err != "exists") {

@@ -99,12 +99,13 @@ bool SdlHost::open(const std::string& caption_utf8, int picture_w, int picture_h
   }
   // Pixels stay sharp at every scale.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-  int scale = 1;
+  int fits = 0;  // 0: the display's size is not known
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
-    scale = initial_scale(usable.w, usable.h, pw_, ph_);
+    fits = initial_scale(usable.w, usable.h, pw_, ph_);
+  int scale = fits > 0 ? fits : 1;
   if (choice_.scale > 0)
-    scale = choice_.fit_display ? std::min(choice_.scale, scale) : choice_.scale;
+    scale = choice_.fit_display && fits > 0 ? std::min(choice_.scale, fits) : choice_.scale;
   window_ = SDL_CreateWindow(caption_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              pw_ * scale, ph_ * scale,
                              SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN |
