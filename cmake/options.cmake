@@ -1,6 +1,7 @@
 # Warnings, sanitizers and coverage in one place.
 option(FLORINET_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(FLORINET_COVERAGE "Build with coverage counters" OFF)
+option(FLORINET_FUZZ "Build the fuzz targets as libFuzzer programs (clang only)" OFF)
 # Warnings are errors where we choose the compiler (CI turns this on); a packager's newer
 # compiler with new warnings still builds the game.
 option(FLORINET_WERROR "Treat compiler warnings as errors" OFF)
@@ -16,6 +17,16 @@ if(FLORINET_SANITIZE)
   # operator new, string overflows) misfire on sanitizer-instrumented code: keep them shown,
   # not fatal, in this build only.
   add_compile_options(-Wno-error)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(FLORINET_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "FLORINET_FUZZ needs clang (libFuzzer)")
+  endif()
+  # Every library the targets link is instrumented too: coverage for the fuzzer, and the address
+  # and undefined-behaviour checks.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
 if(FLORINET_COVERAGE)

@@ -151,7 +151,7 @@ void scene_new_game() {
   post_and_wait(SJ("....初期化しました"));
   if (closing()) return;
   reset_all();
-  save_progress();
+  save_and_tell();
   set_background(SJ("login.bmp"));
   show_title_menu();
 }

@@ -24,7 +24,7 @@ void install_game() {
   hooks.build_roster = build_roster;
   hooks.random_title_goods = random_title_goods;
   hooks.all_seals_collected = all_seals_collected;
-  hooks.save_progress = save_progress;
+  hooks.save_progress = save_and_tell;
   hooks.seal_box_press = seal_box_press;
   hooks.seal_box_takes_buttons = seal_box_takes_buttons;
   hooks.draw_seal_box = update_and_draw_seal_box;

@@ -224,41 +224,62 @@ plat::sjis ledger_text(const game_state& s) {
   return out;
 }
 
-bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why) {
-  std::string tmp = path + ".new-" + std::to_string(::getpid());
-  auto fail = [&](const char* step, int fd) {
-    int err = errno;
-    if (fd >= 0) ::close(fd);
-    ::unlink(tmp.c_str());
-    if (why) *why = std::string(step) + ": " + std::strerror(err);
+namespace {
+
+int sys_open(const char* path, int flags, mode_t mode) {
+  return ::open(path, flags, mode);
+}
+
+}  // namespace
+
+const save_file_ops& system_file_ops() {
+  static const save_file_ops ops{sys_open, ::write, ::fsync, ::close, ::rename, ::unlink};
+  return ops;
+}
+
+save_file_ops save_ops = system_file_ops();
+
+bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why,
+                       int* err) {
+  const save_file_ops& op = save_ops;
+  const std::string tmp = path + ".new-" + std::to_string(::getpid());
+  auto fail = [&](const std::string& step, int code, int fd) {
+    if (fd >= 0) op.close(fd);
+    op.unlink(tmp.c_str());
+    if (why) *why = step + ": " + std::strerror(code);
+    if (err) *err = code;
     return false;
   };
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  int fd = op.open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
-    if (why) *why = std::string("cannot create ") + tmp + ": " + std::strerror(errno);
+    const int code = errno;
+    if (why) *why = "cannot create " + tmp + ": " + std::strerror(code);
+    if (err) *err = code;
     return false;
   }
   const char* p = bytes.data();
   std::size_t left = bytes.size();
   while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail("write", fd);
-    }
+    ssize_t n = op.write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return fail("write", errno, fd);
+    if (n == 0) return fail("write", ENOSPC, fd);  // no progress: no room, whatever it says
     p += n;
     left -= std::size_t(n);
   }
-  if (::fsync(fd) != 0) return fail("sync", fd);
-  if (::close(fd) != 0) return fail("close", -1);
-  if (::rename(tmp.c_str(), path.c_str()) != 0) return fail("rename", -1);
-  // The rename itself reaches the disk with the folder.
-  std::string folder =
-      path.substr(0, path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/'));
-  int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (op.fsync(fd) != 0) return fail("sync", errno, fd);
+  if (op.close(fd) != 0) return fail("close", errno, -1);
+  if (op.rename(tmp.c_str(), path.c_str()) != 0) return fail("rename", errno, -1);
+  // The rename itself reaches the disk with the folder. A folder that cannot be synced (some
+  // file systems refuse) leaves the new file in place all the same: the save is done.
+  const std::size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "."
+                             : slash == 0               ? "/"
+                                                        : path.substr(0, slash);
+  int dfd = op.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
   if (dfd >= 0) {
-    ::fsync(dfd);
-    ::close(dfd);
+    op.fsync(dfd);
+    op.close(dfd);
   }
   return true;
 }
@@ -312,13 +333,24 @@ void load_progress_file(const std::string& path) {
   }
 }
 
+namespace {
+save_result last;
+}  // namespace
+
+const save_result& last_save() {
+  return last;
+}
+
 bool save_progress_files(const std::string& path, const std::string& ledger) {
   trace("save", "");
   std::string why;
-  bool ok = write_file_safely(path, progress_text(gs), &why);
+  last = save_result{};
+  bool ok = write_file_safely(path, progress_text(gs), &why, &last.error);
   if (!ok) {
-    std::fprintf(stderr, "florinet: could not save %s (%s); the previous progress is kept\n",
-                 path.c_str(), why.c_str());
+    last.saved = false;
+    last.old_kept = exists(path);
+    std::fprintf(stderr, "florinet: could not save %s (%s)%s\n", path.c_str(), why.c_str(),
+                 last.old_kept ? "; the previous progress is kept" : "");
   }
   if (!write_file_safely(ledger, ledger_text(gs), &why)) {
     std::fprintf(stderr, "florinet: could not write %s (%s)\n", ledger.c_str(), why.c_str());

@@ -7,7 +7,10 @@
 // to disk and only then renamed over it. A damaged my.dat found at start-up is moved aside, never
 // deleted, and the game starts from the full-reset state.
 #pragma once
+#include <sys/types.h>
+
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -48,22 +51,47 @@ plat::sjis ledger_text(const game_state& s);
 // The ledger's file name in the program folder (UTF-8 on this platform).
 const char* ledger_file_name();
 
+// The file operations a save goes through (the system's own), in one table so that a test can
+// make any step fail, or stop the program between two steps, and see what is left on disk.
+struct save_file_ops {
+  int (*open)(const char* path, int flags, mode_t mode);
+  ssize_t (*write)(int fd, const void* data, std::size_t size);
+  int (*fsync)(int fd);
+  int (*close)(int fd);
+  int (*rename)(const char* from, const char* to);
+  int (*unlink)(const char* path);
+};
+extern save_file_ops save_ops;
+// The system's own operations, to put back (or to call through).
+const save_file_ops& system_file_ops();
+
 // Writes `bytes` to `path` through a temporary file in the same folder, flushed and synced, then
-// renamed over `path`. On failure the old file is left as it was, the temporary file is removed
-// and `why` says what failed.
-bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why);
+// renamed over `path` and the folder synced. On failure the old file is left as it was, the
+// temporary file is removed, `why` says what failed and `err` (if given) holds the system's error
+// number of the step that failed.
+bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why,
+                       int* err = nullptr);
 
 // Start-up load of the progress file `path`. A missing file starts from the full-reset state; a
 // damaged one is moved aside as <path>.damaged-N and the game starts from the full-reset state.
 // Both cases are reported on standard error.
 void load_progress_file(const std::string& path);
-// Save: the progress file, then the ledger. Answers whether the progress file was written.
+// Save: the progress file, then the ledger. Answers whether the progress file was written (a
+// ledger that cannot be written is only reported on standard error).
 bool save_progress_files(const std::string& progress_path, const std::string& ledger_path);
 
 // The same with the program folder `dir` holding both (dir/dat/my.dat, the ledger in dir); the
 // load also reads dir/dat/name.dat.
 void load_progress_from(const std::string& dir);
 bool save_progress_to(const std::string& dir);
+
+// How the last save went, for telling the player.
+struct save_result {
+  bool saved = true;      // the progress file holds the state saved
+  int error = 0;          // when not: the system's error number of the step that failed
+  bool old_kept = false;  // when not: an earlier progress file is still there, whole
+};
+const save_result& last_save();
 
 // Where the game's calls keep the progress file and the ledger. By default (both empty) they lie
 // in the program folder; an installed game keeps them in the player's own data folder.
@@ -73,5 +101,11 @@ void set_save_files(const std::string& progress_path, const std::string& ledger_
 // the program folder.
 void load_progress();
 bool save_progress();
+
+// The save the player asks for ("New Game", the save seal on the door): save_progress(), and when
+// my.dat could not be written the player is told in the message log (what failed, a hint at why,
+// whether the last save is still there) and the script waits for a click. Nothing is posted when
+// the save succeeds. Answers whether it saved. Installed as hooks.save_progress.
+bool save_and_tell();
 
 }  // namespace game

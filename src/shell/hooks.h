@@ -18,7 +18,8 @@ struct game_hooks {
 
   // Form creation step 8: progress file, then catalogue, then roster.
   void (*load_progress)() = nullptr;
-  // The save of "New Game" and of the save seal stuck on the door: my.dat, then the ledger.
+  // The save of "New Game" and of the save seal stuck on the door: my.dat, then the ledger. When
+  // my.dat cannot be written the player has been told so (and has clicked) before it answers false.
   bool (*save_progress)() = nullptr;
   void (*build_catalogue)() = nullptr;
   void (*build_roster)() = nullptr;

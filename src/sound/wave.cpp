@@ -1,4 +1,6 @@
 // Loading a wave: the RIFF WAVE structure, its checks, and the conversion to the output format.
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -38,6 +40,10 @@ bool find_chunk(const std::uint8_t* img, std::uint64_t from, std::uint64_t end, 
   }
   return false;
 }
+
+// The longest wave a rate conversion may make: 64 MiB, twelve minutes at the highest rate in
+// stereo, far beyond any sound effect (the music does not pass through the mixer).
+constexpr std::size_t kMaxConverted = std::size_t{64} << 20;
 
 [[noreturn]] void fail(const char* m) {
   throw EMixerError(m);
@@ -86,9 +92,9 @@ std::vector<std::uint8_t> MixerConvert(const plat::AudioFormat& from, const std:
     std::vector<std::uint8_t> out;
     if (rate < t) {
       const int k = t / rate;
-      // A wave's length is held in 31 bits: a tiny rate that would blow a file up past that is
-      // refused before the buffer is asked for, as the allocation would be refused.
-      if (frames * static_cast<std::size_t>(k * ch) > 0x7FFFFFFF) fail(mixmsg::kNoMemory);
+      // A tiny rate in a damaged header would blow a few kilobytes up to gigabytes: past
+      // kMaxConverted the wave is refused before the buffer is asked for, as too big for memory.
+      if (frames * static_cast<std::size_t>(k * ch) > kMaxConverted) fail(mixmsg::kNoMemory);
       out.resize(frames * static_cast<std::size_t>(k * ch));
       std::size_t o = 0;
       for (std::size_t f = 0; f < frames; ++f) {
@@ -151,8 +157,12 @@ MixWave* mixer_load_wave(const std::uint8_t* img, std::size_t size, const plat::
   from.channels = rd16(f + 2);
   from.samples_per_sec = static_cast<int>(rd32(f + 4) & 0x7FFFFFFF);
   from.bits_per_sample = rd16(f + 14);
-  from.block_align = from.channels * from.bits_per_sample / 8;
-  from.bytes_per_sec = from.samples_per_sec * from.block_align;
+  // Alignment and byte rate follow from the rest (the header's own are not trusted), held to an
+  // int: a damaged header's 65535 channels of 65535 bits must not overflow on the way.
+  const std::int64_t align = std::int64_t{from.channels} * from.bits_per_sample / 8;
+  from.block_align = static_cast<int>(std::min<std::int64_t>(align, INT32_MAX));
+  from.bytes_per_sec =
+      static_cast<int>(std::min<std::int64_t>(align * from.samples_per_sec, INT32_MAX));
   // The data chunk is looked for after the format chunk.
   Chunk dat;
   if (!find_chunk(img, fmt.next(), riff_end, "data", dat)) fail("WAVE file has no data chunk");

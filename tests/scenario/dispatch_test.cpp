@@ -4,7 +4,13 @@
 #include "scenario/dispatch.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -168,6 +174,68 @@ TEST_F(TitleScenes, NewGameDoesNothingOnceTheWindowCloses) {
     EXPECT_TRUE(menus().empty());
     EXPECT_EQ(count("sound 1 save.wav"), clicks >= 2 ? 1 : 0);
   }
+}
+
+// New Game when its save cannot be written: the player reads why, and whether the last save is
+// still there, before the title menu comes back; a save that works adds no line.
+TEST_F(TitleScenes, NewGameTellsThePlayerWhenItCouldNotSave) {
+  const std::vector<std::string> new_game = {"0 ....それでは初期化します", "0 ........",
+                                             "0 ....初期化しました"};
+  auto said_after_reset = [&] {
+    std::vector<std::string> m = messages();
+    m.erase(m.begin(), m.begin() + std::min(m.size(), new_game.size()));
+    return m;
+  };
+  const std::string failed = "307 セーブに失敗しました…";
+
+  // A read-only program folder with a last save in it. The superuser writes anywhere: the game
+  // runs as an ordinary user, in a child.
+  scenario_test::write_all(folder.dat("my.dat"), "old");
+  ::chmod(folder.dir().c_str(), 0555);
+  ::chmod((folder.dir() + "/dat").c_str(), 0555);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
+    // No other place to save to either.
+    ::setenv("HOME", "/proc/florinet-nowhere", 1);
+    ::setenv("XDG_DATA_HOME", "/proc/florinet-nowhere", 1);
+    dispatch(S("New Game"));
+    const bool told =
+        said_after_reset() ==
+            std::vector<std::string>{failed, "0 セーブ先のフォルダに書き込めないみたいです",
+                                     "0 前のセーブはそのまま残っています"} &&
+        traced.back() == "menu |About|Start" && count("wait") == 4;
+    ::_exit(told ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ::chmod(folder.dir().c_str(), 0755);
+  ::chmod((folder.dir() + "/dat").c_str(), 0755);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "not told, or told wrongly";
+  EXPECT_EQ(read_all(folder.dat("my.dat")), "old");
+
+  // A full disk and no earlier save: nothing is said to be kept.
+  std::filesystem::remove(folder.dat("my.dat"));
+  save_ops.open = [](const char*, int, mode_t) {
+    errno = ENOSPC;
+    return -1;
+  };
+  traced.clear();
+  gs.click_state = 1;
+  dispatch(S("New Game"));
+  save_ops = system_file_ops();
+  EXPECT_EQ(said_after_reset(),
+            (std::vector<std::string>{failed, "0 ディスクの空きが足りないみたいです"}));
+  EXPECT_EQ(menus(), (std::vector<std::string>{"|About|Start"}));
+  EXPECT_FALSE(file_exists(folder.dat("my.dat")));
+
+  // Saved: not a word more.
+  traced.clear();
+  dispatch(S("New Game"));
+  EXPECT_EQ(messages(), new_game);
+  EXPECT_EQ(count("wait"), 3);
+  EXPECT_TRUE(file_exists(folder.dat("my.dat")));
 }
 
 }  // namespace

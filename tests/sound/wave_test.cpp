@@ -82,11 +82,21 @@ TEST_F(WaveTest, BadChunksGiveTheirMessages) {
   Bytes fast = wav(ramp(50));
   for (int i = 24; i < 28; ++i) fast[i] = 0xFF;
   EXPECT_EQ(converted(fast), Bytes{ramp(50).back()});
-  // one sample a second would become 11025 each: 200000 of them would not fit a wave's length
-  Bytes slow = wav(constant(200000, 100), 1, 1, 8);
-  EXPECT_EQ(load_error(slow),
-            "Unable to allocate memory for waveform data.  Try making more memory available by "
-            "closing other applications.");
+  // one sample a second would become 11025 each: a damaged header must not make a few
+  // kilobytes into a hundred megabytes, nor 200000 samples into more than a wave's length
+  for (std::size_t n : {7000, 200000}) {
+    Bytes slow = wav(constant(n, 100), 1, 1, 8);
+    EXPECT_EQ(load_error(slow),
+              "Unable to allocate memory for waveform data.  Try making more memory available by "
+              "closing other applications.")
+        << n;
+  }
+  // channels and sample size at their largest, at the largest rate: refused, and no overflow on
+  // the way to the frame size
+  Bytes wide = wav(ramp(40));
+  for (int i : {22, 23, 34, 35}) wide[i] = 0xFF;
+  for (int i = 24; i < 28; ++i) wide[i] = 0xFF;
+  EXPECT_EQ(load_error(wide), "File format not supported");
 }
 
 TEST_F(WaveTest, ChunksBeforeAndBetweenAreSkippedWithTheirPadding) {
