@@ -15,6 +15,7 @@ union SDL_Event;
 namespace plat {
 
 class SdlAudioDevice;
+class SdlComforts;
 
 // Where the picture lies in a window of a given size: the largest integer scale that fits (at
 // least 1), centred; the rest is letterbox.
@@ -37,10 +38,25 @@ int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h);
 void compose_held(const Bitmap& under, const Bitmap& held, int w, int h, int px, int py,
                   Bitmap& out);
 
+// How the window opens: the picture's scale (0: the largest that fits the display; a remembered
+// scale is held to what fits, an asked one is not) and fullscreen.
+// `app_id` names the window to a Wayland desktop, which matches it with the menu entry.
+struct WindowChoice {
+  int scale = 0;
+  bool fit_display = true;
+  bool fullscreen = false;
+  std::string app_id;
+};
+
 class SdlHost final : public Host {
  public:
   SdlHost();
   ~SdlHost() override;
+
+  // Before open().
+  void choose_window(const WindowChoice& c) { choice_ = c; }
+  // The window's comforts (mute, screenshot, icon, settings); null until the window is open.
+  SdlComforts* comforts() { return comforts_.get(); }
 
   // Opens the window with a UTF-8 caption; false (with a message on stderr) if SDL cannot.
   bool open(const std::string& caption_utf8, int picture_w = 390, int picture_h = 260);
@@ -85,6 +101,8 @@ class SdlHost final : public Host {
   SDL_Texture* box_texture_ = nullptr;
   int box_tw_ = 0, box_th_ = 0;
   std::unique_ptr<SdlAudioDevice> audio_;
+  WindowChoice choice_;
+  std::unique_ptr<SdlComforts> comforts_;
 };
 
 }  // namespace plat
