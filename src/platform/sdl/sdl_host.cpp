@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/canvas.h"
 #include "platform/sdl/box_picture.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_comforts.h"
@@ -100,6 +101,15 @@ void window_to_picture_clamped(const Placement& p, int picture_w, int picture_h,
 
 int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h) {
   return std::max(1, std::min(usable_w / picture_w, (usable_h - decoration_allowance) / picture_h));
+}
+
+void compose_held(const Bitmap& under, const Bitmap& held, int w, int h, int px, int py,
+                  Bitmap& out) {
+  if (out.width() != under.width() || out.height() != under.height())
+    out.resize(under.width(), under.height());
+  Canvas c(out);
+  c.copy(0, 0, under);
+  if (!held.empty() && w > 0 && h > 0) c.stretch_transparent(px - w / 2, py - h / 2, w, h, held);
 }
 
 SdlHost::SdlHost() = default;
@@ -198,6 +208,21 @@ void SdlHost::present(const Bitmap& picture) {
   have_picture_ = true;
   if (comforts_) comforts_->on_present(picture);
   redraw();
+}
+
+void SdlHost::hold_under_pointer(const Bitmap* under, const Bitmap* held, int w, int h) {
+  held_under_ = under && held ? under : nullptr;
+  held_ = held_under_ ? held : nullptr;
+  held_w_ = w;
+  held_h_ = h;
+}
+
+void SdlHost::show_held(int px, int py) {
+  // Of a burst of moves only the last is drawn.
+  if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) > 0) return;
+  if (held_under_->width() != pw_ || held_under_->height() != ph_) return;
+  compose_held(*held_under_, *held_, held_w_, held_h_, px, py, held_frame_);
+  present(held_frame_);
 }
 
 void SdlHost::redraw() {
@@ -328,6 +353,7 @@ void SdlHost::handle(const SDL_Event& e) {
         window_to_picture_clamped(p, pw_, ph_, e.motion.x, e.motion.y, px, py);
       }
       if (handler_) handler_->on_move(px, py);
+      if (held_under_) show_held(px, py);
       break;
     }
     case SDL_MOUSEWHEEL: {

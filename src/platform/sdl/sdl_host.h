@@ -33,6 +33,10 @@ void window_to_picture_clamped(const Placement& p, int picture_w, int picture_h,
                                int& px, int& py);
 // The starting scale: the largest integer factor whose window fits the usable display area.
 int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h);
+// The picture shown while a picture is held under the pointer at (px, py): `under`, with `held`
+// stretched to w × h and centred there (see-through on its transparent colour).
+void compose_held(const Bitmap& under, const Bitmap& held, int w, int h, int px, int py,
+                  Bitmap& out);
 
 // How the window opens: the picture's scale (0: the largest that fits the display; a remembered
 // scale is held to what fits, an asked one is not) and fullscreen.
@@ -65,6 +69,7 @@ class SdlHost final : public Host {
   void present(const Bitmap& picture) override;
   bool process_messages() override;
   void post_task(void (*fn)(void*), void* ctx) override;
+  void hold_under_pointer(const Bitmap* under, const Bitmap* held, int w, int h) override;
   void confirm_box(std::string_view sjis_text) override;
   AudioDevice* audio_device() override;
 
@@ -72,6 +77,7 @@ class SdlHost final : public Host {
   void handle(const SDL_Event& e);
   void redraw();
   void toggle_fullscreen();
+  void show_held(int px, int py);
 
   HostHandler* handler_ = nullptr;
   SDL_Window* window_ = nullptr;
@@ -84,6 +90,11 @@ class SdlHost final : public Host {
   float wheel_rest_ = 0;         // part of a notch turned so far (touchpads scroll finely)
   bool quit_ = false;
   bool have_picture_ = false;
+  // The picture held under the pointer (see hold_under_pointer) and the frame made from it.
+  const Bitmap* held_under_ = nullptr;
+  const Bitmap* held_ = nullptr;
+  int held_w_ = 0, held_h_ = 0;
+  Bitmap held_frame_;
   // The Yes/No box, made at its first use and kept (hidden) until the host goes.
   SDL_Window* box_ = nullptr;
   SDL_Renderer* box_renderer_ = nullptr;
