@@ -7,13 +7,16 @@
 #include <sstream>
 #include <vector>
 
+#include "app/folders.h"
 #include "app/program_dir.h"
 #include "customers/roster.h"
 #include "customers/story_table.h"
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "platform/bitmap.h"
+#include "platform/xdg.h"
 #include "scenario/install.h"
+#include "scenario/progress.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/state.h"
@@ -140,6 +143,8 @@ bool parse_options(int argc, char** argv, driver_options& o, std::string& error)
       if (!value(o.audio_out)) return false;
     } else if (a == "--trace") {
       o.trace = true;
+    } else if (a == "--help" || a == "-h") {
+      o.help = true;
     } else if (a == "--seed") {
       std::string v;
       if (!value(v)) return false;
@@ -348,15 +353,34 @@ bool Driver::run(const std::string& raw) {
   return error("unknown command " + cmd);
 }
 
+const char* headless_usage() {
+  return "usage: florinet-headless [--root DIR] [--seed N] [--script FILE] [--trace] "
+         "[--audio-out FILE.wav]\n";
+}
+
 int run_headless(int argc, char** argv) {
   driver_options o;
   std::string why;
   if (!parse_options(argc, argv, o, why)) {
-    std::fprintf(stderr,
-                 "florinet-headless: %s\nusage: florinet-headless [--root DIR] [--seed N] "
-                 "[--script FILE] [--trace] [--audio-out FILE.wav]\n",
-                 why.c_str());
+    std::fprintf(stderr, "florinet-headless: %s\n%s", why.c_str(), headless_usage());
     return 2;
+  }
+  if (o.help) {
+    std::printf(
+        "%s\n"
+        "The game driven by a script of commands (standard input, or --script FILE), for tests\n"
+        "and tools: a virtual clock, real pixels, the sound captured instead of played. The\n"
+        "commands and the trace are described in ARCHITECTURE.md.\n"
+        "\n"
+        "  --root DIR          the program folder (cg/, dat/, MIXER.INI; the progress file and\n"
+        "                      the ledger are kept there too); default: the game's own\n"
+        "  --seed N            seed the game's random generator (0 to 4294967295)\n"
+        "  --script FILE       read the commands from FILE\n"
+        "  --trace             print the game's events as they happen\n"
+        "  --audio-out FILE    write the sound played as a WAV file\n"
+        "  --help              show this help and exit\n",
+        headless_usage());
+    return 0;
   }
   std::ifstream file;
   if (!o.script.empty()) {
@@ -378,7 +402,23 @@ int run_headless(int argc, char** argv) {
   }
   if (!o.audio_out.empty()) host.audio().set_capture(true);
 
-  game::set_program_dir(o.root.empty() ? executable_dir(argv[0]) : o.root);
+  if (o.root.empty()) {
+    // The game's own folder, found as the game finds it; installed, the progress is the
+    // player's, kept in their data folder as the game keeps it.
+    const program_folder folder =
+        find_program_folder(executable_dir(argv[0]), FLORINET_INSTALLED_DATA_DIR);
+    const save_place place = choose_save_place(folder, program_folder_writable(folder.dir), "",
+                                               plat::data_home(plat::user_env()));
+    if (!prepare_save_place(place, folder.dir + "/dat/my.dat", &why)) {
+      std::fprintf(stderr, "florinet-headless: cannot keep the progress in %s: %s\n",
+                   place.dir.c_str(), why.c_str());
+      return 1;
+    }
+    if (!place.beside_program) game::set_save_files(place.progress, place.ledger);
+    game::set_program_dir(folder.dir);
+  } else {
+    game::set_program_dir(o.root);
+  }
   game::set_host(&host);
   game::install_game();
   game::form_create();

@@ -18,7 +18,11 @@ struct driver_options {
   std::string script;  // empty = standard input
   bool trace = false;
   std::string audio_out;  // WAV file of the mixed output, empty = none
+  bool help = false;
 };
+
+// The driver's usage lines.
+const char* headless_usage();
 
 // Parses the command line; on a bad option returns false with `error` set.
 bool parse_options(int argc, char** argv, driver_options& o, std::string& error);

@@ -63,6 +63,15 @@ class Host {
   // Runs fn(ctx) on the UI thread from inside the pump. Safe to call from any thread.
   virtual void post_task(void (*fn)(void*), void* ctx) = 0;
 
+  // A picture held under the pointer, such as a seal in the player's hand. Until called again
+  // (nullptr ends it), each pointer move over the picture shows `under` with `held` stretched to
+  // w × h and centred on the pointer at once, so that the held picture keeps up with the pointer
+  // between the timer's frames; present() goes on showing what it is given. Both pictures must
+  // live until then. Presentation only: nothing reaches the handler, and a host without a
+  // pointer of its own (the headless driver) leaves it alone.
+  virtual void hold_under_pointer(const Bitmap* /*under*/, const Bitmap* /*held*/, int /*w*/,
+                                  int /*h*/) {}
+
   // A modal Yes/No box with Shift-JIS text ('\r' breaks the line). The answer is not reported.
   virtual void confirm_box(std::string_view sjis_text) = 0;
 

@@ -314,8 +314,7 @@ void start_afresh_from_unusable(const std::string& path, const char* what, const
 
 }  // namespace
 
-void load_progress_from(const std::string& dir) {
-  const std::string path = dir + "/dat/my.dat";
+void load_progress_file(const std::string& path) {
   std::string why;
   switch (read_progress_file(path, gs, &why)) {
     case progress_read::ok:
@@ -332,7 +331,6 @@ void load_progress_from(const std::string& dir) {
       start_afresh_from_unusable(path, "is damaged", why);
       break;
   }
-  read_name_file(dir + "/dat/name.dat");
 }
 
 namespace {
@@ -343,10 +341,9 @@ const save_result& last_save() {
   return last;
 }
 
-bool save_progress_to(const std::string& dir) {
+bool save_progress_files(const std::string& path, const std::string& ledger) {
   trace("save", "");
   std::string why;
-  const std::string path = dir + "/dat/my.dat";
   last = save_result{};
   bool ok = write_file_safely(path, progress_text(gs), &why, &last.error);
   if (!ok) {
@@ -355,18 +352,42 @@ bool save_progress_to(const std::string& dir) {
     std::fprintf(stderr, "florinet: could not save %s (%s)%s\n", path.c_str(), why.c_str(),
                  last.old_kept ? "; the previous progress is kept" : "");
   }
-  const std::string ledger = dir + "/" + ledger_file_name();
   if (!write_file_safely(ledger, ledger_text(gs), &why)) {
     std::fprintf(stderr, "florinet: could not write %s (%s)\n", ledger.c_str(), why.c_str());
   }
   return ok;
 }
 
-void load_progress() {
-  load_progress_from(program_dir());
+void load_progress_from(const std::string& dir) {
+  load_progress_file(dir + "/dat/my.dat");
+  read_name_file(dir + "/dat/name.dat");
 }
+
+bool save_progress_to(const std::string& dir) {
+  return save_progress_files(dir + "/dat/my.dat", dir + "/" + ledger_file_name());
+}
+
+namespace {
+std::string save_progress_path, save_ledger_path;
+}  // namespace
+
+void set_save_files(const std::string& progress_path, const std::string& ledger_path) {
+  save_progress_path = progress_path;
+  save_ledger_path = ledger_path;
+}
+
+void load_progress() {
+  if (save_progress_path.empty()) {
+    load_progress_from(program_dir());
+    return;
+  }
+  load_progress_file(save_progress_path);
+  read_name_file(program_dir() + "/dat/name.dat");
+}
+
 bool save_progress() {
-  return save_progress_to(program_dir());
+  if (save_progress_path.empty()) return save_progress_to(program_dir());
+  return save_progress_files(save_progress_path, save_ledger_path);
 }
 
 }  // namespace game

@@ -72,23 +72,33 @@ const save_file_ops& system_file_ops();
 bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why,
                        int* err = nullptr);
 
-// Start-up load from the program folder `dir` (dir/dat/my.dat, dir/dat/name.dat). A missing
-// my.dat starts from the full-reset state; a damaged one is moved aside as my.dat.damaged-N and
-// the game starts from the full-reset state. Both cases are reported on standard error.
+// Start-up load of the progress file `path`. A missing file starts from the full-reset state; a
+// damaged one is moved aside as <path>.damaged-N and the game starts from the full-reset state.
+// Both cases are reported on standard error.
+void load_progress_file(const std::string& path);
+// Save: the progress file, then the ledger. Answers whether the progress file was written (a
+// ledger that cannot be written is only reported on standard error).
+bool save_progress_files(const std::string& progress_path, const std::string& ledger_path);
+
+// The same with the program folder `dir` holding both (dir/dat/my.dat, the ledger in dir); the
+// load also reads dir/dat/name.dat.
 void load_progress_from(const std::string& dir);
-// Save into the program folder `dir`: my.dat, then the ledger. Answers whether my.dat was written
-// (a ledger that cannot be written is only reported on standard error).
 bool save_progress_to(const std::string& dir);
 
 // How the last save went, for telling the player.
 struct save_result {
-  bool saved = true;      // my.dat holds the state saved
+  bool saved = true;      // the progress file holds the state saved
   int error = 0;          // when not: the system's error number of the step that failed
-  bool old_kept = false;  // when not: an earlier my.dat is still there, whole
+  bool old_kept = false;  // when not: an earlier progress file is still there, whole
 };
 const save_result& last_save();
 
-// The game's calls, on the program folder.
+// Where the game's calls keep the progress file and the ledger. By default (both empty) they lie
+// in the program folder; an installed game keeps them in the player's own data folder.
+void set_save_files(const std::string& progress_path, const std::string& ledger_path);
+
+// The game's calls: the progress file and the ledger where set_save_files put them, name.dat in
+// the program folder.
 void load_progress();
 bool save_progress();
 

@@ -116,6 +116,9 @@ void set_host(plat::Host* h) {
 plat::Host& host() {
   return *host_;
 }
+bool has_host() {
+  return host_ != nullptr;
+}
 
 plat::Bitmap& cg_image() {
   return cg_;

@@ -11,6 +11,7 @@ namespace game {
 // The host the form lives in (set by the mains before form creation).
 void set_host(plat::Host* h);
 plat::Host& host();
+bool has_host();
 
 plat::Bitmap& cg_image();   // the 390×260 picture surface `cg`
 plat::Bitmap& bak_image();  // the hidden work image `bak`, ORed onto `cg` each drawn tick

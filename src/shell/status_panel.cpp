@@ -24,6 +24,7 @@ class line_text {
  public:
   line_text& operator<<(std::string_view s) {
     const std::size_t k = std::min(s.size(), sizeof buf_ - n_);
+    if (k == 0) return *this;  // an empty view may carry no pointer at all
     std::memcpy(buf_ + n_, s.data(), k);
     n_ += k;
     return *this;

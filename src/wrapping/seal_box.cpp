@@ -3,10 +3,13 @@
 #include <climits>
 
 #include "goods/catalogue.h"
+#include "shell/form.h"
 #include "shell/menu.h"
+#include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
+#include "wrapping/reactions.h"
 
 namespace game {
 
@@ -42,6 +45,24 @@ plat::rgb hover_colour() {
 
 const titem* entry(int id) {
   return id > 0 && id < item_count ? &item[std::size_t(id)] : nullptr;
+}
+
+// The frame under the held seal, kept for the window: between the timer's frames it redraws
+// the seal wherever the pointer goes (made once, so that no frame allocates it).
+plat::Bitmap under_held_(390, 260);
+bool holding_ = false;
+
+void hold_seal(plat::Canvas& cg, const plat::Bitmap& held, int size) {
+  if (!has_host()) return;
+  plat::Canvas(under_held_).copy(0, 0, cg.target());
+  host().hold_under_pointer(&under_held_, &held, size, size);
+  holding_ = true;
+}
+
+void release_held_seal() {
+  if (!holding_) return;
+  holding_ = false;
+  if (has_host()) host().hold_under_pointer(nullptr, nullptr, 0, 0);
 }
 
 }  // namespace
@@ -113,12 +134,14 @@ void update_and_draw_seal_box(plat::Canvas& cg) {
   }
 
   const int state = gs.seal_box_state;
+  if (state != 4) release_held_seal();
   if (state >= 1 && state <= 3) cg.draw_transparent(gs.box_x, 0, picture(box_slot));
   if (state == 4 || state == 5) {
     const plat::Bitmap& held = picture(held_slot);
     const int w = held.width();
     const int cx = state == 4 ? gs.mouse_x : gs.seal_x;
     const int cy = state == 4 ? gs.mouse_y : gs.seal_y;
+    if (state == 4) hold_seal(cg, held, 2 * w);
     if (w > 0) cg.stretch_transparent(cx - w, cy - w, 2 * w, 2 * w, held);
   }
 
@@ -149,7 +172,7 @@ void update_and_draw_seal_box(plat::Canvas& cg) {
   }
 }
 
-void seal_box_press(int /*x*/, int /*y*/) {
+void seal_box_press(int x, int y) {
   if (gs.box_mode == 1) {
     // Any click closes the collection view, even while it is still sliding in.
     play_sound(1, SJ("4.wav"));
@@ -157,8 +180,26 @@ void seal_box_press(int /*x*/, int /*y*/) {
     gs.box_mode = 2;
     return;
   }
-  // Picking a seal from the box (state 2) and sticking the held seal (state 4) belong to the
-  // wrapping counter and come with it.
+  if (gs.seal_box_state == 2) {
+    // A press on an empty cell, or outside the cells, picks nothing.
+    gs.picked_seal = seal_under(x, y);
+    const titem* t = entry(gs.picked_seal);
+    if (!t) return;
+    set_hand_seal_picture(t->pic);
+    post_message(SJ("【") + t->name + SJ("】を取った、どこに貼ろっかな"));
+    gs.seal_box_state = 3;
+  } else if (gs.seal_box_state == 4) {
+    release_held_seal();
+    play_sound(1, SJ("point.wav"));
+    gs.seal_x = gs.mouse_x;
+    gs.seal_y = gs.mouse_y;
+    const titem* t = entry(gs.picked_seal);
+    post_message(SJ("【") + (t ? t->name : plat::sjis()) + SJ("】を貼った"));
+    post_message(SJ(""));
+    gs.seal_box_state = 5;
+    react_to_seal(gs.picked_seal);
+  }
+  // While the box slides in or out, and once the seal is stuck, presses only end waits.
 }
 
 bool seal_box_takes_buttons() {

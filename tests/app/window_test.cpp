@@ -1,6 +1,8 @@
 // The real game in a real window, under a virtual X server: the window opens at an integer
 // scale of 390×260, shows the picture, a click advances the start screen, the game waits without
-// spinning, and the window's close request ends the program with status 0.
+// spinning, and the window's close request ends the program with status 0. Its comforts: M
+// mutes and unmutes (remembered, told in the caption), F12 saves the picture as a PNG file at the
+// window's scale into the pictures folder.
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -8,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/png_decode.h"
 #include "process.h"
 #include "shell/program_folder.h"
 #include "x11_probe.h"
@@ -95,8 +98,14 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
 
   VirtualDisplay x;
   ASSERT_TRUE(x.start());
-  const std::vector<std::string> env{"DISPLAY=" + x.name(), "SDL_VIDEODRIVER=x11",
-                                     "SDL_AUDIODRIVER=dummy"};
+  // A home of its own: the window's settings are not the tester's.
+  const std::string home = folder.path() + "/home";
+  const std::vector<std::string> env{"DISPLAY=" + x.name(),
+                                     "SDL_VIDEODRIVER=x11",
+                                     "SDL_AUDIODRIVER=dummy",
+                                     "HOME=" + home,
+                                     "XDG_CONFIG_HOME=" + home + "/.config",
+                                     "XDG_DATA_HOME=" + home + "/.local/share"};
   proc::child game;
   ASSERT_TRUE(game.start({exe.string()}, env));
 
@@ -166,6 +175,123 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
   EXPECT_TRUE(game.running());
 
   d.close_window(w);
+  EXPECT_EQ(game.wait_for(settle_ms), 0);
+}
+
+std::string slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
+  for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
+    if (!on_path(tool)) GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+  ProgramFolder folder;
+  folder.put_standard();
+  const fs::path exe = fs::path(folder.path()) / "florinet";
+  fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
+  VirtualDisplay x;
+  ASSERT_TRUE(x.start());
+  const std::string home = folder.path() + "/home", config = home + "/.config";
+  const std::string settings = config + "/florinet/settings.ini";
+  const std::vector<std::string> env{"DISPLAY=" + x.name(), "SDL_VIDEODRIVER=x11",
+                                     "SDL_AUDIODRIVER=dummy", "HOME=" + home,
+                                     "XDG_CONFIG_HOME=" + config};
+  const std::string err_file = folder.path() + "/stderr";
+  const int err = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(err, 0);
+  proc::child game;
+  // Scale 2 asked for on the command line, smaller than the display would allow.
+  ASSERT_TRUE(game.start({exe.string(), "--scale", "2"}, env, err, 2));
+  close(err);
+  const std::vector<std::string> xenv{"DISPLAY=" + x.name()};
+  std::istringstream ids(proc::run({"timeout", "20", "xdotool", "search", "--sync", "--onlyvisible",
+                                    "--name", "florinet"},
+                                   xenv)
+                             .out);
+  std::string id;
+  ids >> id;
+  ASSERT_FALSE(id.empty()) << "no window appeared";
+  EXPECT_EQ(window_size(x.name(), id).w, 390 * 2);
+  x11::probe d(x.name());
+  ASSERT_TRUE(d.ok());
+  const unsigned long w = std::stoul(id);
+  ASSERT_EQ(wait_for_pixel(d, w, 41, 41, shell_test::c_bg, settle_ms), shell_test::c_bg);
+  proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, xenv);
+
+  auto caption = [&] { return proc::run({"xdotool", "getwindowname", id}, xenv).out; };
+  auto wait_until = [&](auto done) {
+    for (int t = 0; t < settle_ms && !done(); t += 50)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return done();
+  };
+  // M: muted, said in the caption, remembered at once.
+  proc::run({"xdotool", "key", "m"}, xenv);
+  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=1") != std::string::npos; }))
+      << slurp(settings);
+  EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
+  // The caption note goes after a while.
+  EXPECT_TRUE(wait_until([&] { return caption().find("消音") == std::string::npos; }));
+
+  // F12: the picture at the window's scale, as a new file in ~/Pictures, and stderr says where.
+  proc::run({"xdotool", "key", "F12"}, xenv);
+  const fs::path pictures = fs::path(home) / "Pictures";
+  auto shots = [&] {
+    std::vector<fs::path> v;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(pictures, ec)) v.push_back(e.path());
+    return v;
+  };
+  ASSERT_TRUE(wait_until([&] { return shots().size() == 1; })) << slurp(err_file);
+  const fs::path shot = shots()[0];
+  EXPECT_EQ(shot.extension(), ".png");
+  EXPECT_NE(slurp(err_file).find("screenshot saved as " + shot.string()), std::string::npos)
+      << slurp(err_file);
+  EXPECT_NE(caption().find(shot.filename().string()), std::string::npos) << caption();
+  png_test::image img;
+  std::string why;
+  const std::string bytes = slurp(shot.string());
+  ASSERT_TRUE(png_test::decode({bytes.begin(), bytes.end()}, img, why)) << why;
+  EXPECT_EQ(img.w, 390 * 2);
+  EXPECT_EQ(img.h, 260 * 2);
+  EXPECT_EQ(plat::RGB(img.at(41, 41, 0), img.at(41, 41, 1), img.at(41, 41, 2)), shell_test::c_bg);
+  // A second one never replaces the first.
+  proc::run({"xdotool", "key", "F12"}, xenv);
+  EXPECT_TRUE(wait_until([&] { return shots().size() == 2; }));
+
+  // M again: sound back.
+  proc::run({"xdotool", "key", "m"}, xenv);
+  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=0") != std::string::npos; }));
+  d.close_window(w);
+  EXPECT_EQ(game.wait_for(settle_ms), 0);
+  // The scale came from the command line, for this run only: it is not remembered.
+  EXPECT_EQ(slurp(settings).find("scale="), std::string::npos) << slurp(settings);
+
+  // Muted again and the window made twice the picture by the player (it opened at three times,
+  // the most that fits): the next start remembers both, and says it is muted.
+  auto start = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), exe.string());
+    EXPECT_TRUE(game.start(args, env));
+    std::istringstream found(proc::run({"timeout", "20", "xdotool", "search", "--sync",
+                                        "--onlyvisible", "--name", "florinet"},
+                                       xenv)
+                                 .out);
+    id.clear();
+    found >> id;
+    return !id.empty();
+  };
+  ASSERT_TRUE(start({}));
+  proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, xenv);
+  proc::run({"xdotool", "key", "m"}, xenv);
+  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=1") != std::string::npos; }));
+  proc::run({"xdotool", "windowsize", "--sync", id, "780", "520"}, xenv);
+  d.close_window(std::stoul(id));
+  EXPECT_EQ(game.wait_for(settle_ms), 0);
+  EXPECT_NE(slurp(settings).find("scale=2"), std::string::npos) << slurp(settings);
+  ASSERT_TRUE(start({}));
+  EXPECT_EQ(window_size(x.name(), id).w, 390 * 2);
+  EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
+  d.close_window(std::stoul(id));
   EXPECT_EQ(game.wait_for(settle_ms), 0);
 }
 

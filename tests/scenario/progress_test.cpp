@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "scenario_test_util.h"
+#include "shell/form.h"
 #include "shell/state.h"
 
 namespace game {
@@ -181,7 +182,11 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
 
   // Line feeds alone, extra trailing lines and blanks around the numbers are fine.
   std::string lf;
-  for (int n = 1; n <= progress_lines; ++n) lf += " " + std::to_string(line_value(n)) + " \n";
+  for (int n = 1; n <= progress_lines; ++n) {
+    lf += ' ';
+    lf += std::to_string(line_value(n));
+    lf += " \n";
+  }
   EXPECT_TRUE(parse_progress(lf + "99\nextra\n", v));
   EXPECT_EQ(v[0], -1);
   EXPECT_EQ(v[2258], -2259);
@@ -423,6 +428,41 @@ TEST_F(ProgressFile, NamesAreReadWholeAndAMissingNameFileIsHarmless) {
   load_progress_from(folder.dir());  // still loads the progress
   EXPECT_EQ(gs.money, line_value(1201));
   EXPECT_EQ(name_list()[0], "");
+}
+
+// An installed game: the progress file and the ledger in the player's folder, name.dat still in
+// the program folder, nothing written beside the program.
+TEST_F(ProgressFile, KeptOutsideTheProgramFolderWhereverTheyAreSet) {
+  scratch_folder saves;
+  const std::string progress = saves.dir() + "/my.dat", ledger = saves.dir() + "/ledger.txt";
+  set_program_dir(folder.dir());
+  set_save_files(progress, ledger);
+  write_all(folder.dat("name.dat"), "program's name\r\n");
+  write_all(folder.dat("my.dat"), "not the one to read");
+  write_all(progress, numbered_file());
+  load_progress();
+  EXPECT_EQ(gs.money, line_value(1201));
+  EXPECT_EQ(name_list()[0], "program's name");
+
+  gs.money = 31415;
+  ASSERT_TRUE(save_progress());
+  EXPECT_EQ(read_all(progress), progress_text(gs));
+  EXPECT_EQ(read_all(ledger), ledger_text(gs));
+  EXPECT_EQ(read_all(folder.dat("my.dat")), "not the one to read");
+  EXPECT_FALSE(file_exists(folder.dir() + "/" + ledger_file_name()));
+
+  // A damaged file is kept aside where it lies.
+  write_all(progress, "12\r\n");
+  load_progress();
+  EXPECT_TRUE(file_exists(progress + ".damaged-1"));
+  EXPECT_FALSE(file_exists(folder.dat("my.dat.damaged-1")));
+
+  set_save_files("", "");  // back to the program folder
+  write_all(folder.dat("my.dat"), numbered_file());
+  gs = game_state{};
+  load_progress();
+  EXPECT_EQ(gs.money, line_value(1201));
+  set_program_dir(".");
 }
 
 }  // namespace

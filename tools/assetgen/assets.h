@@ -58,6 +58,16 @@ Bytes make_mixer_ini();
 // existing dat/my.dat (the player's saved progress) is kept.
 int write_all(const std::string& game_dir, std::string* error);
 
+// The game's icon at `size` × `size`: red, green, blue and alpha bytes, and as a PNG file.
+Bytes icon_rgba(int size);
+Bytes make_icon_png(int size);
+const std::vector<int>& icon_sizes();  // the sizes installed for the desktop
+// The C++ source of the window's icon (app::window_icon_size, app::window_icon_rgba).
+std::string window_icon_source(int size);
+// The files an installation adds: icons/hicolor/<N>x<N>/apps/<app_id>.png for each size, and the
+// fresh game's my.dat. Answers the number of files written.
+int write_desktop_files(const std::string& dir, const std::string& app_id, std::string* error);
+
 // A review sheet: every picture with its file name, on a grid.
 plat::Bitmap contact_sheet(const std::vector<Picture>& pics, int columns);
 

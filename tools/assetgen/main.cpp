@@ -1,7 +1,10 @@
 // assetgen GAME_DIR            writes the program folder's pictures, sounds, music and data
 // assetgen --sheet OUT.bmp [PREFIX...]   writes a contact sheet of the pictures (all, or those
 //                                        whose names start with one of the prefixes)
+// assetgen --desktop DIR APP_ID          writes the icons and the fresh my.dat an installation adds
+// assetgen --window-icon OUT.cpp SIZE    writes the window's icon as C++ source
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -25,8 +28,29 @@ int main(int argc, char** argv) {
     std::printf("assetgen: %zu pictures on %s\n", pics.size(), argv[2]);
     return 0;
   }
+  if (argc == 4 && std::strcmp(argv[1], "--desktop") == 0) {
+    std::string error;
+    const int n = ag::write_desktop_files(argv[2], argv[3], &error);
+    if (!error.empty()) {
+      std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+      return 1;
+    }
+    std::printf("assetgen: %d desktop files in %s\n", n, argv[2]);
+    return 0;
+  }
+  if (argc == 4 && std::strcmp(argv[1], "--window-icon") == 0) {
+    const int size = std::atoi(argv[3]);
+    const std::string src = size >= 16 && size <= 256 ? ag::window_icon_source(size) : "";
+    if (src.empty() || !ag::write_file(argv[2], ag::Bytes(src.begin(), src.end()))) {
+      std::fprintf(stderr, "assetgen: cannot write the window icon %s\n", argv[2]);
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: assetgen GAME_DIR | assetgen --sheet OUT.bmp [PREFIX...]\n");
+    std::fprintf(stderr,
+                 "usage: assetgen GAME_DIR | assetgen --sheet OUT.bmp [PREFIX...] |\n"
+                 "       assetgen --desktop DIR APP_ID | assetgen --window-icon OUT.cpp SIZE\n");
     return 2;
   }
   std::string error;

@@ -626,7 +626,8 @@ void seal_box_picture(Img& im) {
   // the top 22 pixels of its cell; the light pink name of the cell under the pointer is written
   // just above the cell, on the dark band below the row before, so the album is a deep plum with
   // light seal places. Behind the last two rows it turns light, where the collection view writes
-  // the seal's name and description in dark pink.
+  // the seal's name and description in dark pink. The band above the first row carries no title:
+  // the names of the first row's seals are written there.
   im.toon(box(6, 4, 386, 258, 10), hex(0x7a4870), 1.6f);
   im.fill(box(10, 8, 382, 254, 8), vgrad(8, hex(0x8e5a86), 254, hex(0x6a3a64)));
   im.toon(box(14, 199, 378, 254, 6), hex(0xfff0f6), 1);
@@ -638,7 +639,6 @@ void seal_box_picture(Img& im) {
       im.fill(place, (c + r) % 2 ? hex(0xfff6fa) : hex(0xffe6f0));
       im.fill(ring(grow(place, -1.5f), 0.4f), hex(0xf0b8d0), 0.8f);
     }
-  draw_text(im, "シールボックス", 195, 11, 7, pal::white, true);
   for (int i = 0; i < 4; i++)
     im.toon(heart(340.0f + float(i) * 10, 11, 3), i % 2 ? pal::pink : pal::sky, 0.6f);
   for (int i = 0; i < 4; i++)

@@ -10,8 +10,12 @@ namespace plat {
 
 namespace {
 
+// The synthesizer's gain while the music is heard.
+constexpr float music_gain = 0.5f;
+
 struct Midi {
   bool audible = true;
+  bool muted = false;
   std::vector<std::string> soundfonts;  // empty: the usual places
   bool warned = false;
   bool ready = false;
@@ -68,6 +72,11 @@ void MidiConfigure(bool audible) {
   m().audible = audible;
 }
 
+void MidiSetMuted(bool muted) {
+  m().muted = muted;
+  if (m().synth) fluid_synth_set_gain(m().synth, muted ? 0.0f : music_gain);
+}
+
 void MidiUseSoundfonts(const std::vector<std::string>& soundfonts) {
   m().soundfonts = soundfonts;
 }
@@ -95,7 +104,7 @@ int MidiSetDevice(int, int) {
   st.settings = new_fluid_settings();
   fluid_settings_setint(st.settings, "synth.reverb.active", 0);
   fluid_settings_setint(st.settings, "synth.chorus.active", 0);
-  fluid_settings_setnum(st.settings, "synth.gain", 0.5);
+  fluid_settings_setnum(st.settings, "synth.gain", st.muted ? 0.0 : double(music_gain));
   fluid_settings_setnum(st.settings, "synth.sample-rate", 44100.0);
   fluid_settings_setint(st.settings, "synth.cpu-cores", 1);
   st.synth = new_fluid_synth(st.settings);

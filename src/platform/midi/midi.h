@@ -12,6 +12,8 @@ namespace plat {
 // Before MidiSetDevice: whether music is heard (false for the headless host: pieces are checked
 // and followed, nothing is rendered).
 void MidiConfigure(bool audible);
+// Mutes or unmutes the music (the piece plays on, unheard); kept across MidiSetDevice.
+void MidiSetMuted(bool muted);
 // The soundfonts to look for instead of the usual places (empty: the usual places).
 void MidiUseSoundfonts(const std::vector<std::string>& soundfonts);
 

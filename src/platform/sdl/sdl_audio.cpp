@@ -161,6 +161,7 @@ void SdlAudioDevice::fill(void* self, std::uint8_t* stream, int len) {
     }
   }
   if (out < want) std::memset(stream + out, d->silence_, want - out);  // ran dry
+  if (d->muted_.load(std::memory_order_relaxed)) std::memset(stream, d->silence_, want);
   if (finished && !d->report_posted_ && d->host_) {
     d->report_posted_ = true;
     d->host_->post_task(&SdlAudioDevice::run_done, d);

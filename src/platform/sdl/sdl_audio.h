@@ -4,6 +4,7 @@
 // them on the UI thread. A machine without audio output gets sound off and one line on stderr.
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -34,6 +35,9 @@ class SdlAudioDevice : public AudioDevice {
   std::uint32_t now_ms() override;
   // False on SDL's silent drivers ("dummy", "disk").
   bool audible() const override;
+  // Muted, the device plays silence in place of the blocks; blocks are played, counted and
+  // reported exactly as when sounding, so the mixer never knows.
+  void set_muted(bool muted) { muted_.store(muted, std::memory_order_relaxed); }
 
  private:
   static void fill(void* self, std::uint8_t* stream, int len);  // audio thread
@@ -47,6 +51,7 @@ class SdlAudioDevice : public AudioDevice {
   bool warned_ = false;
   std::uint32_t dev_ = 0;  // SDL_AudioDeviceID, 0 = closed
   bool paused_ = false;
+  std::atomic<bool> muted_{false};
   std::uint8_t silence_ = 128;
   BlockDone done_ = nullptr;
   void* done_ctx_ = nullptr;

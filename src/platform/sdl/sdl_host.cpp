@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
+#include "platform/canvas.h"
 #include "platform/sdl/box_picture.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_comforts.h"
 #include "platform/sjis.h"
 
 namespace plat {
@@ -43,6 +47,28 @@ bool nav_key_of(SDL_Keycode k, NavKey& out) {
       return false;
   }
 }
+
+std::string env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? v : "";
+}
+
+// A window nobody can see is no window: with no display, SDL would fall back to drawing off
+// screen and the game would sit there unseen. Asked before SDL starts (no `driver`) and again
+// with the driver SDL chose. A driver asked for by name (SDL_VIDEODRIVER, as the tests ask for
+// "dummy") is taken as it is.
+bool display_reachable(std::string& why, const char* driver = nullptr) {
+  if (!env("SDL_VIDEODRIVER").empty()) return true;
+  if (!driver) {
+    if (!env("DISPLAY").empty() || !env("WAYLAND_DISPLAY").empty()) return true;
+    why = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return false;
+  }
+  if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+  why = "no display could be reached";
+  if (!env("DISPLAY").empty()) why += " (DISPLAY is " + env("DISPLAY") + ")";
+  return false;
+}
 }  // namespace
 
 Placement place_picture(int window_w, int window_h, int picture_w, int picture_h) {
@@ -77,9 +103,19 @@ int initial_scale(int usable_w, int usable_h, int picture_w, int picture_h) {
   return std::max(1, std::min(usable_w / picture_w, (usable_h - decoration_allowance) / picture_h));
 }
 
+void compose_held(const Bitmap& under, const Bitmap& held, int w, int h, int px, int py,
+                  Bitmap& out) {
+  if (out.width() != under.width() || out.height() != under.height())
+    out.resize(under.width(), under.height());
+  Canvas c(out);
+  c.copy(0, 0, under);
+  if (!held.empty() && w > 0 && h > 0) c.stretch_transparent(px - w / 2, py - h / 2, w, h, held);
+}
+
 SdlHost::SdlHost() = default;
 
 SdlHost::~SdlHost() {
+  comforts_.reset();
   audio_.reset();  // closes the output (and its thread) before any window goes
   if (box_texture_) SDL_DestroyTexture(box_texture_);
   if (box_renderer_) SDL_DestroyRenderer(box_renderer_);
@@ -93,18 +129,33 @@ SdlHost::~SdlHost() {
 bool SdlHost::open(const std::string& caption_utf8, int picture_w, int picture_h) {
   pw_ = picture_w;
   ph_ = picture_h;
+  std::string no_display;
+  if (!display_reachable(no_display)) {
+    std::fprintf(stderr, "florinet: cannot open a window: %s\n", no_display.c_str());
+    return false;
+  }
+  if (!choice_.app_id.empty()) SDL_SetHint("SDL_VIDEO_WAYLAND_WMCLASS", choice_.app_id.c_str());
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "florinet: cannot open a window: %s\n", SDL_GetError());
     return false;
   }
+  if (!display_reachable(no_display, SDL_GetCurrentVideoDriver())) {
+    std::fprintf(stderr, "florinet: cannot open a window: %s\n", no_display.c_str());
+    return false;
+  }
   // Pixels stay sharp at every scale.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-  int scale = 1;
+  int fits = 0;  // 0: the display's size is not known
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
-    scale = initial_scale(usable.w, usable.h, pw_, ph_);
+    fits = initial_scale(usable.w, usable.h, pw_, ph_);
+  int scale = fits > 0 ? fits : 1;
+  if (choice_.scale > 0)
+    scale = choice_.fit_display && fits > 0 ? std::min(choice_.scale, fits) : choice_.scale;
   window_ = SDL_CreateWindow(caption_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             pw_ * scale, ph_ * scale, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+                             pw_ * scale, ph_ * scale,
+                             SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN |
+                                 (choice_.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
   if (!window_) {
     std::fprintf(stderr, "florinet: cannot open a window: %s\n", SDL_GetError());
     return false;
@@ -122,9 +173,12 @@ bool SdlHost::open(const std::string& caption_utf8, int picture_w, int picture_h
     return false;
   }
   task_event_ = SDL_RegisterEvents(1);
+  comforts_ = std::make_unique<SdlComforts>(window_, renderer_, caption_utf8, pw_, ph_);
+  comforts_->on_opened(scale, choice_.fullscreen);
   SDL_ShowWindow(window_);
   redraw();
   audio_ = std::make_unique<SdlAudioDevice>(this);
+  comforts_->set_audio(audio_.get());
   next_tick_ = SDL_GetTicks64() + std::uint64_t(interval_);
   return true;
 }
@@ -152,7 +206,23 @@ void SdlHost::present(const Bitmap& picture) {
   // The picture's 0x00RRGGBB words are the texture's format already.
   SDL_UpdateTexture(texture_, nullptr, picture.pixels().data(), pw_ * 4);
   have_picture_ = true;
+  if (comforts_) comforts_->on_present(picture);
   redraw();
+}
+
+void SdlHost::hold_under_pointer(const Bitmap* under, const Bitmap* held, int w, int h) {
+  held_under_ = under && held ? under : nullptr;
+  held_ = held_under_ ? held : nullptr;
+  held_w_ = w;
+  held_h_ = h;
+}
+
+void SdlHost::show_held(int px, int py) {
+  // Of a burst of moves only the last is drawn.
+  if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) > 0) return;
+  if (held_under_->width() != pw_ || held_under_->height() != ph_) return;
+  compose_held(*held_under_, *held_, held_w_, held_h_, px, py, held_frame_);
+  present(held_frame_);
 }
 
 void SdlHost::redraw() {
@@ -172,6 +242,7 @@ void SdlHost::redraw() {
 void SdlHost::toggle_fullscreen() {
   // Desktop fullscreen only: the display mode never changes.
   const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  if (comforts_) comforts_->before_fullscreen_toggle();
   SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   redraw();
 }
@@ -200,6 +271,7 @@ bool SdlHost::process_messages() {
   next_tick_ += std::uint64_t(interval_);
   if (next_tick_ <= now) next_tick_ = now + std::uint64_t(interval_);
   if (handler_) handler_->on_timer();
+  if (comforts_) comforts_->on_idle(SDL_GetTicks64());
   return !quit_;
 }
 
@@ -245,6 +317,8 @@ void SdlHost::handle(const SDL_Event& e) {
         toggle_fullscreen();
       } else if (enter && handler_) {
         handler_->on_key_enter();
+      } else if (comforts_) {
+        comforts_->on_key(k, e.key.keysym.mod);
       }
       break;
     }
@@ -283,6 +357,7 @@ void SdlHost::handle(const SDL_Event& e) {
         window_to_picture_clamped(p, pw_, ph_, e.motion.x, e.motion.y, px, py);
       }
       if (handler_) handler_->on_move(px, py);
+      if (held_under_) show_held(px, py);
       break;
     }
     case SDL_MOUSEWHEEL: {

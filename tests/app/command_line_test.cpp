@@ -1,0 +1,127 @@
+// The programs' command lines as a player meets them: --help, --version, a bad option, no
+// display, and --data-dir: the first start fills the folder from the program's own my.dat, a
+// later start leaves the player's file alone, and the program folder is not written.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string game_exe = std::string(FLORINET_GAME_DIR) + "/florinet";
+
+std::string slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+struct scratch {
+  scratch() {
+    char t[] = "/tmp/florinet-cli-XXXXXX";
+    dir = ::mkdtemp(t);
+  }
+  ~scratch() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  std::string dir;
+  std::string err() const { return dir + "/stderr"; }
+  // A new player's environment: nothing of the real home is read or written.
+  std::vector<std::string> env() const {
+    return {"HOME=" + dir + "/home", "XDG_DATA_HOME=" + dir + "/data",
+            "XDG_CONFIG_HOME=" + dir + "/config"};
+  }
+};
+
+TEST(CommandLine, HelpVersionAndABadOption) {
+  scratch s;
+  proc::result r = proc::run({game_exe, "--help"}, s.env(), s.err());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("usage: florinet", 0), 0u) << r.out;
+  // The build folder can be written: progress stays in it, and --help says so.
+  EXPECT_NE(r.out.find(std::string(FLORINET_GAME_DIR) + "/dat/my.dat"), std::string::npos);
+  r = proc::run({game_exe, "--help", "--data-dir", s.dir + "/saves"}, s.env(), s.err());
+  EXPECT_NE(r.out.find(s.dir + "/saves/my.dat"), std::string::npos) << r.out;
+
+  r = proc::run({game_exe, "--version"}, s.env(), s.err());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("florinet 1.4", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\nbuild "), std::string::npos) << r.out;
+
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{game_exe, "--frobnicate"}, {game_exe, "--scale", "0"}}) {
+    r = proc::run(bad, s.env(), s.err());
+    EXPECT_EQ(r.status, 2) << bad[1];
+    EXPECT_EQ(r.out, "") << "usage goes to stderr";
+    EXPECT_NE(slurp(s.err()).find("usage: florinet"), std::string::npos) << slurp(s.err());
+  }
+  EXPECT_FALSE(fs::exists(s.dir + "/data")) << "the command line alone makes no folder";
+  EXPECT_FALSE(fs::exists(s.dir + "/saves"));
+
+  r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--help"}, {}, s.err());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("usage: florinet-headless", 0), 0u) << r.out;
+}
+
+TEST(CommandLine, NoDisplayIsOneClearLineAndStatusOne) {
+  scratch s;
+  const proc::result r = proc::run(
+      {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "SDL_VIDEODRIVER", game_exe}, s.env(),
+      s.err());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(slurp(s.err()),
+            "florinet: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is "
+            "set)\n");
+}
+
+TEST(CommandLine, ADataDirIsFilledOnceFromTheProgramsProgressAndThenLeftToThePlayer) {
+  scratch s;
+  // A portable copy of the game whose own progress file is recognisable.
+  const fs::path game = s.dir + "/game";
+  fs::create_directories(game / "dat");
+  fs::copy_file(game_exe, game / "florinet");
+  fs::create_directory_symlink(fs::path(FLORINET_GAME_DIR) / "cg", game / "cg");
+  for (const auto& e : fs::directory_iterator(fs::path(FLORINET_GAME_DIR) / "dat")) {
+    const std::string name = e.path().filename().string();
+    if (name.rfind("my.dat", 0) != 0) fs::create_symlink(e.path(), game / "dat" / name);
+  }
+  std::string progress;
+  for (int line = 1; line <= 2259; ++line)
+    progress += std::to_string(line == 1201 ? 4321 : line == 2252 ? -1 : 0) + "\r\n";
+  std::ofstream(game / "dat" / "my.dat", std::ios::binary) << progress;
+
+  const std::string saves = s.dir + "/saves";
+  auto play_a_moment = [&] {
+    proc::child c;
+    std::vector<std::string> env = s.env();
+    env.push_back("SDL_VIDEODRIVER=dummy");
+    env.push_back("SDL_AUDIODRIVER=dummy");
+    ASSERT_TRUE(c.start({(game / "florinet").string(), "--data-dir", saves}, env));
+    for (int i = 0; i < 300 && !fs::exists(saves + "/my.dat") && c.running(); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ::kill(c.pid(), SIGTERM);  // the window's close request
+    EXPECT_EQ(c.wait_for(20000), 0);
+  };
+
+  play_a_moment();
+  EXPECT_EQ(slurp(saves + "/my.dat"), progress) << "the first start copies the program's file";
+  std::string players = progress;
+  players.replace(players.find("4321"), 4, "7777");
+  std::ofstream(saves + "/my.dat", std::ios::binary) << players;
+  play_a_moment();
+  EXPECT_EQ(slurp(saves + "/my.dat"), players) << "a later start keeps the player's own";
+
+  EXPECT_EQ(slurp((game / "dat" / "my.dat").string()), progress);
+  EXPECT_FALSE(fs::exists(game / "うりあげ帳.txt"));
+  EXPECT_FALSE(fs::exists(s.dir + "/data")) << "no other save folder is made";
+}
+
+}  // namespace
