@@ -71,6 +71,8 @@ bool knock_at_door() {
   const int answer = ask_choice({}, {}, SJ("扉をあける"));
   if (closing_window() || answer != 3) return false;
   play_sound(5, SJ("door.wav"));
+  // The last customer's parcel is gone from the counter when the visitor steps up to it.
+  set_goods_picture(SJ("not.bmp"));
   return true;
 }
 
