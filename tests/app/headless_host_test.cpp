@@ -123,21 +123,3 @@ TEST_F(HeadlessHostTest, TasksFromOtherThreadsRunInsideThePump) {
 }
 
 }  // namespace
-
-namespace {
-
-// The game closing its own window (bankruptcy, the endings): the handler hears the close request
-// once, inside the call, and nothing queued after it is delivered.
-TEST_F(HeadlessHostTest, TheProgramsOwnCloseIsTheCloseRequestAndEndsThePump) {
-  host.queue_press(plat::MouseButton::left, 1, 1);
-  host.queue_ticks(3);
-  ASSERT_TRUE(host.process_messages());
-  host.close_window();
-  host.close_window();
-  EXPECT_EQ(h.seen, (std::vector<std::string>{"press 1,1", "close"}));
-  EXPECT_TRUE(host.closed());
-  EXPECT_FALSE(host.process_messages());
-  EXPECT_EQ(h.seen.size(), 2u);
-}
-
-}  // namespace
