@@ -559,7 +559,7 @@ void press_close() {
     if (hooks.open_first_day) hooks.open_first_day();
     return;
   }
-  post_and_wait(SJ("『さーてと帰って寝よ・・・』"));
+  show_and_wait(SJ("『さーてと帰って寝よ・・・』"));
   if (gs.click_state == -1) return;  // the window is closing: no night for a closing game
   if (gs.stock[save_seal] >= 1) {
     gs.leaving_flag = 0;
