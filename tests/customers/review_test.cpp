@@ -12,7 +12,7 @@
 #include "shell/hooks.h"
 #include "sound/mixer.h"
 #include "sound/slots.h"
-#include "wrapping/alloc_count.h"
+#include "support/alloc_count.h"
 #include "wrapping/effects.h"
 
 namespace game {

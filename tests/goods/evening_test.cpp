@@ -21,7 +21,7 @@
 #include "shell/pictures.h"
 #include "shell/state.h"
 #include "shell/trace.h"
-#include "wrapping/alloc_count.h"
+#include "support/alloc_count.h"
 
 namespace game {
 namespace {
