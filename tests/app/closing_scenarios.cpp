@@ -4,8 +4,6 @@
 // morning; and a first day without sales, which ends the game.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,41 +14,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using jsonmini::value;
 
-// A program folder of its own: the built pictures and sounds, and a progress file.
-struct folder {
-  folder() {
-    char tmpl[] = "/tmp/florinet-closing-XXXXXX";
-    root = ::mkdtemp(tmpl);
-    const fs::path game(FLORINET_GAME_DIR);
-    fs::create_directory_symlink(game / "cg", fs::path(root) / "cg");
-    fs::create_directory(fs::path(root) / "dat");
-    for (const auto& e : fs::directory_iterator(game / "dat"))
-      if (e.path().filename().string().rfind("my.dat", 0) != 0)
-        fs::create_symlink(e.path(), fs::path(root) / "dat" / e.path().filename());
-  }
-  ~folder() {
-    std::error_code ec;
-    fs::remove_all(root, ec);
-  }
-  // The fresh state with the given lines (1-based) changed; the introduction seen.
-  void progress(const std::vector<std::pair<int, int>>& changes) const {
-    std::vector<int> v(2259, 0);
-    v[8 - 1] = 1;
-    v[1207 - 1] = 1;   // save marker
-    v[2252 - 1] = -1;  // no flyer batch
-    for (const auto& [line, value] : changes) v[std::size_t(line - 1)] = value;
-    std::ofstream out(root + "/dat/my.dat", std::ios::binary);
-    for (int x : v) out << x << "\r\n";
-  }
-  std::string my_dat() const {
-    std::ifstream in(root + "/dat/my.dat", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  std::string root;
-};
+using driver_test::program_folder;
 
 int num(const value& v, const std::string& k) {
   return int(v[k].num);
@@ -103,8 +69,9 @@ bool heard_start(const std::vector<std::string>& heard, const std::string& prefi
 
 // Two days of their own (as the game draws today, seed 11 ends with a visitor at the door).
 void a_day_served_reviewed_and_slept_on(int seed) {
-  folder f;
-  f.progress({{101 + 1, 20},
+  const program_folder f(seed);
+  f.progress({{8, 1},  // the introduction seen
+              {101 + 1, 20},
               {101 + 2, 20},
               {101 + 4, 20},
               {101 + 18, 20},
@@ -118,7 +85,7 @@ void a_day_served_reviewed_and_slept_on(int seed) {
               {1205, 2},     // clerk level
               {1206, 8},     // day 8: the morning makes it 9, a chart day
               {2259, 1}});   // 小学生モード
-  driver_test::session d(f.root, seed);
+  driver_test::session d(f.root(), f.seed());
   std::vector<std::string> heard;
   d.send("click 100 100");
   d.send("click 100 100");
@@ -171,10 +138,10 @@ TEST(ClosingScenario, ADayServedReviewedAndSleptOn) {
 }
 
 TEST(ClosingScenario, AFirstDayWithoutSalesEndsTheGameAndSavesNothing) {
-  folder f;
-  f.progress({{1201, 100}});  // a level-0 clerk with nothing in stock
-  const std::string saved = f.my_dat();
-  driver_test::session d(f.root, 12);
+  const program_folder f(12);
+  f.progress({{8, 1}, {1201, 100}});  // a level-0 clerk with nothing in stock
+  const std::string saved = test_support::read_all(f.my_dat_path());
+  driver_test::session d(f.root(), f.seed());
   std::vector<std::string> heard;
   d.send("click 100 100");
   d.send("click 100 100");
@@ -192,7 +159,7 @@ TEST(ClosingScenario, AFirstDayWithoutSalesEndsTheGameAndSavesNothing) {
   EXPECT_EQ(shown[shown.size() - 2], "msg 307 ゲームオーバー");
   EXPECT_EQ(shown.back(), "exit");
   EXPECT_TRUE(heard_start(heard, "msg 303 何にも売れないとはどういうこった！！"));
-  EXPECT_EQ(f.my_dat(), saved);
+  EXPECT_EQ(test_support::read_all(f.my_dat_path()), saved);
 }
 
 }  // namespace

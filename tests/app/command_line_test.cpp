@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "process.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -17,21 +18,10 @@ namespace fs = std::filesystem;
 
 const std::string game_exe = std::string(FLORINET_GAME_DIR) + "/florinet";
 
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
+using test_support::read_all;
 
-struct scratch {
-  scratch() {
-    char t[] = "/tmp/florinet-cli-XXXXXX";
-    dir = ::mkdtemp(t);
-  }
-  ~scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  std::string dir;
+struct scratch : test_support::scratch_dir {
+  scratch() : scratch_dir("cli") {}
   std::string err() const { return dir + "/stderr"; }
   // A new player's environment: nothing of the real home is read or written.
   std::vector<std::string> env() const {
@@ -60,7 +50,7 @@ TEST(CommandLine, HelpVersionAndABadOption) {
     r = proc::run(bad, s.env(), s.err());
     EXPECT_EQ(r.status, 2) << bad[1];
     EXPECT_EQ(r.out, "") << "usage goes to stderr";
-    EXPECT_NE(slurp(s.err()).find("usage: florinet"), std::string::npos) << slurp(s.err());
+    EXPECT_NE(read_all(s.err()).find("usage: florinet"), std::string::npos) << read_all(s.err());
   }
   EXPECT_FALSE(fs::exists(s.dir + "/data")) << "the command line alone makes no folder";
   EXPECT_FALSE(fs::exists(s.dir + "/saves"));
@@ -76,7 +66,7 @@ TEST(CommandLine, NoDisplayIsOneClearLineAndStatusOne) {
       {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "SDL_VIDEODRIVER", game_exe}, s.env(),
       s.err());
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(slurp(s.err()),
+  EXPECT_EQ(read_all(s.err()),
             "florinet: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is "
             "set)\n");
 }
@@ -112,14 +102,14 @@ TEST(CommandLine, ADataDirIsFilledOnceFromTheProgramsProgressAndThenLeftToThePla
   };
 
   play_a_moment();
-  EXPECT_EQ(slurp(saves + "/my.dat"), progress) << "the first start copies the program's file";
+  EXPECT_EQ(read_all(saves + "/my.dat"), progress) << "the first start copies the program's file";
   std::string players = progress;
   players.replace(players.find("4321"), 4, "7777");
   std::ofstream(saves + "/my.dat", std::ios::binary) << players;
   play_a_moment();
-  EXPECT_EQ(slurp(saves + "/my.dat"), players) << "a later start keeps the player's own";
+  EXPECT_EQ(read_all(saves + "/my.dat"), players) << "a later start keeps the player's own";
 
-  EXPECT_EQ(slurp((game / "dat" / "my.dat").string()), progress);
+  EXPECT_EQ(read_all((game / "dat" / "my.dat").string()), progress);
   EXPECT_FALSE(fs::exists(game / "うりあげ帳.txt"));
   EXPECT_FALSE(fs::exists(s.dir + "/data")) << "no other save folder is made";
 }

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,9 +16,10 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using jsonmini::value;
 
+using driver_test::my_dat;
+using driver_test::program_folder;
 using driver_test::session;
 
 int num(const value& v, int otherwise = 0) {
@@ -50,25 +49,19 @@ int customer_price(int p) {
 }
 
 // The progress file: intro seen, level 2, 500 yen, mode 1, flyers of design 0 in hand.
-void write_progress(const std::string& path, const std::map<int, int>& stock) {
-  std::vector<int> v(2259, 0);
-  v[7] = 1;
-  for (const auto& [id, n] : stock) v[std::size_t(100 + id)] = n;
-  v[1200] = 500;  // money
-  v[1204] = 2;    // clerk level
-  v[1205] = 3;    // day
-  v[1206] = 1;    // save marker
-  v[2251] = 0;    // flyer design
-  v[2258] = 1;    // mode
-  std::ofstream out(path, std::ios::binary);
-  for (int x : v) out << x << "\r\n";
+my_dat progress_with(const std::map<int, int>& stock) {
+  my_dat d{{8, 1},    {1201, 500},  // money
+           {1205, 2},               // clerk level
+           {1206, 3},               // day
+           {2252, 0},               // flyer design
+           {2259, 1}};              // mode
+  for (const auto& [id, n] : stock) d.line(101 + id) = n;
+  return d;
 }
 
 void play_a_day(int seed) {
-  char tmpl[] = "/tmp/florinet-counter-XXXXXX";
-  const std::string root = ::mkdtemp(tmpl);
-  fs::create_directories(root + "/dat");
-  fs::create_directory_symlink(fs::path(FLORINET_GAME_DIR) / "cg", root + "/cg");
+  const program_folder folder(seed, program_folder::content::pictures);
+  const std::string& root = folder.root();
   std::map<int, int> stock;
   for (int goods : {33, 19, 18, 2, 70, 4, 37, 55, 56, 64, 65, 45, 1, 57, 3, 10, 9, 81, 72, 83, 82})
     stock[goods] = 2;
@@ -76,7 +69,7 @@ void play_a_day(int seed) {
   for (int seal : {100, 101, 127, 129, 133, 135, 151, 188, 195, 196, 198, 501, 502, 503})
     stock[seal] = 2;
   stock[506] = 3;  // the save seal
-  write_progress(root + "/dat/my.dat", stock);
+  folder.progress(progress_with(stock));
 
   session d(root, seed);
   const value roster = d.json("roster");
@@ -313,8 +306,6 @@ void play_a_day(int seed) {
       EXPECT_EQ(at(loaded["stock"], id), at(evening["stock"], id) - (id == 506)) << id;
     }
   }
-  std::error_code ec;
-  fs::remove_all(root, ec);
 }
 
 TEST(CounterDay, AWholeDayCustomerByCustomer) {

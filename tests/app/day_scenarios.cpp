@@ -3,103 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "app/process.h"
+#include "app/driver_session.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using driver_test::clicks;
+using driver_test::entry;
+using driver_test::field;
+using driver_test::program_folder;
+using driver_test::starting;
 
-// A program folder of its own: the built pictures and sounds, and our own dat/my.dat if given.
-class day_run {
- public:
-  day_run() {
-    char tmpl[] = "/tmp/florinet-day-XXXXXX";
-    root_ = ::mkdtemp(tmpl);
-    const fs::path game(FLORINET_GAME_DIR);
-    std::error_code ec;
-    fs::create_directory_symlink(game / "cg", fs::path(root_) / "cg", ec);
-    fs::create_directory(fs::path(root_) / "dat");
-    for (const auto& e : fs::directory_iterator(game / "dat", ec)) {
-      const auto name = e.path().filename().string();
-      if (name.rfind("my.dat", 0) != 0)
-        fs::create_symlink(e.path(), fs::path(root_) / "dat" / name);
-    }
-  }
-  ~day_run() {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-  }
-  // A progress file of 2259 lines: the fresh state with the given lines (1-based) changed.
-  void progress(const std::vector<std::pair<int, int>>& changes) {
-    std::vector<int> v(2259, 0);
-    v[1207 - 1] = 1;   // save_marker
-    v[2252 - 1] = -1;  // no flyer batch
-    for (const auto& [line, value] : changes) v[std::size_t(line - 1)] = value;
-    std::ofstream out(root_ + "/dat/my.dat", std::ios::binary);
-    for (int x : v) out << x << "\r\n";
-  }
-  // The driver's output lines for a script, without its `ready` prompts.
-  std::vector<std::string> run(const std::string& script) {
-    const std::string path = root_ + "/script.txt";
-    std::ofstream(path) << script;
-    const auto r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--root",
-                              root_, "--seed", "11", "--trace", "--script", path},
-                             {}, root_ + "/stderr.txt");
-    EXPECT_EQ(r.status, 0);
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : r.out) {
-      if (c != '\n') {
-        line += c;
-        continue;
-      }
-      if (line != "ready") lines.push_back(line);
-      line.clear();
-    }
-    return lines;
-  }
-
- private:
-  std::string root_;
-};
+constexpr int seed = 11;
 
 // Past the two start screens, the title menu slid in.
 const char* const to_title = "click 100 100\nclick 100 100\ntick 8\n";
 
-std::vector<std::string> starting(const std::vector<std::string>& lines, const std::string& p) {
-  std::vector<std::string> out;
-  for (const auto& l : lines)
-    if (l.rfind(p, 0) == 0) out.push_back(l);
-  return out;
-}
-int field(const std::string& state, const std::string& name) {
-  std::smatch m;
-  if (!std::regex_search(state, m, std::regex("\"" + name + "\":(-?[0-9]+)"))) return -12345;
-  return std::stoi(m[1]);
-}
-// An array dumped as an object of its non-zero entries: entry `i`, 0 when absent.
-int entry(const std::string& state, const std::string& name, int i) {
-  std::smatch m;
-  if (!std::regex_search(state, m, std::regex("\"" + name + "\":\\{([^}]*)\\}"))) return -12345;
-  const std::string body = m[1];
-  if (!std::regex_search(body, m, std::regex("\"" + std::to_string(i) + "\":(-?[0-9]+)"))) return 0;
-  return std::stoi(m[1]);
-}
-// Clicks for `n` waits in a row.
-std::string clicks(int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += "click 200 100\n";
-  return s;
-}
-
 TEST(DayScenarios, AReturningPlayerIsGreetedAndOpensAMorning) {
-  day_run r;
+  program_folder r(seed);
   r.progress({{8, 1},          // progress[7]: the introduction was seen
               {101 + 120, 2},  // two of seal 120
               {1201, 3456},    // money
@@ -109,8 +33,8 @@ TEST(DayScenarios, AReturningPlayerIsGreetedAndOpensAMorning) {
               {1210, 5}});     // best day count
   // Start: the owner appears and greets; then "がんばるぞー♪" to the morning. Every wait of the
   // morning is clicked; spare clicks land on a shop with nothing to wait for.
-  const auto out = r.run(std::string(to_title) + "button 3\n" + clicks(3) + "menu\nstate\n" +
-                         "button 3\n" + clicks(8) + "tick 40\nstate\nmenu\nlog\n");
+  const auto out = r.play(std::string(to_title) + "button 3\n" + clicks(3) + "menu\nstate\n" +
+                          "button 3\n" + clicks(8) + "tick 40\nstate\nmenu\nlog\n");
   const auto states = starting(out, "{\"");
   const auto menus = starting(out, "[\"");
   ASSERT_EQ(states.size(), 2u);
@@ -152,10 +76,10 @@ TEST(DayScenarios, ANewPlayerMeetsTheOwnerAndChoosesADifficulty) {
                {3, 2, 100, "大人モードだな、難しいぜ！？ふふふ"}};
   for (const auto& m : modes) {
     SCOPED_TRACE(m.line);
-    day_run r;  // no progress file: a new game
+    program_folder r(seed);  // no progress file: a new game
     const auto out =
-        r.run(std::string(to_title) + "button 3\n" + clicks(7) + "menu\nstate\nbutton " +
-              std::to_string(m.button) + "\n" + clicks(3) + "state\n");
+        r.play(std::string(to_title) + "button 3\n" + clicks(7) + "menu\nstate\nbutton " +
+               std::to_string(m.button) + "\n" + clicks(3) + "state\n");
     const auto states = starting(out, "{\"");
     ASSERT_EQ(states.size(), 2u);
     // The owner's six lines of introduction, then the blocking choice of difficulty.
@@ -190,9 +114,9 @@ int price_of(const std::vector<std::string>& out, int id) {
 }
 
 TEST(DayScenarios, NewGameToTheFirstMorning) {
-  day_run r;
+  program_folder r(seed);
   // From New Game to day 1 passes through the evening shop's item panel.
-  const auto probe = r.run("panel\n");
+  const auto probe = r.play("panel\n");
   if (std::find(probe.begin(), probe.end(), "error: panel not available") != probe.end())
     GTEST_SKIP() << "the driver of this build has no item panel";
   // A player well into a run starts over: New Game, then Start meets the owner again.
@@ -205,7 +129,7 @@ TEST(DayScenarios, NewGameToTheFirstMorning) {
                              "panel mode\npanel select ハートのキーホルダ\npanel action\n"
                              "panel\npanel close\n" +
                              clicks(1) + "tick 30\nstate\nmenu\n";
-  const auto out = r.run(script);
+  const auto out = r.play(script);
   const auto panels = starting(out, "{\"visible\"");
   ASSERT_EQ(panels.size(), 2u);
   // The evening opens in the buying mode; two bags and a key holder are bought and stocked.

@@ -2,82 +2,22 @@
 // shop's buying and stocking with the mouse, wheel and keys, and the close that opens day 1.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "app/process.h"
+#include "app/driver_session.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using driver_test::clicks;
+using driver_test::entry;
+using driver_test::field;
+using driver_test::program_folder;
+using driver_test::starting;
 
-// A new game in a program folder of its own, with the built pictures and sounds.
-class evening_run {
- public:
-  evening_run() {
-    char tmpl[] = "/tmp/florinet-evening-XXXXXX";
-    root_ = ::mkdtemp(tmpl);
-    const fs::path game(FLORINET_GAME_DIR);
-    std::error_code ec;
-    fs::create_directory_symlink(game / "cg", fs::path(root_) / "cg", ec);
-    fs::create_directory(fs::path(root_) / "dat");
-    for (const auto& e : fs::directory_iterator(game / "dat", ec)) {
-      const auto name = e.path().filename().string();
-      if (name.rfind("my.dat", 0) != 0)
-        fs::create_symlink(e.path(), fs::path(root_) / "dat" / name);
-    }
-  }
-  ~evening_run() {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-  }
-  // The driver's answers and trace for a script, without its `ready` prompts.
-  std::vector<std::string> run(const std::string& script) {
-    const std::string path = root_ + "/script.txt";
-    std::ofstream(path) << script;
-    const auto r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--root",
-                              root_, "--seed", "23", "--trace", "--script", path},
-                             {}, root_ + "/stderr.txt");
-    EXPECT_EQ(r.status, 0);
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : r.out) {
-      if (c != '\n') {
-        line += c;
-        continue;
-      }
-      if (line != "ready") lines.push_back(line);
-      line.clear();
-    }
-    return lines;
-  }
+constexpr int seed = 23;
 
- private:
-  std::string root_;
-};
-
-std::vector<std::string> starting(const std::vector<std::string>& lines, const std::string& p) {
-  std::vector<std::string> out;
-  for (const auto& l : lines)
-    if (l.rfind(p, 0) == 0) out.push_back(l);
-  return out;
-}
-int field(const std::string& json, const std::string& name) {
-  std::smatch m;
-  if (!std::regex_search(json, m, std::regex("\"" + name + "\":(-?[0-9]+)"))) return -12345;
-  return std::stoi(m[1]);
-}
-// An entry of an array dumped as an object of its non-zero entries (0 when absent).
-int entry(const std::string& state, const std::string& name, int i) {
-  std::smatch m;
-  if (!std::regex_search(state, m, std::regex("\"" + name + "\":\\{([^}]*)\\}"))) return -12345;
-  const std::string body = m[1];
-  if (!std::regex_search(body, m, std::regex("\"" + std::to_string(i) + "\":(-?[0-9]+)"))) return 0;
-  return std::stoi(m[1]);
-}
 std::string text(const std::string& json, const std::string& name) {
   std::smatch m;
   if (!std::regex_search(json, m, std::regex("\"" + name + "\":\"([^\"]*)\""))) return "?";
@@ -103,12 +43,6 @@ std::pair<int, int> catalogue_entry(const std::string& catalogue, const std::str
   return {std::stoi(m[1]), std::stoi(m[2])};
 }
 
-std::string clicks(int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += "click 200 100\n";
-  return s;
-}
-
 // Past the start screens, Start, the owner's introduction, the easiest mode (1000 yen) and the
 // owner's send-off: the item panel opens on the evening's offers.
 const std::string to_evening =
@@ -119,14 +53,14 @@ TEST(EveningScenario, AFirstEveningBuysStocksSellsOutAndClosesIntoDayOne) {
   int first_seal = -1;
   std::string seal_name;
   {
-    evening_run look;
-    const auto offers = panel_lines(starting(look.run(to_evening + "panel\n"), "{\"visible")[0]);
+    program_folder look(seed);
+    const auto offers = panel_lines(starting(look.play(to_evening + "panel\n"), "{\"visible")[0]);
     for (int i = 0; i + 1 < int(offers.size()); ++i)
       if (offers[std::size_t(i)] == "   ――――――――――") first_seal = i + 1;
     ASSERT_GT(first_seal, 4) << "the evening offers at least one seal";
     seal_name = offers[std::size_t(first_seal)].substr(3);
   }
-  evening_run r;
+  program_folder r(seed);
   std::string script = to_evening + "catalogue\npanel\nstate\n";
   // Buy: the small bag twice (a click on the action button, then its driver command); three
   // keys down; the tiny bag ten times in a row, until it may sell out.
@@ -141,7 +75,7 @@ TEST(EveningScenario, AFirstEveningBuysStocksSellsOutAndClosesIntoDayOne) {
   script += "panel mode\npanel select ハートのキーホルダ\nclick 60 220\npanel\nstate\n";
   // Close: day 0's evening opens day 1.
   script += "panel close\n" + clicks(6) + "tick 30\npanel\nstate\nmenu\n";
-  const auto out = r.run(script);
+  const auto out = r.play(script);
 
   const auto panels = starting(out, "{\"visible\"");
   const auto catalogues = starting(out, "{\"item\"");

@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "scenario/progress.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -21,17 +22,11 @@ using app::choose_save_place;
 using app::prepare_save_place;
 using app::program_folder;
 
-struct scratch {
-  scratch() {
-    char t[] = "/tmp/florinet-folders-XXXXXX";
-    dir = ::mkdtemp(t);
-  }
-  ~scratch() {
-    std::error_code ec;
-    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(dir, ec);
-  }
-  std::string dir;
+using test_support::read_all;
+using test_support::write_all;
+
+struct scratch : test_support::scratch_dir {
+  scratch() : scratch_dir("folders") {}
   // A program folder (cg/ and dat/) at `rel`, returning its path.
   std::string game_at(const std::string& rel) const {
     fs::create_directories(dir + "/" + rel + "/cg");
@@ -39,14 +34,6 @@ struct scratch {
     return dir + "/" + rel;
   }
 };
-
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-void put(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 TEST(ProgramFolder, BesideTheProgramThenInstalledThenTheBuiltInPlace) {
   scratch s;
@@ -110,14 +97,14 @@ TEST(SavePlace, TheFirstStartCopiesTheShippedFileAndNeverReplacesThePlayers) {
   scratch s;
   const std::string game = s.game_at("share/florinet");
   const std::string shipped = game + "/dat/my.dat";
-  put(shipped, "shipped progress\r\n");
+  write_all(shipped, "shipped progress\r\n");
   const app::save_place place =
       choose_save_place({game, true, true}, false, "", s.dir + "/home/.local/share");
 
   // The first start: the folder is made (private) and holds a copy of the shipped file.
   std::string why;
   ASSERT_TRUE(prepare_save_place(place, shipped, &why)) << why;
-  EXPECT_EQ(slurp(place.progress), "shipped progress\r\n");
+  EXPECT_EQ(read_all(place.progress), "shipped progress\r\n");
   struct stat st;
   ASSERT_EQ(::stat(place.dir.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
@@ -125,13 +112,13 @@ TEST(SavePlace, TheFirstStartCopiesTheShippedFileAndNeverReplacesThePlayers) {
 
   // The player's progress, later: a new shipped file never replaces it, whatever either holds,
   // nor does a damaged file kept aside by the game.
-  put(place.progress, "the player's own\r\n");
-  put(shipped, "a newer release's\r\n");
+  write_all(place.progress, "the player's own\r\n");
+  write_all(shipped, "a newer release's\r\n");
   ASSERT_TRUE(prepare_save_place(place, shipped, &why)) << why;
-  EXPECT_EQ(slurp(place.progress), "the player's own\r\n");
-  put(place.progress, "");
+  EXPECT_EQ(read_all(place.progress), "the player's own\r\n");
+  write_all(place.progress, "");
   ASSERT_TRUE(prepare_save_place(place, shipped, &why)) << why;
-  EXPECT_EQ(slurp(place.progress), "") << "an empty file is the player's too";
+  EXPECT_EQ(read_all(place.progress), "") << "an empty file is the player's too";
 
   // No shipped file: nothing to copy, the game starts a new one itself.
   fs::remove(place.progress);
@@ -147,7 +134,7 @@ TEST(SavePlace, TheFirstStartCopiesTheShippedFileAndNeverReplacesThePlayers) {
 
 TEST(SavePlace, AFolderThatCannotBeMadeOrWrittenIsReported) {
   scratch s;
-  put(s.dir + "/file", "x");
+  write_all(s.dir + "/file", "x");
   app::save_place place = choose_save_place({s.dir, true, true}, false, s.dir + "/file/saves", "");
   std::string why;
   EXPECT_FALSE(prepare_save_place(place, "", &why));

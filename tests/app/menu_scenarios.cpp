@@ -2,55 +2,21 @@
 // and back in, and the order of the message log.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "app/process.h"
+#include "app/driver_session.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using driver_test::count_of;
+using driver_test::program_folder;
 
-// Runs the driver with a script in a program folder of its own (no pictures or sounds needed:
-// missing files are quiet) and returns its output lines.
-class menu_run {
- public:
-  menu_run() {
-    char tmpl[] = "/tmp/florinet-menus-XXXXXX";
-    root_ = ::mkdtemp(tmpl);
-    fs::create_directories(root_ + "/cg");
-    fs::create_directories(root_ + "/dat");
-  }
-  ~menu_run() {
-    std::error_code ec;
-    fs::remove_all(root_, ec);
-  }
-  std::vector<std::string> run(const std::string& script) {
-    const std::string path = root_ + "/script.txt";
-    std::ofstream(path) << script;
-    const auto r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--root",
-                              root_, "--seed", "5", "--trace", "--script", path},
-                             {}, root_ + "/stderr.txt");
-    EXPECT_EQ(r.status, 0);
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : r.out) {
-      if (c == '\n') {
-        if (line != "ready") lines.push_back(line);
-        line.clear();
-      } else {
-        line += c;
-      }
-    }
-    return lines;
-  }
-
- private:
-  std::string root_;
-};
+// No pictures or sounds needed: missing files are quiet.
+program_folder menu_folder() {
+  return program_folder(5, program_folder::content::bare);
+}
 
 // Past the two start screens to the title menu.
 const char* to_title = "click 100 100\nclick 100 100\n";
@@ -61,12 +27,8 @@ int index_of(const std::vector<std::string>& lines, const std::string& what, int
   return -1;
 }
 
-int count_of(const std::vector<std::string>& lines, const std::string& what) {
-  return int(std::count(lines.begin(), lines.end(), what));
-}
-
 // The value of an integer field in each printed state.
-std::vector<int> field(const std::vector<std::string>& lines, const std::string& name) {
+std::vector<int> field_in_each(const std::vector<std::string>& lines, const std::string& name) {
   std::vector<int> out;
   const std::regex re("\"" + name + "\":(-?[0-9]+)");
   for (const auto& l : lines) {
@@ -77,10 +39,10 @@ std::vector<int> field(const std::vector<std::string>& lines, const std::string&
 }
 
 TEST(TitleMenu, HoverAndPressSounds) {
-  menu_run m;
-  const auto out = m.run(std::string(to_title) +
-                         "tick 8\nhover 2\nhover 2\nhover 3\nhover 1\nmove 10 10\nhover 3\n"
-                         "button 2\ntick 1\n");
+  const program_folder m = menu_folder();
+  const auto out = m.play(std::string(to_title) +
+                          "tick 8\nhover 2\nhover 2\nhover 3\nhover 1\nmove 10 10\nhover 3\n"
+                          "button 2\ntick 1\n");
   const int menu = index_of(out, "menu |About|Start");
   ASSERT_GE(menu, 0);
   // One hover sound per entered button with a caption: 2, 3, and 3 again after leaving it.
@@ -96,8 +58,8 @@ TEST(TitleMenu, HoverAndPressSounds) {
 }
 
 TEST(TitleMenu, EnterBoxLeavesTheGameAsItWas) {
-  menu_run m;
-  const auto out = m.run(std::string(to_title) + "tick 3\nstate\nkey enter\nstate\n");
+  const program_folder m = menu_folder();
+  const auto out = m.play(std::string(to_title) + "tick 3\nstate\nkey enter\nstate\n");
   std::vector<std::string> states;
   for (const auto& l : out)
     if (!l.empty() && l[0] == '{') states.push_back(l);
@@ -110,25 +72,25 @@ TEST(TitleMenu, EnterBoxLeavesTheGameAsItWas) {
 }
 
 TEST(TitleMenu, SlidesOutOnAPressAndInWithTheNextMenu) {
-  menu_run m;
+  const program_folder m = menu_folder();
   std::string script = to_title;
   for (int i = 0; i < 8; ++i) script += "tick\nstate\n";
   script += "button 2\n";  // About: the menu slides out while its text waits
   for (int i = 0; i < 8; ++i) script += "tick\nstate\n";
-  const auto out = m.run(script);
-  const auto xs = field(out, "menu_slide_x");
+  const auto out = m.play(script);
+  const auto xs = field_in_each(out, "menu_slide_x");
   ASSERT_EQ(xs.size(), 16u);
   EXPECT_EQ(std::vector<int>(xs.begin(), xs.begin() + 8),
             (std::vector<int>{-99, -49, -24, -11, -5, -2, 0, 0}));
   EXPECT_EQ(std::vector<int>(xs.begin() + 8, xs.end()),
             (std::vector<int>{-81, -121, -141, -151, -156, -159, -160, -160}));
-  const auto open = field(out, "menu_open");
+  const auto open = field_in_each(out, "menu_open");
   EXPECT_EQ(open.front(), 1);
   EXPECT_EQ(open.back(), 0);
 }
 
 TEST(TitleMenu, EveryNewMenuSlidesInFromTheRight) {
-  menu_run m;
+  const program_folder m = menu_folder();
   // About's menu after its four texts, then "Back" to the title menu, which empties the log.
   std::string script = std::string(to_title) + "tick 8\nbutton 2\n";
   for (int i = 0; i < 4; ++i) script += "tick 2\nclick 50 50\n";
@@ -136,14 +98,14 @@ TEST(TitleMenu, EveryNewMenuSlidesInFromTheRight) {
   script += "log\nbutton 3\n";
   for (int i = 0; i < 8; ++i) script += "tick\nstate\n";
   script += "log\nmenu\n";
-  const auto out = m.run(script);
+  const auto out = m.play(script);
   ASSERT_GE(index_of(out, "menu System|New Game|Back"), 0);
   const std::vector<int> in{-99, -49, -24, -11, -5, -2, 0, 0};
-  const auto xs = field(out, "menu_slide_x");
+  const auto xs = field_in_each(out, "menu_slide_x");
   ASSERT_EQ(xs.size(), 16u);
   EXPECT_EQ(std::vector<int>(xs.begin(), xs.begin() + 8), in);
   EXPECT_EQ(std::vector<int>(xs.begin() + 8, xs.end()), in);
-  for (int open : field(out, "menu_open")) EXPECT_EQ(open, 1);
+  for (int open : field_in_each(out, "menu_open")) EXPECT_EQ(open, 1);
   // About's four lines were in the log; back on the title menu it is empty.
   std::vector<std::string> logs;
   for (const auto& l : out)
@@ -155,12 +117,12 @@ TEST(TitleMenu, EveryNewMenuSlidesInFromTheRight) {
 }
 
 TEST(TitleMenu, AboutTextsWaitAndTheLogKeepsTheNewestFirst) {
-  menu_run m;
+  const program_folder m = menu_folder();
   // About, then click through its texts until it offers its own menu.
   std::string script = std::string(to_title) + "tick 2\nbutton 2\n";
   for (int i = 0; i < 12; ++i) script += "tick 2\nclick 50 50\n";
   script += "tick 2\nlog\nmenu\n";
-  const auto out = m.run(script);
+  const auto out = m.play(script);
   std::vector<std::string> pushed;
   for (const auto& l : out)
     if (l.rfind("msg ", 0) == 0) pushed.push_back(l.substr(l.find(' ', 4) + 1));

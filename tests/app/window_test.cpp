@@ -13,12 +13,14 @@
 #include "platform/png_decode.h"
 #include "process.h"
 #include "shell/program_folder.h"
+#include "support/scratch_dir.h"
 #include "x11_probe.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using shell_test::ProgramFolder;
+using test_support::read_all;
 
 bool on_path(const std::string& tool) {
   return proc::run({"sh", "-c", "command -v " + tool}).status == 0;
@@ -86,35 +88,56 @@ unsigned long wait_for_pixel(x11::probe& d, unsigned long w, int x, int y, unsig
   return got;
 }
 
-TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
+// The first of the tools these tests need that the machine lacks, or "".
+std::string missing_tool() {
   for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
-    if (!on_path(tool)) GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+    if (!on_path(tool)) return tool;
+  return "";
+}
 
-  // The game in its own program folder, with pictures whose colours tell the screens apart.
+// The game copied into a program folder of its own, with pictures whose colours tell the screens
+// apart, and a home of its own (the window's settings are not the tester's), on a virtual display.
+struct windowed_game {
   ProgramFolder folder;
-  folder.put_standard();
-  const fs::path exe = fs::path(folder.path()) / "florinet";
-  fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
-
+  fs::path exe = fs::path(folder.path()) / "florinet";
+  std::string home = folder.path() + "/home";
+  std::string config = home + "/.config";
   VirtualDisplay x;
-  ASSERT_TRUE(x.start());
-  // A home of its own: the window's settings are not the tester's.
-  const std::string home = folder.path() + "/home";
-  const std::vector<std::string> env{"DISPLAY=" + x.name(),
-                                     "SDL_VIDEODRIVER=x11",
-                                     "SDL_AUDIODRIVER=dummy",
-                                     "HOME=" + home,
-                                     "XDG_CONFIG_HOME=" + home + "/.config",
-                                     "XDG_DATA_HOME=" + home + "/.local/share"};
-  proc::child game;
-  ASSERT_TRUE(game.start({exe.string()}, env));
+  std::vector<std::string> env, xenv;
 
-  const proc::result found = proc::run(
-      {"timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name", "florinet"},
-      {"DISPLAY=" + x.name()});
-  std::istringstream ids(found.out);
-  std::string id;
-  ids >> id;
+  bool open() {
+    folder.put_standard();
+    fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
+    if (!x.start()) return false;
+    xenv = {"DISPLAY=" + x.name()};
+    env = {"DISPLAY=" + x.name(),       "SDL_VIDEODRIVER=x11",
+           "SDL_AUDIODRIVER=dummy",     "HOME=" + home,
+           "XDG_CONFIG_HOME=" + config, "XDG_DATA_HOME=" + home + "/.local/share"};
+    return true;
+  }
+  // The id of the game's window once it shows ("" when none does within 20 s).
+  std::string window_id() const {
+    std::istringstream ids(proc::run({"timeout", "20", "xdotool", "search", "--sync",
+                                      "--onlyvisible", "--name", "florinet"},
+                                     xenv)
+                               .out);
+    std::string id;
+    ids >> id;
+    return id;
+  }
+};
+
+TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
+  if (const std::string tool = missing_tool(); !tool.empty())
+    GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+
+  windowed_game stage;
+  ASSERT_TRUE(stage.open());
+  const VirtualDisplay& x = stage.x;
+  proc::child game;
+  ASSERT_TRUE(game.start({stage.exe.string()}, stage.env));
+
+  const std::string id = stage.window_id();
   ASSERT_FALSE(id.empty()) << "no window appeared";
 
   // 1280×1024 leaves room for three times 390×260.
@@ -140,21 +163,18 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
 
   // A click on the picture: the title picture.
   const std::string cx = std::to_string(100 * s), cy = std::to_string(80 * s);
-  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"},
-            {"DISPLAY=" + x.name()});
+  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"}, stage.xenv);
   EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_title, settle_ms),
             shell_test::c_title);
   // A second click: the title menu over login.bmp, drawn by the ticks.
-  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"},
-            {"DISPLAY=" + x.name()});
+  proc::run({"xdotool", "mousemove", "--window", id, cx, cy, "click", "1"}, stage.xenv);
   EXPECT_EQ(wait_for_pixel(d, w, 20 * s + 1, 20 * s + 1, shell_test::c_login, settle_ms),
             shell_test::c_login);
 
   // Enter: the hint box opens as a second window of the game; Enter again answers it.
   auto windows = [&] {
-    std::istringstream ws(proc::run({"xdotool", "search", "--onlyvisible", "--class", "florinet"},
-                                    {"DISPLAY=" + x.name()})
-                              .out);
+    std::istringstream ws(
+        proc::run({"xdotool", "search", "--onlyvisible", "--class", "florinet"}, stage.xenv).out);
     int n = 0;
     for (std::string l; ws >> l;) ++n;
     return n;
@@ -167,10 +187,10 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
     return false;
   };
   ASSERT_EQ(windows(), 1);
-  proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, {"DISPLAY=" + x.name()});
-  proc::run({"xdotool", "key", "Return"}, {"DISPLAY=" + x.name()});
+  proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, stage.xenv);
+  proc::run({"xdotool", "key", "Return"}, stage.xenv);
   EXPECT_TRUE(wait_windows(2)) << "no box appeared";
-  proc::run({"xdotool", "key", "Return"}, {"DISPLAY=" + x.name()});
+  proc::run({"xdotool", "key", "Return"}, stage.xenv);
   EXPECT_TRUE(wait_windows(1)) << "the box did not close";
   EXPECT_TRUE(game.running());
 
@@ -178,39 +198,25 @@ TEST(WindowTest, OpensAtAnIntegerScaleAdvancesOnAClickAndClosesCleanly) {
   EXPECT_EQ(game.wait_for(settle_ms), 0);
 }
 
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
-  for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
-    if (!on_path(tool)) GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
-  ProgramFolder folder;
-  folder.put_standard();
-  const fs::path exe = fs::path(folder.path()) / "florinet";
-  fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
-  VirtualDisplay x;
-  ASSERT_TRUE(x.start());
-  const std::string home = folder.path() + "/home", config = home + "/.config";
-  const std::string settings = config + "/florinet/settings.ini";
-  const std::vector<std::string> env{"DISPLAY=" + x.name(), "SDL_VIDEODRIVER=x11",
-                                     "SDL_AUDIODRIVER=dummy", "HOME=" + home,
-                                     "XDG_CONFIG_HOME=" + config};
-  const std::string err_file = folder.path() + "/stderr";
+  if (const std::string tool = missing_tool(); !tool.empty())
+    GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+  windowed_game stage;
+  ASSERT_TRUE(stage.open());
+  const VirtualDisplay& x = stage.x;
+  const std::vector<std::string>& env = stage.env;
+  const std::vector<std::string>& xenv = stage.xenv;
+  const fs::path& exe = stage.exe;
+  const std::string& home = stage.home;
+  const std::string settings = stage.config + "/florinet/settings.ini";
+  const std::string err_file = stage.folder.path() + "/stderr";
   const int err = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   ASSERT_GE(err, 0);
   proc::child game;
   // Scale 2 asked for on the command line, smaller than the display would allow.
   ASSERT_TRUE(game.start({exe.string(), "--scale", "2"}, env, err, 2));
   close(err);
-  const std::vector<std::string> xenv{"DISPLAY=" + x.name()};
-  std::istringstream ids(proc::run({"timeout", "20", "xdotool", "search", "--sync", "--onlyvisible",
-                                    "--name", "florinet"},
-                                   xenv)
-                             .out);
-  std::string id;
-  ids >> id;
+  std::string id = stage.window_id();
   ASSERT_FALSE(id.empty()) << "no window appeared";
   EXPECT_EQ(window_size(x.name(), id).w, 390 * 2);
   x11::probe d(x.name());
@@ -227,8 +233,8 @@ TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
   };
   // M: muted, said in the caption, remembered at once.
   proc::run({"xdotool", "key", "m"}, xenv);
-  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=1") != std::string::npos; }))
-      << slurp(settings);
+  EXPECT_TRUE(wait_until([&] { return read_all(settings).find("mute=1") != std::string::npos; }))
+      << read_all(settings);
   EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
   // The caption note goes after a while.
   EXPECT_TRUE(wait_until([&] { return caption().find("消音") == std::string::npos; }));
@@ -242,15 +248,15 @@ TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
     for (const auto& e : fs::directory_iterator(pictures, ec)) v.push_back(e.path());
     return v;
   };
-  ASSERT_TRUE(wait_until([&] { return shots().size() == 1; })) << slurp(err_file);
+  ASSERT_TRUE(wait_until([&] { return shots().size() == 1; })) << read_all(err_file);
   const fs::path shot = shots()[0];
   EXPECT_EQ(shot.extension(), ".png");
-  EXPECT_NE(slurp(err_file).find("screenshot saved as " + shot.string()), std::string::npos)
-      << slurp(err_file);
+  EXPECT_NE(read_all(err_file).find("screenshot saved as " + shot.string()), std::string::npos)
+      << read_all(err_file);
   EXPECT_NE(caption().find(shot.filename().string()), std::string::npos) << caption();
   png_test::image img;
   std::string why;
-  const std::string bytes = slurp(shot.string());
+  const std::string bytes = read_all(shot.string());
   ASSERT_TRUE(png_test::decode({bytes.begin(), bytes.end()}, img, why)) << why;
   EXPECT_EQ(img.w, 390 * 2);
   EXPECT_EQ(img.h, 260 * 2);
@@ -261,33 +267,28 @@ TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
 
   // M again: sound back.
   proc::run({"xdotool", "key", "m"}, xenv);
-  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=0") != std::string::npos; }));
+  EXPECT_TRUE(wait_until([&] { return read_all(settings).find("mute=0") != std::string::npos; }));
   d.close_window(w);
   EXPECT_EQ(game.wait_for(settle_ms), 0);
   // The scale came from the command line, for this run only: it is not remembered.
-  EXPECT_EQ(slurp(settings).find("scale="), std::string::npos) << slurp(settings);
+  EXPECT_EQ(read_all(settings).find("scale="), std::string::npos) << read_all(settings);
 
   // Muted again and the window made twice the picture by the player (it opened at three times,
   // the most that fits): the next start remembers both, and says it is muted.
   auto start = [&](std::vector<std::string> args) {
     args.insert(args.begin(), exe.string());
     EXPECT_TRUE(game.start(args, env));
-    std::istringstream found(proc::run({"timeout", "20", "xdotool", "search", "--sync",
-                                        "--onlyvisible", "--name", "florinet"},
-                                       xenv)
-                                 .out);
-    id.clear();
-    found >> id;
+    id = stage.window_id();
     return !id.empty();
   };
   ASSERT_TRUE(start({}));
   proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, xenv);
   proc::run({"xdotool", "key", "m"}, xenv);
-  EXPECT_TRUE(wait_until([&] { return slurp(settings).find("mute=1") != std::string::npos; }));
+  EXPECT_TRUE(wait_until([&] { return read_all(settings).find("mute=1") != std::string::npos; }));
   proc::run({"xdotool", "windowsize", "--sync", id, "780", "520"}, xenv);
   d.close_window(std::stoul(id));
   EXPECT_EQ(game.wait_for(settle_ms), 0);
-  EXPECT_NE(slurp(settings).find("scale=2"), std::string::npos) << slurp(settings);
+  EXPECT_NE(read_all(settings).find("scale=2"), std::string::npos) << read_all(settings);
   ASSERT_TRUE(start({}));
   EXPECT_EQ(window_size(x.name(), id).w, 390 * 2);
   EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
@@ -311,19 +312,12 @@ void write_progress(const fs::path& file) {
 }
 
 TEST(WindowTest, TheWheelScrollsTheEveningList) {
-  for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
-    if (!on_path(tool)) GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
-  ProgramFolder folder;
-  folder.put_standard();
-  const fs::path exe = fs::path(folder.path()) / "florinet";
-  fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
-  VirtualDisplay x;
-  ASSERT_TRUE(x.start());
-  const std::string home = folder.path() + "/home";
-  const std::vector<std::string> env{"DISPLAY=" + x.name(), "SDL_VIDEODRIVER=x11",
-                                     "SDL_AUDIODRIVER=dummy", "HOME=" + home,
-                                     "XDG_CONFIG_HOME=" + home + "/.config"};
-  const std::vector<std::string> xenv{"DISPLAY=" + x.name()};
+  if (const std::string tool = missing_tool(); !tool.empty())
+    GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+  windowed_game stage;
+  ASSERT_TRUE(stage.open());
+  const VirtualDisplay& x = stage.x;
+  const std::vector<std::string>& xenv = stage.xenv;
   x11::probe d(x.name());
   ASSERT_TRUE(d.ok());
 
@@ -342,15 +336,10 @@ TEST(WindowTest, TheWheelScrollsTheEveningList) {
   // The offers are drawn from the clock: an evening whose list happens to fit is played again.
   bool scrolled = false;
   for (int attempt = 0; attempt < 6 && !scrolled; ++attempt) {
-    write_progress(fs::path(folder.path()) / "dat" / "my.dat");
+    write_progress(fs::path(stage.folder.path()) / "dat" / "my.dat");
     proc::child game;
-    ASSERT_TRUE(game.start({exe.string()}, env));
-    std::istringstream ids(proc::run({"timeout", "20", "xdotool", "search", "--sync",
-                                      "--onlyvisible", "--name", "florinet"},
-                                     xenv)
-                               .out);
-    std::string id;
-    ids >> id;
+    ASSERT_TRUE(game.start({stage.exe.string()}, stage.env));
+    const std::string id = stage.window_id();
     ASSERT_FALSE(id.empty()) << "no window appeared";
     const unsigned long w = std::stoul(id);
     const int s = window_size(x.name(), id).w / 390;

@@ -55,8 +55,8 @@ TEST_F(Closing, StoriesAreTriedInTableOrderOneStagePerEvening) {
   EXPECT_EQ(gs.progress[8], 2);
   EXPECT_EQ(gs.progress[9], 0);
   EXPECT_EQ(gs.stock[151], 3);
-  EXPECT_TRUE(traced_line("menu ||扉をあける"));
-  EXPECT_TRUE(traced_line("music star2.mid"));
+  EXPECT_TRUE(was_traced("menu ||扉をあける"));
+  EXPECT_TRUE(was_traced("music star2.mid"));
   EXPECT_TRUE(said("ロクサンは去っていった...."));
   EXPECT_TRUE(said("集計しまーーーす"));
 }
@@ -78,7 +78,7 @@ TEST_F(Closing, ThePrinterCallsOnEveryTwelfthDayInsteadOfAnyStory) {
   close_shop();
   EXPECT_EQ(std::count_if(asked.begin(), asked.end(), [](int n) { return n != 2; }), 0)
       << "only the typing sound draws";
-  EXPECT_TRUE(traced_line("picture 1 sumiko.bmp"));
+  EXPECT_TRUE(was_traced("picture 1 sumiko.bmp"));
   EXPECT_TRUE(said("私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"));
   EXPECT_FALSE(said("集計しまーーーす"));
 }

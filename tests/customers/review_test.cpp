@@ -201,7 +201,7 @@ TEST_F(Review, TheEndingEitherWayClosesTheGame) {
     gs.clerk_lv = 9;
     end_day();
     EXPECT_EQ(gs.progress[4], 1);
-    EXPECT_TRUE(traced_line("menu |はい|いいえ"));
+    EXPECT_TRUE(was_traced("menu |はい|いいえ"));
     EXPECT_EQ(said("この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"), choice == 2);
     EXPECT_EQ(said("…ち…、目にゴミが入っちまったぜ…"), choice == 3);
     // From the owner's goodbye to the last line, as the player reads and hears it.

@@ -6,25 +6,16 @@
 
 #include <climits>
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "customers/roster.h"
 #include "goods/catalogue.h"
-#include "platform/headless/headless_host.h"
-#include "shell/form.h"
-#include "shell/message.h"
 #include "shell/state.h"
-#include "shell/trace.h"
+#include "support/scripted_game.h"
 
 namespace game {
 namespace {
-
-std::vector<std::string> traced;
-void capture(std::string_view kind, std::string_view text) {
-  traced.push_back(std::string(kind) + " " + std::string(text));
-}
 
 std::deque<int> draws;  // scripted answers of draw(n), 0 once they run out
 int scripted(int) {
@@ -34,44 +25,14 @@ int scripted(int) {
   return d;
 }
 
-class clicker final : public plat::HostHandler {
- public:
-  void on_timer() override {}
-  void on_press(plat::MouseButton, int, int) override { take_click(); }
-  void on_move(int, int) override {}
-  void on_key_enter() override {}
-  void on_close_request() override { close_request(); }
-};
-
-class Rewards : public ::testing::Test {
+class Rewards : public scripted_game::stage {
  protected:
   void SetUp() override {
-    gs = game_state{};
-    gs.click_state = 1;
-    gs.stage_mode = 1;
+    stage::SetUp();
     build_catalogue_at(0);
     build_roster();
-    host = std::make_unique<plat::HeadlessHost>();
-    host->set_handler(&handler);
-    host->set_feeder([](plat::HeadlessHost& h) {
-      h.queue_press(plat::MouseButton::left, 200, 100);
-      return true;
-    });
-    set_host(host.get());
-    traced.clear();
     draws.clear();
-    set_trace_sink(capture);
     script_draws(scripted);
-  }
-  void TearDown() override {
-    set_trace_sink(nullptr);
-    script_draws(nullptr);
-  }
-  std::vector<std::string> lines(const std::string& kind) const {
-    std::vector<std::string> out;
-    for (const auto& t : traced)
-      if (t.rfind(kind + " ", 0) == 0) out.push_back(t.substr(kind.size() + 1));
-    return out;
   }
   int waits() const { return int(lines("wait").size()); }
   // The sounds of the operation itself, without the typing and the click.
@@ -81,9 +42,6 @@ class Rewards : public ::testing::Test {
       if (s.find("moji.wav") == std::string::npos && s != "1 3.wav") out.push_back(s);
     return out;
   }
-
-  std::unique_ptr<plat::HeadlessHost> host;
-  clicker handler;
 };
 
 TEST_F(Rewards, PaymentAddsTheChainBonusToMoneyAndTakings) {

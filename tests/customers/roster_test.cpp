@@ -10,13 +10,12 @@
 
 #include "goods/catalogue.h"
 #include "goods/json_mini.h"
+#include "support/sjis_text.h"
 
 namespace game {
 namespace {
 
-std::string u(const sjis& s) {
-  return plat::to_utf8(s);
-}
+using sjis_text::u;
 
 struct man_expect {
   int no;

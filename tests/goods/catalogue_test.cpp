@@ -13,16 +13,13 @@
 
 #include "goods/json_mini.h"
 #include "shell/state.h"
+#include "support/sjis_text.h"
 
 namespace game {
 namespace {
 
-std::string u(const sjis& s) {
-  return plat::to_utf8(s);
-}
-sjis sj(const char* utf8) {
-  return plat::to_sjis(utf8);
-}
+using sjis_text::sj;
+using sjis_text::u;
 
 struct goods_expect {
   int no;

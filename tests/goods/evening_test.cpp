@@ -6,37 +6,27 @@
 #include <algorithm>
 #include <climits>
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "goods/stocking.h"
-#include "platform/headless/headless_host.h"
 #include "shell/form.h"
 #include "shell/frame.h"
 #include "shell/hooks.h"
 #include "shell/menu.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "shell/trace.h"
 #include "support/alloc_count.h"
+#include "support/scripted_game.h"
+#include "support/sjis_text.h"
 
 namespace game {
 namespace {
 
-std::string u(const sjis& s) {
-  return plat::to_utf8(s);
-}
-sjis sj(const char* utf8) {
-  return plat::to_sjis(utf8);
-}
-
-std::vector<std::string> traced;
-void capture(std::string_view kind, std::string_view text) {
-  traced.push_back(std::string(kind) + " " + std::string(text));
-}
+using sjis_text::sj;
+using sjis_text::u;
 
 // Scripted answers of draw(n) (0 once they run out), and every n asked, in order.
 std::deque<int> answers;
@@ -51,13 +41,12 @@ int scripted(int n) {
 
 std::vector<std::string> day_calls;
 
-class Evening : public ::testing::Test {
+class Evening : public scripted_game::stage {
  protected:
+  Evening() { window = &form_events(); }
   void SetUp() override {
-    gs = game_state{};
+    stage::SetUp();
     hooks = game_hooks{};
-    gs.click_state = 1;
-    gs.stage_mode = 1;
     gs.flyer_kind = -1;
     set_program_dir(FLORINET_GAME_DIR);
     build_catalogue_at(0);
@@ -70,25 +59,18 @@ class Evening : public ::testing::Test {
       day_calls.push_back("gain_item " + std::to_string(id));
       gs.stock[std::size_t(id)] += 1;
     };
-    host = std::make_unique<plat::HeadlessHost>();
-    host->set_handler(&form_events());
-    // A waiting script is answered by a click on the picture's last column, beside the panel.
-    host->set_feeder([](plat::HeadlessHost& h) {
-      h.queue_press(plat::MouseButton::left, 389, 5);
-      return true;
-    });
-    set_host(host.get());
-    traced.clear();
     day_calls.clear();
     answers.clear();
     asked.clear();
-    set_trace_sink(capture);
     script_draws(scripted);
   }
   void TearDown() override {
     hide_item_box();
-    set_trace_sink(nullptr);
-    script_draws(nullptr);
+    stage::TearDown();
+  }
+  // A waiting script is answered by a click on the picture's last column, beside the panel.
+  void answer_wait(plat::HeadlessHost& h) override {
+    h.queue_press(plat::MouseButton::left, 389, 5);
   }
 
   std::vector<std::string> lines() const {
@@ -102,8 +84,6 @@ class Evening : public ::testing::Test {
       if (t.rfind("sound ", 0) == 0) out.push_back(t.substr(6));
     return out;
   }
-
-  std::unique_ptr<plat::HeadlessHost> host;
 };
 
 // The panel opened on given offers, as an evening would leave it.
@@ -446,7 +426,7 @@ TEST_F(Evening, ClosingThePanelEndsTheEveningOrTheVisit) {
   press_close();
   EXPECT_EQ(day_calls, std::vector<std::string>{"dispatch 帰って寝る"});
   EXPECT_EQ(traced, (std::vector<std::string>{"sound 1 back.wav", "music not", "sound 1 moji.wav",
-                                              "msg 0 『さーてと帰って寝よ・・・』", "wait ",
+                                              "msg 0 『さーてと帰って寝よ・・・』", "wait",
                                               "sound 1 3.wav"}));
   day_calls.clear();
   gs.stock[save_seal] = 1;

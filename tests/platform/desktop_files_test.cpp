@@ -12,28 +12,18 @@
 #include "platform/settings.h"
 #include "platform/xdg.h"
 #include "png_decode.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace plat;
 
-struct scratch {
-  scratch() {
-    char t[] = "/tmp/florinet-desktop-XXXXXX";
-    dir = ::mkdtemp(t);
-  }
-  ~scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  std::string dir;
-};
+using test_support::read_all;
 
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
+struct scratch : test_support::scratch_dir {
+  scratch() : scratch_dir("desktop") {}
+};
 
 TEST(Png, APictureReadsBackWithEachPixelAScaleSquare) {
   Bitmap b(5, 3);
@@ -76,7 +66,7 @@ TEST(Png, ANewFileNeverReplacesOne) {
   ASSERT_TRUE(write_new_file(path, {1, 2, 3}, &why)) << why;
   EXPECT_FALSE(write_new_file(path, {4}, &why));
   EXPECT_EQ(why, "exists");
-  EXPECT_EQ(slurp(path), std::string("\x01\x02\x03", 3));
+  EXPECT_EQ(read_all(path), std::string("\x01\x02\x03", 3));
   EXPECT_FALSE(write_new_file(s.dir + "/no/such/folder.png", {1}, &why));
   EXPECT_NE(why, "exists");
 }

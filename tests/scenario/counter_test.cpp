@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <deque>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +15,6 @@
 #include "customers/outcome.h"
 #include "customers/roster.h"
 #include "goods/catalogue.h"
-#include "platform/headless/headless_host.h"
 #include "scenario/install.h"
 #include "scenario_test_util.h"
 #include "shell/form.h"
@@ -25,7 +23,7 @@
 #include "shell/menu.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "shell/trace.h"
+#include "support/scripted_game.h"
 #include "wrapping/effects.h"
 #include "wrapping/reactions.h"
 #include "wrapping/seal_box.h"
@@ -33,11 +31,6 @@
 
 namespace game {
 namespace {
-
-std::vector<std::string> traced;
-void capture(std::string_view kind, std::string_view text) {
-  traced.push_back(text.empty() ? std::string(kind) : std::string(kind) + " " + std::string(text));
-}
 
 // Scripted draws: queued answers per n, then a standing answer per n (0 when none is set).
 std::map<int, std::deque<int>> queued;
@@ -85,12 +78,11 @@ plat::sjis S(const char* utf8) {
 constexpr int tarmin = 21;  // ターミン: level 0, comes to the plain shop
 constexpr int pen = 10;     // ねこのシャーペン: price 15, size 1 (bag 201, Ex 209)
 
-class Counter : public ::testing::Test {
+class Counter : public scripted_game::stage {
  protected:
+  Counter() { window = &routes; }
   void SetUp() override {
-    gs = game_state{};
-    gs.click_state = 1;
-    gs.stage_mode = 1;
+    stage::SetUp();
     gs.mode = 2;
     gs.flyer_kind = -1;
     build_catalogue_at(0);
@@ -101,30 +93,20 @@ class Counter : public ::testing::Test {
     hooks.save_progress = fake_save;
     saves = 0;
     save_works = true;
-    host = std::make_unique<plat::HeadlessHost>();
-    host->set_handler(&handler);
-    host->set_feeder([](plat::HeadlessHost& h) {
-      h.queue_press(plat::MouseButton::left, 200, 100);
-      return true;
-    });
-    set_host(host.get());
     set_program_dir(folder.dir());
     std::filesystem::create_directory(folder.dir() + "/cg");
     // The wrapped and folded goods are 40 × 40, as the game's pictures are.
     for (const char* pic : {"fukuro.bmp", "fukuro2.bmp", "s_fukuro0.bmp", "s_fukuro1.bmp"})
       plat::write_bmp_file(folder.dir() + "/cg/" + pic, plat::Bitmap(40, 40, 0x808080));
     build_picture_store();
-    traced.clear();
     dispatched.clear();
-    set_trace_sink(capture);
     queued.clear();
     standing.clear();
     clear_effects();
     script_draws(scripted);
   }
   void TearDown() override {
-    set_trace_sink(nullptr);
-    script_draws(nullptr);
+    stage::TearDown();
     hooks = game_hooks{};
   }
 
@@ -157,12 +139,6 @@ class Counter : public ::testing::Test {
     press_picture(plat::MouseButton::left, x, y);
   }
 
-  std::vector<std::string> lines(const std::string& kind) const {
-    std::vector<std::string> out;
-    for (const auto& t : traced)
-      if (t.rfind(kind + " ", 0) == 0) out.push_back(t.substr(kind.size() + 1));
-    return out;
-  }
   bool said(const std::string& line) const {
     for (const auto& m : lines("msg"))
       if (m.find(line) != std::string::npos) return true;
@@ -186,8 +162,7 @@ class Counter : public ::testing::Test {
   }
 
   scenario_test::scratch_folder folder;
-  std::unique_ptr<plat::HeadlessHost> host;
-  router handler;
+  router routes;
 };
 
 TEST_F(Counter, CustomerDrawFallsBackToRoxanne) {

@@ -6,29 +6,17 @@
 
 #include <algorithm>
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "goods/catalogue.h"
-#include "platform/headless/headless_host.h"
 #include "scenario_test_util.h"
-#include "shell/form.h"
-#include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "shell/trace.h"
+#include "support/scripted_game.h"
 
 namespace game {
 namespace {
-
-std::vector<std::string> traced;
-void capture(std::string_view kind, std::string_view text) {
-  traced.push_back(std::string(kind) + " " + std::string(text));
-}
-bool was_traced(const std::string& line) {
-  return std::find(traced.begin(), traced.end(), line) != traced.end();
-}
 
 // Planned answers of draw(n), checked against their n; 1 once the plan runs out, so an unplanned
 // chance of 1 in n fails. The typing sound's draws of 2 are answered apart and not recorded.
@@ -47,42 +35,18 @@ int scripted(int n) {
   return d.answer;
 }
 
-class clicker final : public plat::HostHandler {
- public:
-  void on_timer() override {}
-  void on_press(plat::MouseButton, int, int) override { take_click(); }
-  void on_move(int, int) override {}
-  void on_key_enter() override {}
-  void on_close_request() override { close_request(); }
-};
-
-class Day : public ::testing::Test {
+class Day : public scripted_game::stage {
  protected:
   void SetUp() override {
-    gs = game_state{};
-    gs.click_state = 1;
-    gs.stage_mode = 1;
+    stage::SetUp();
     gs.flyer_kind = -1;
     gs.night_omen = 1;  // no morning event unless a test wants one
     build_catalogue_at(0);
-    host = std::make_unique<plat::HeadlessHost>();
-    host->set_handler(&handler);
-    host->set_feeder([](plat::HeadlessHost& h) {
-      h.queue_press(plat::MouseButton::left, 200, 100);
-      return true;
-    });
-    set_host(host.get());
     set_program_dir(folder.dir());
     build_picture_store();
-    traced.clear();
     plan.clear();
     asked.clear();
-    set_trace_sink(capture);
     script_draws(scripted);
-  }
-  void TearDown() override {
-    set_trace_sink(nullptr);
-    script_draws(nullptr);
   }
   void night(std::deque<planned_draw> draws) {
     plan = std::move(draws);
@@ -90,8 +54,6 @@ class Day : public ::testing::Test {
   }
 
   scenario_test::scratch_folder folder;
-  std::unique_ptr<plat::HeadlessHost> host;
-  clicker handler;
 };
 
 TEST_F(Day, QuotaAndGoalTables) {

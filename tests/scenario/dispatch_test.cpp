@@ -12,19 +12,17 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "goods/catalogue.h"
-#include "platform/headless/headless_host.h"
 #include "scenario/progress.h"
 #include "scenario_test_util.h"
 #include "shell/form.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "shell/trace.h"
+#include "support/scripted_game.h"
 
 namespace game {
 namespace {
@@ -33,78 +31,31 @@ using scenario_test::file_exists;
 using scenario_test::read_all;
 using scenario_test::scratch_folder;
 
-std::vector<std::string> traced;
-void capture(std::string_view kind, std::string_view text) {
-  traced.push_back(text.empty() ? std::string(kind) : std::string(kind) + " " + std::string(text));
-}
-
-// Clicks end waits; a close request closes the window.
-class clicker final : public plat::HostHandler {
- public:
-  void on_timer() override {}
-  void on_press(plat::MouseButton, int, int) override { take_click(); }
-  void on_move(int, int) override {}
-  void on_key_enter() override {}
-  void on_close_request() override { close_request(); }
-};
-
 plat::sjis S(const char* utf8) {
   return plat::to_sjis(utf8);
 }
 
-class TitleScenes : public ::testing::Test {
+class TitleScenes : public scripted_game::stage {
  protected:
   void SetUp() override {
-    gs = game_state{};
-    gs.click_state = 1;
+    stage::SetUp();
     gs.stage_mode = 0;
-    new_host();
     set_program_dir(folder.dir());
     build_picture_store();
-    traced.clear();
-    set_trace_sink(capture);
-  }
-  void TearDown() override { set_trace_sink(nullptr); }
-
-  // A fresh headless host (a closed one stays closed).
-  void new_host() {
-    host = std::make_unique<plat::HeadlessHost>();
-    host->set_handler(&handler);
-    // Each time a scene waits and nothing is queued, the player clicks (or closes the window).
-    host->set_feeder([this](plat::HeadlessHost& h) {
-      if (waits_before_close == 0) {
-        h.queue_close();
-        waits_before_close = -1;
-      } else {
-        if (waits_before_close > 0) --waits_before_close;
-        h.queue_press(plat::MouseButton::left, 200, 100);
-      }
-      return true;
-    });
-    set_host(host.get());
   }
 
-  int count(const std::string& line) const {
-    int n = 0;
-    for (const auto& t : traced) n += t == line;
-    return n;
-  }
-  std::vector<std::string> messages() const {
-    std::vector<std::string> out;
-    for (const auto& t : traced)
-      if (t.rfind("msg ", 0) == 0) out.push_back(t.substr(4));
-    return out;
-  }
-  std::vector<std::string> menus() const {
-    std::vector<std::string> out;
-    for (const auto& t : traced)
-      if (t.rfind("menu ", 0) == 0) out.push_back(t.substr(5));
-    return out;
+  // Each time a scene waits and nothing is queued, the player clicks (or closes the window).
+  void answer_wait(plat::HeadlessHost& h) override {
+    if (waits_before_close == 0) {
+      h.queue_close();
+      waits_before_close = -1;
+    } else {
+      if (waits_before_close > 0) --waits_before_close;
+      stage::answer_wait(h);
+    }
   }
 
   scratch_folder folder;
-  std::unique_ptr<plat::HeadlessHost> host;
-  clicker handler;
   int waits_before_close = -1;  // -1: never close
 };
 
@@ -119,10 +70,10 @@ TEST_F(TitleScenes, CaptionsMatchOnlyByExactBytes) {
 
 TEST_F(TitleScenes, SystemStepsTheDrawingRateRoundAndRound) {
   dispatch(S("System"));
-  EXPECT_EQ(messages(),
+  EXPECT_EQ(lines("msg"),
             (std::vector<std::string>{"0 もし動作が重い場合は", "0 描画速度を変更してみてね"}));
-  EXPECT_EQ(count("wait"), 0);
-  EXPECT_EQ(menus(), (std::vector<std::string>{"描画速度変更||Back"}));
+  EXPECT_EQ(count_traced("wait"), 0);
+  EXPECT_EQ(lines("menu"), (std::vector<std::string>{"描画速度変更||Back"}));
 
   const char* said[] = {"0 描画速度を[中]にしました", "0 描画速度を[低]にしました",
                         "0 描画速度を[普通]にしました", "0 描画速度を[中]にしました"};
@@ -131,8 +82,8 @@ TEST_F(TitleScenes, SystemStepsTheDrawingRateRoundAndRound) {
     traced.clear();
     dispatch(S("描画速度変更"));
     EXPECT_EQ(gs.draw_speed, speeds[i]);
-    EXPECT_EQ(messages(), (std::vector<std::string>{said[i]}));
-    EXPECT_EQ(menus(), (std::vector<std::string>{"描画速度変更||Back"}));
+    EXPECT_EQ(lines("msg"), (std::vector<std::string>{said[i]}));
+    EXPECT_EQ(lines("menu"), (std::vector<std::string>{"描画速度変更||Back"}));
   }
   // A value only a hand-edited file could hold goes back to 普通.
   gs.draw_speed = 7;
@@ -147,13 +98,13 @@ TEST_F(TitleScenes, BackReturnsToTheTitleMenuWithoutTheLetter) {
   dispatch(S("Back"));
   EXPECT_EQ(traced[0], "bg login.bmp");
   EXPECT_EQ(traced[1], "music not");
-  EXPECT_EQ(menus(), (std::vector<std::string>{"|About|Start"}));
+  EXPECT_EQ(lines("menu"), (std::vector<std::string>{"|About|Start"}));
   EXPECT_TRUE(gs.message_log[0].text.empty());
 
   traced.clear();
   gs.play_count = 2;
   dispatch(S("Back"));
-  EXPECT_EQ(menus(), (std::vector<std::string>{"Collection|About|Start"}));
+  EXPECT_EQ(lines("menu"), (std::vector<std::string>{"Collection|About|Start"}));
 }
 
 TEST_F(TitleScenes, NewGameDoesNothingOnceTheWindowCloses) {
@@ -169,10 +120,10 @@ TEST_F(TitleScenes, NewGameDoesNothingOnceTheWindowCloses) {
     EXPECT_EQ(gs.click_state, -1);
     EXPECT_EQ(gs.money, 3000);
     EXPECT_EQ(gs.collected[120], 1);
-    EXPECT_EQ(count("save"), 0);
+    EXPECT_EQ(count_traced("save"), 0);
     EXPECT_FALSE(file_exists(folder.dat("my.dat")));
-    EXPECT_TRUE(menus().empty());
-    EXPECT_EQ(count("sound 1 save.wav"), clicks >= 2 ? 1 : 0);
+    EXPECT_TRUE(lines("menu").empty());
+    EXPECT_EQ(count_traced("sound 1 save.wav"), clicks >= 2 ? 1 : 0);
   }
 }
 
@@ -182,7 +133,7 @@ TEST_F(TitleScenes, NewGameTellsThePlayerWhenItCouldNotSave) {
   const std::vector<std::string> new_game = {"0 ....それでは初期化します", "0 ........",
                                              "0 ....初期化しました"};
   auto said_after_reset = [&] {
-    std::vector<std::string> m = messages();
+    std::vector<std::string> m = lines("msg");
     m.erase(m.begin(), m.begin() + std::min(m.size(), new_game.size()));
     return m;
   };
@@ -205,7 +156,7 @@ TEST_F(TitleScenes, NewGameTellsThePlayerWhenItCouldNotSave) {
         said_after_reset() ==
             std::vector<std::string>{failed, "0 セーブ先のフォルダに書き込めないみたいです",
                                      "0 前のセーブはそのまま残っています"} &&
-        traced.back() == "menu |About|Start" && count("wait") == 4;
+        traced.back() == "menu |About|Start" && count_traced("wait") == 4;
     ::_exit(told ? 0 : 1);
   }
   int status = 0;
@@ -227,14 +178,14 @@ TEST_F(TitleScenes, NewGameTellsThePlayerWhenItCouldNotSave) {
   save_ops = system_file_ops();
   EXPECT_EQ(said_after_reset(),
             (std::vector<std::string>{failed, "0 ディスクの空きが足りないみたいです"}));
-  EXPECT_EQ(menus(), (std::vector<std::string>{"|About|Start"}));
+  EXPECT_EQ(lines("menu"), (std::vector<std::string>{"|About|Start"}));
   EXPECT_FALSE(file_exists(folder.dat("my.dat")));
 
   // Saved: not a word more.
   traced.clear();
   dispatch(S("New Game"));
-  EXPECT_EQ(messages(), new_game);
-  EXPECT_EQ(count("wait"), 3);
+  EXPECT_EQ(lines("msg"), new_game);
+  EXPECT_EQ(count_traced("wait"), 3);
   EXPECT_TRUE(file_exists(folder.dat("my.dat")));
 }
 

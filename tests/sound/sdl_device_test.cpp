@@ -10,20 +10,15 @@
 #include "platform/sdl/sdl_audio.h"
 #include "sound/tmixer.h"
 #include "sound_test_util.h"
+#include "support/idle_host.h"
 
 using namespace soundtest;
 
 namespace {
 
 // Just the task queue of a host: post_task from any thread, run() on the test's thread.
-class TaskHost : public plat::Host {
+class TaskHost : public test_support::idle_host {
  public:
-  void set_handler(plat::HostHandler*) override {}
-  void set_timer_interval(int) override {}
-  int timer_interval() const override { return 90; }
-  double now_days() const override { return 0; }
-  unsigned clock_seed() const override { return 1; }
-  void present(const plat::Bitmap&) override {}
   bool process_messages() override {
     std::deque<std::pair<void (*)(void*), void*>> now;
     {
@@ -34,13 +29,10 @@ class TaskHost : public plat::Host {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     return true;
   }
-  void close_window() override {}
   void post_task(void (*fn)(void*), void* ctx) override {
     std::lock_guard l(mu);
     tasks.emplace_back(fn, ctx);
   }
-  void confirm_box(std::string_view) override {}
-  plat::AudioDevice* audio_device() override { return nullptr; }
 
   std::mutex mu;
   std::deque<std::pair<void (*)(void*), void*>> tasks;

@@ -11,24 +11,14 @@
 #include "shell/pictures.h"
 #include "shell/state.h"
 #include "support/alloc_count.h"
+#include "support/idle_host.h"
 #include "wrapping/seal_box.h"
 
 namespace {
 
 // A window that takes the held seal and nothing else.
-class quiet_host final : public plat::Host {
+class quiet_host final : public test_support::idle_host {
  public:
-  void set_handler(plat::HostHandler*) override {}
-  void set_timer_interval(int) override {}
-  int timer_interval() const override { return 90; }
-  double now_days() const override { return 0; }
-  unsigned clock_seed() const override { return 1; }
-  void present(const plat::Bitmap&) override {}
-  bool process_messages() override { return false; }
-  void close_window() override {}
-  void post_task(void (*)(void*), void*) override {}
-  void confirm_box(std::string_view) override {}
-  plat::AudioDevice* audio_device() override { return nullptr; }
   void hold_under_pointer(const plat::Bitmap* u, const plat::Bitmap*, int, int) override {
     holding = u != nullptr;
   }
