@@ -10,6 +10,7 @@
 #include "app/folders.h"
 #include "app/program_dir.h"
 #include "customers/roster.h"
+#include "customers/story_table.h"
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "platform/bitmap.h"
@@ -343,6 +344,10 @@ bool Driver::run(const std::string& raw) {
   }
   if (cmd == "roster") {
     print(game::roster_json());
+    return false;
+  }
+  if (cmd == "stories") {
+    print(game::stories_json());
     return false;
   }
   return error("unknown command " + cmd);

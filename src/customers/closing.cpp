@@ -1,13 +1,125 @@
+// Closing time. After the closing line either the printer's daughter calls (and the day's end
+// waits for her panel), or at most one visitor tells the next stage of their story; then the
+// day ends.
 #include "customers/closing.h"
 
 #include "customers/review.h"
+#include "customers/rewards.h"
+#include "customers/story_scripts.h"
+#include "goods/stocking.h"
+#include "shell/form.h"
+#include "shell/menu.h"
 #include "shell/message.h"
+#include "shell/pictures.h"
+#include "shell/sounds.h"
+#include "shell/state.h"
 
 namespace game {
 
-// Not built yet: the visitors; the day ends after the closing line.
+namespace {
+
+bool closing_window() {
+  return gs.click_state == -1;
+}
+
+// The visitor's scene as written: lines, pictures, sounds, in order.
+void play_steps(const story_stage& stage) {
+  for (int i = 0; i < stage.count; ++i) {
+    const story_step& step = stage.steps[i];
+    const sjis text = plat::to_sjis(step.text ? step.text : "");
+    switch (step.kind) {
+      case story_step::say:
+        post_speech(text);
+        break;
+      case story_step::narrate:
+        post_and_wait(text);
+        break;
+      case story_step::picture:
+        set_customer_picture(text);
+        break;
+      case story_step::background:
+        set_background(text);
+        break;
+      case story_step::sound:
+        play_sound(step.slot, text);
+        break;
+    }
+  }
+}
+
+// 乱造 comes in as the whole scene, not as a customer at the counter.
+constexpr int ranzo_slot = 46;
+
+void printer_visit() {
+  if (!knock_at_door()) return;
+  set_customer_picture(SJ("sumiko.bmp"));
+  play_sound(3, SJ("nene.wav"));
+  post_speech(SJ("ねえねえ、あなたのお店、もっと宣伝してみや..しなーーい？"));
+  post_speech(SJ("私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"));
+  if (closing_window()) return;
+  // Printing or closing the panel ends the day (the panel calls end_day).
+  open_print_mode();
+}
+
+}  // namespace
+
+bool knock_at_door() {
+  if (closing_window()) return false;
+  play_sound(2, SJ("nock.wav"));
+  post_message(SJ("ドンドン"));
+  post_and_wait(SJ("誰か来た...."));
+  const int answer = ask_choice({}, {}, SJ("扉をあける"));
+  if (closing_window() || answer != 3) return false;
+  play_sound(5, SJ("door.wav"));
+  // The last customer's parcel is gone from the counter when the visitor steps up to it.
+  set_goods_picture(SJ("not.bmp"));
+  return true;
+}
+
+bool printer_calls() {
+  return gs.day != 0 && gs.day % 12 == 0 && gs.flyer_kind == -1 && gs.money >= 500 &&
+         gs.clerk_lv >= 2;
+}
+
+story_pick pick_story() {
+  for (const story_row& row : story_table()) {
+    for (int stage = 1; stage <= row.stages; ++stage) {
+      if (gs.clerk_lv < row.level[std::size_t(stage - 1)]) continue;
+      if (draw(row.chance) != 0) continue;
+      // A slot holding anything but the stage before (a value no play reaches included) never
+      // matches: the story simply does not go on.
+      if (gs.progress[std::size_t(row.slot)] != stage - 1) continue;
+      if (gs.shop_image != row.image) continue;
+      return {&row, stage};
+    }
+  }
+  return {};
+}
+
+void play_story(const story_row& row, int stage) {
+  gs.progress[std::size_t(row.slot)] = stage;
+  if (!knock_at_door()) return;
+  play_music(SJ("star2.mid"));
+  play_steps(story_script(row.slot, stage));
+  if (row.slot == ranzo_slot)
+    set_background(SJ("haikei_churu.bmp"));
+  else
+    set_customer_picture(SJ("not.bmp"));
+  post_and_wait(plat::to_sjis(leaving_line(row, stage)));
+  if (closing_window()) return;
+  if ((gs.mode == 0 || gs.mode == 1) && row.gift != 0) gain_items(row.gift, 3);
+}
+
 void close_shop() {
   post_and_wait(SJ("『あ、時間だ、今日はもう終わりだ・・・』"));
+  if (closing_window()) return;
+  if (printer_calls()) {
+    printer_visit();
+    return;
+  }
+  const story_pick pick = pick_story();
+  if (pick.row) play_story(*pick.row, pick.stage);
+  if (closing_window()) return;
   end_day();
 }
 

@@ -1,14 +1,465 @@
+// The day's end and the owner's review. The seal association may send an award, the day's goods
+// pass by as a montage, the history keeps the last ten days (shown as a chart every tenth day),
+// and the owner judges the day: he fines or pays, demotes or promotes, may end the game, gives
+// advice, tells of his past, and once a month the landlord collects the rent.
 #include "customers/review.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "customers/closing.h"
+#include "customers/rewards.h"
+#include "customers/story_scripts.h"
+#include "goods/catalogue.h"
 #include "goods/stocking.h"
+#include "shell/form.h"
+#include "shell/menu.h"
+#include "shell/message.h"
+#include "shell/pictures.h"
+#include "shell/sounds.h"
+#include "shell/state.h"
+#include "wrapping/effects.h"
 
 namespace game {
 
-// Not built yet: the day's totals and the owner's review; the evening follows at once.
-void end_day() {
+namespace {
+
+constexpr int fallback_award_seal = 103;
+constexpr int best_level_slot = 105;
+constexpr int ending_seen_slot = 4;
+constexpr int advice_slot = 5;
+constexpr int ending_level = 10;
+
+bool closing_window() {
+  return gs.click_state == -1;
+}
+
+sjis num(long long n) {
+  return sjis(std::to_string(n));
+}
+
+void show_and_wait(const sjis& text) {
+  post_message(text);
+  wait_click();
+}
+void coloured_and_wait(const sjis& text, const char* colour) {
+  post_colored(text, sjis(colour));
+  wait_click();
+}
+// The owner speaks in blue, a click after each line.
+void owner(const sjis& text) {
+  coloured_and_wait(text, "blue");
+}
+
+// ---- 1. The seal association ---------------------------------------------------------------
+
+void seal_association_award() {
+  if (!award_due()) return;
+  gs.bad_service -= 1;
+  gs.poor_stock -= 1;
+  play_sound(4, SJ("cong.wav"));
+  spawn_effect(70, 47, 161);
+  show_and_wait(SJ("なんとあなたはチール協会から表彰されました!!"));
+  show_and_wait(SJ("あなたはお客さんの好みの分かる素敵な方ですね"));
+  show_and_wait(SJ("それを表して、あなたにチールセットを差し上げます"));
+  gain_items(award_seal(), 7);
+  gs.award_count = std::min(gs.award_count + 1, 99);
+  gs.lovely = 0;
+}
+
+// ---- 3., 4. The ten-day history and its chart -------------------------------------------------
+
+int day_index() {
+  return ((gs.day % 10) + 10) % 10;
+}
+
+void ten_day_report() {
+  set_background(SJ("kokuban.bmp"));
+  gs.chart_count = 1;
+  play_sound(3, SJ("draw.wav"));
+  show_and_wait(SJ("10日間のレポートでーーす（ピンク:売上 青:満足度）"));
+  // The whole chart with its end labels from the next frame on.
+  gs.chart_count = 100;
+  play_sound(2, SJ("pen.wav"));
+  show_and_wait(SJ("今週はこのような結果でした"));
+  gs.chart_count = 0;
+}
+
+// ---- the owner's review ----------------------------------------------------------------------
+
+void bankruptcy() {
+  owner(SJ("何にも売れないとはどういうこった！！"));
+  owner(SJ("あーあ、おまえを雇ったのが間違いだった...."));
+  play_sound(4, SJ("gameover.wav"));
+  coloured_and_wait(SJ("なんと、お店は売り上げが伸びず、潰れてしまいました"), "red");
+  coloured_and_wait(SJ("ゲームオーバー"), "red");
+  close_program();
+}
+
+// Only one of the two targets was met: the owner says which, in his two ways of saying it.
+void remark(const sjis& quota_missed, const sjis& unsatisfied) {
+  const bool quota_met = gs.sales_today >= gs.quota;
+  const bool satisfied = gs.satisfaction >= gs.satis_goal;
+  if (!quota_met && satisfied) owner(quota_missed);
+  if (quota_met && !satisfied) owner(unsatisfied);
+}
+void remark_a() {
+  remark(SJ("ノルマは足りてねーけどなっ"), SJ("お客の満足度は低いけどなっ"));
+}
+void remark_b() {
+  remark(SJ("ノルマは足りてねーけどよ"), SJ("お客の満足度は低いけどよ"));
+}
+
+void fine(int score) {
+  const int f = review_fine(score);
+  if (f <= 0) return;
+  gs.money -= f;
+  play_sound(3, SJ("down.wav"));
+  coloured_and_wait(SJ("お金が ") + num(f) + SJ("円減った"), "red");
+}
+
+// The score's band: the owner's wave, his lines, the fine or the pay, the demotion.
+void verdict(int score) {
+  if (score <= 80) {
+    play_sound(1, SJ("kora.wav"));
+    owner(SJ("コラー！！もっとちゃんと働け！！"));
+    owner(SJ("容赦しねーぞ！！！！！"));
+    owner(SJ("今日の給料は少し減らさせてもらう"));
+    fine(score);
+    if (gs.clerk_lv >= 1) {
+      owner(SJ("おまえにはもっと修行が必要だな、降格させてもらう"));
+      play_sound(3, SJ("down.wav"));
+      gs.clerk_lv -= 1;
+      coloured_and_wait(SJ("店員LVが 1減少した"), "red");
+    }
+    return;
+  }
+  play_sound(1, SJ("fun.wav"));
+  if (score <= 100) {
+    owner(SJ("おい、こんな調子じゃ全く困るなっ！！"));
+    owner(SJ("店が破産しちまうだろ！！"));
+    owner(SJ("今日の給料は少し減らさせてもらう"));
+    fine(score);
+  } else if (score <= 120) {
+    owner(SJ("まだまだだな！！！フン！！"));
+    owner(SJ("これだから最近の若いやつはだめだ"));
+    owner(SJ("明日はもっと働いてもらうからな！！"));
+  } else if (score <= 140) {
+    owner(SJ("ふーん、まあまあって所かっ"));
+    owner(SJ("売り上げとお客の満足度と両方達成してくりないと！"));
+    owner(SJ("まー今日の所はこの辺にしといてやらー"));
+    const int pay = review_pay(score);
+    if (pay > 0) {
+      owner(SJ("そらこれでも取っときなっ"));
+      receive_money(pay);
+    }
+  } else if (score <= 160) {
+    owner(SJ("ふーん、けっこうやるな"));
+    remark_a();
+    owner(SJ("まっ、偶然だろうけど、明日も今日くらいやってもらぜ"));
+    owner(SJ("今日の所は、多めに給料をやるとするか"));
+    receive_money(review_pay(score));
+  } else if (score <= 180) {
+    owner(SJ("フ・・・やればできるじゃねーか・・・"));
+    remark_b();
+    owner(SJ("まっ、このくらいできてもらわねーとなっ"));
+    owner(SJ("俺としてもおまえを雇った手前ってもんがあるからよ"));
+    owner(SJ("まーあれだ、明日もがんばれよ、ほらボーナスだ"));
+    receive_money(review_pay(score));
+  } else if (score < 200) {
+    owner(SJ("ほ、ほーぉ、ま、バ、バイトにしちゃ上出来だな・・・フン"));
+    remark_b();
+    owner(SJ("きっとこれくらい出来るんじゃねーかって思ってたけどな"));
+    owner(SJ("俺の目に狂いはなかったってことだぜ、アハハハ"));
+    owner(SJ("ほら、もってけ泥棒、大ボーナスだぜ"));
+    receive_money(review_pay(score));
+  } else {
+    owner(SJ("な、なんてこった・・・た、たまげたぜ・・・"));
+    remark_b();
+    owner(SJ("まさかおまえがここまでやるとは・・・"));
+    owner(SJ("フッ・・・何もいうことはねえ・・・一言だけだ、よくやった。"));
+    owner(SJ("そらよ、これはほんの俺の気持ちってやつだ"));
+    receive_money(review_pay(score));
+    gain_item(132);
+  }
+}
+
+void promotion() {
+  if (gs.satisfaction < gs.satis_goal || gs.sales_today < gs.quota) return;
+  play_sound(5, SJ("yosi.wav"));
+  owner(SJ("なかなかよくやった！昇進じゃ！"));
+  gs.clerk_lv += 1;
+  play_sound(4, SJ("lvup.wav"));
+  int& best = gs.progress[best_level_slot];
+  if (best < gs.clerk_lv) best = gs.clerk_lv;
+  post_colored(SJ("あなたの店員レベルがあがりました!!"), SJ("yellow"));
+  coloured_and_wait(SJ("レベルアップ!! → ") + num(gs.clerk_lv), "yellow");
+  if (gs.mode == 0 || gs.mode == 1) {
+    post_message(SJ("ボーナスが支給されました"));
+    receive_money(gs.clerk_lv * (gs.mode == 0 ? 400 : 200));
+  }
+  // The unknown shop's power holds the clerk back from the very top.
+  if (gs.shop_image == 11 && gs.clerk_lv >= ending_level) {
+    gs.clerk_lv = 9;
+    post_and_wait(SJ("と思ったら、何らかの力によってLv9に戻った.."));
+  }
+}
+
+void the_end() {
+  set_background(SJ("clear.bmp"));
+  post_colored(SJ("～～～～クリア～～～～"), SJ("red"));
+  coloured_and_wait(SJ("お・し・ま・い"), "red");
+  close_program();
+}
+
+// The clerk has passed level 9: セブン comes to hire the clerk away.
+void ending() {
+  play_sound(2, SJ("aha.wav"));
+  gs.progress[ending_seen_slot] = 1;
+  play_sound(1, SJ("fun.wav"));
+  owner(SJ("じゃあねん"));
+  if (!knock_at_door()) return;
+  // The owner has gone out; セブン stands at the counter in the shop.
+  set_shop_scene(SJ("seven.bmp"));
+  coloured_and_wait(SJ("セブンが現れた!!"), "pink");
+  post_speech(SJ("こんにちは…"));
+  post_speech(SJ("この店がどんなに凄いか、オレはよく分かっている…"));
+  post_speech(SJ("オレの経営するLove7には無い物が、この店にはあるんだ…"));
+  post_speech(SJ("…それがなんなのか、ようやく気づいた"));
+  post_speech(SJ("…それは、君だ。"));
+  post_speech(SJ("ここの店長には悪いけど、どうだ…オレの店に来てみないか？"));
+  const int answer = ask_choice({}, SJ("はい"), SJ("いいえ"));
+  if (closing_window()) return;
+  if (answer == 2) {
+    post_speech(SJ("やった…ありがとう"));
+    post_speech(SJ("これでオレのファシーブランドチェーン Love7は一気に巨大化する…"));
+    post_speech(SJ("この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"));
+  } else {
+    post_speech(SJ("そうか…やはり駄目か…"));
+    post_speech(SJ("君ならそう言うと思っていた…"));
+    post_speech(SJ("君のその情熱と強い意志、それを確認したかったんだ…"));
+    post_speech(SJ("また会おう、ライバルよ！"));
+    set_background(SJ("ten.bmp"));
+    play_sound(2, SJ("eto.wav"));
+    coloured_and_wait(SJ("天長が現れた!!"), "pink");
+    owner(SJ("フ…、おまえもやっぱりあいつの店へ行くのか…？"));
+    owner(SJ("え…？引き抜きを断っただと？"));
+    owner(SJ("何故だ！…Love7は今や世界のトップブランドだぜ…"));
+    owner(SJ("何…、この店が好きだからだと？"));
+    owner(SJ("ば…ばかやろう！！！……"));
+    owner(SJ("…ち…、目にゴミが入っちまったぜ…"));
+  }
+  the_end();
+}
+
+// How to run the shop, one lesson per evening at most, the latest lesson tried first.
+void advice() {
+  int& stage = gs.progress[advice_slot];
+  if (stage == 2 && draw(5) == 0) {
+    stage = 3;
+    play_sound(2, SJ("eto.wav"));
+    owner(SJ("..あとな、客の嫌いなチール貼ったり、追い返したりしたら"));
+    owner(SJ("客の【不満】がたまるっ"));
+    owner(SJ("客の欲しい商品がないと、【クレーム】がたまるっ"));
+    owner(SJ("分かったかっ、気をつけるんだな！"));
+  } else if (stage == 1 && draw(5) == 0) {
+    stage = 2;
+    play_sound(2, SJ("eto.wav"));
+    owner(SJ("....仕入れる商品はな、客層から予想を立てるのが大事だ"));
+    owner(SJ("客層が欲しがらない商品を仕入れても駄目ってもんよ"));
+    owner(SJ("その客がどんな商品をいつも買ってるかよく見とくんだなっ"));
+  } else if (stage == 0 && draw(5) == 0) {
+    stage = 1;
+    play_sound(2, SJ("eto.wav"));
+    owner(SJ("....何よりまずは袋とかが大事だ"));
+    owner(SJ("商品を包む袋とか箱がなきゃ、売れねえんだよっ"));
+    owner(SJ("だから、まずは袋とかを十分な量だけ毎晩揃えておく事を覚えな！"));
+    owner(SJ("…ふ、こんな事をいちいち教えるなんて、俺も丸くなったもんだぜ"));
+  }
+}
+
+// The owner's tales, each told once in a game; several may come the same evening.
+void tales() {
+  struct tale {
+    int slot, level;
+    const char* wave;
+    bool old_story;  // his own past, closed with the same grumble
+  };
+  static constexpr tale told[] = {{6, 2, "eto.wav", false},
+                                  {0, 4, "aa.wav", true},
+                                  {1, 5, "aa.wav", true},
+                                  {2, 6, "aa.wav", true}};
+  const sjis& grumble = SJ("…おっと、つまんねえ昔話しちゃったぜ…");
+  for (const tale& t : told) {
+    int& flag = gs.progress[std::size_t(t.slot)];
+    if (flag != 0 || gs.clerk_lv < t.level || draw(10) != 0) continue;
+    flag = 1;
+    play_sound(2, sjis(t.wave));
+    const said_lines lines = owner_tale(t.slot);
+    sjis last;
+    for (int i = 0; i < lines.count; ++i) {
+      last = plat::to_sjis(lines.lines[i]);
+      owner(last);
+    }
+    if (t.old_story && last != grumble) owner(grumble);
+  }
+}
+
+// Every thirtieth day 乱造 comes for the rent.
+void rent() {
+  if (gs.day == 0 || gs.day % 30 != 0) return;
+  set_background(SJ("ran.bmp"));
+  play_sound(2, SJ("ran.wav"));
+  coloured_and_wait(SJ("乱造が現れた!!"), "pink");
+  post_speech(SJ("あんた、この店のモンじゃな…"));
+  const int asked = rent_due();
+  post_speech(SJ("今月の家賃、") + num(asked) + SJ("円払ってくれんかの.."));
+  const int taken = rent_taken();
+  if (taken < asked) {
+    post_speech(SJ("なんだって…お金が足りないじゃと！？"));
+    post_speech(SJ("なんてことじゃ…、仕方ない…"));
+    post_speech(num(taken) + SJ("円だけもらっていくとするわい…"));
+  }
+  gs.money -= taken;
+  play_sound(1, SJ("buy.wav"));
+  coloured_and_wait(num(taken) + SJ("円没収されてしまった...."), "red");
+  post_speech(SJ("ここの天長さんによろしくな…"));
+  play_sound(2, SJ("ran.wav"));
+  post_speech(SJ("そいじゃ、おやすみなっさい"));
+}
+
+void owner_review() {
+  gs.chain = 0;
+  sjis mark;
+  if (gs.sales_today >= gs.best_sales) {
+    mark = SJ(" HiScore!");
+    gs.best_sales = gs.sales_today;
+  }
+  owner(SJ("うむっ、今日の売り上げは ") + num(gs.sales_today) + SJ("円じゃ") + mark);
+  owner(SJ("そんでっ、お客さんの満足度は ") + num(gs.satisfaction) + SJ("％じゃ。"));
+  if (closing_window()) return;
+
+  if (gs.sales_today <= 0 && gs.clerk_lv <= 0) {
+    bankruptcy();
+    return;
+  }
+  if (gs.sales_today <= 0) owner(SJ("なんにも売れてねーじゃねーか！！"));
+
+  verdict(achievement() + std::clamp(gs.satisfaction, 0, 100));
+  if (closing_window()) return;
+  promotion();
+  if (closing_window()) return;
+  if (gs.clerk_lv >= ending_level) {
+    ending();
+    return;
+  }
+  advice();
+  tales();
+  play_sound(1, SJ("fun.wav"));
+  owner(SJ("では、明日の準備をしておくがよい"));
+  owner(SJ("じゃあねん"));
+  rent();
+  if (closing_window()) return;
+  set_customer_picture(SJ("not.bmp"));
   evening_stocking();
 }
-void draw_totals(plat::Canvas&, plat::Canvas&) {}
-void draw_chart(plat::Canvas&) {}
+
+}  // namespace
+
+// ---- rules ---------------------------------------------------------------------------------
+
+bool award_due() {
+  return gs.lovely >= gs.award_count + 10;
+}
+
+int award_seal() {
+  const int top_price = gs.award_count * 10 + 30;
+  for (int tries = 1; tries <= 999; ++tries) {
+    const int id = draw(999);
+    if (id < 0 || id >= item_count) continue;
+    const titem& it = item[std::size_t(id)];
+    if (it.kind != kind_seal || it.name.empty() || it.price > top_price) continue;
+    return tries > 900 ? fallback_award_seal : id;
+  }
+  return fallback_award_seal;
+}
+
+int achievement() {
+  const long long quota = std::max(gs.quota, 1);
+  return int(std::min<long long>((long long)gs.sales_today * 100 / quota, 100));
+}
+
+int review_fine(int score) {
+  if (score > 100) return 0;
+  int f = gs.money / (score <= 80 ? 4 : 5) + 1;
+  if (gs.mode == 0) f = f / 4 + 1;
+  if (gs.mode == 1) f = f / 2 + 1;
+  // The owner cannot take more than there is.
+  return std::clamp(f, 0, std::max(gs.money, 0));
+}
+
+int review_pay(int score) {
+  const int lv = gs.clerk_lv;
+  const int times0 = score >= 200 ? 5 : score > 180 ? 4 : 3;
+  const int times1 = times0 - 1;
+  int pay = 0;
+  if (score <= 120) return 0;
+  if (score <= 140) return gs.mode == 0 ? lv * 20 + 100 : gs.mode == 1 ? lv * 10 + 50 : 0;
+  if (score <= 160)
+    pay = std::min(std::max(gs.money, 0) / 4 + 1, 200);
+  else if (score <= 180)
+    pay = std::min(lv * 15 + 30, 100);
+  else if (score < 200)
+    pay = std::min(lv * 15 + 50, 150);
+  else
+    pay = std::min(lv * 15 + 70, 200);
+  if (gs.mode == 0) pay *= times0;
+  if (gs.mode == 1) pay *= times1;
+  return pay;
+}
+
+int rent_due() {
+  int r = std::max(gs.money, 0) / 10 + gs.clerk_lv * 100 + 50;
+  if (gs.mode == 0) r = r / 3 + 1;
+  if (gs.mode == 1) r = r / 2 + 1;
+  return r;
+}
+
+int rent_taken() {
+  const int money = std::max(gs.money, 0);
+  const int asked = rent_due();
+  return asked <= money ? asked : (money / 3) * 2;
+}
+
+void end_day() {
+  if (closing_window()) return;
+  seal_association_award();
+
+  // 2. The day's totals.
+  gs.panel_visible = 0;
+  start_montage();
+  show_and_wait(SJ("集計しまーーーす"));
+  show_and_wait(SJ("今日はこのような結果でした"));
+  clear_message_log();
+  gs.totals_cursor = 0;
+  if (closing_window()) return;
+
+  // 3., 4. The history; every tenth day its chart.
+  gs.sales_history[std::size_t(day_index())] = gs.sales_today;
+  gs.satisfaction_history[std::size_t(day_index())] = gs.satisfaction;
+  if (gs.day % 10 == 9) ten_day_report();
+  if (closing_window()) return;
+
+  // 5. The owner comes in.
+  set_background(SJ("ten.bmp"));
+  if (draw(10) == 0)
+    play_sound(2, SJ("aha.wav"));
+  else
+    play_sound(1, SJ("fun.wav"));
+  coloured_and_wait(SJ("天長が現れた!!"), "pink");
+  if (closing_window()) return;
+  owner_review();
+}
 
 }  // namespace game

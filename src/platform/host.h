@@ -55,6 +55,11 @@ class Host {
   // Returns false once the host has nothing more to deliver (window gone / script ended).
   virtual bool process_messages() = 0;
 
+  // The program closes its own window (the game is over), as the player's close would: the
+  // handler hears on_close_request at once, and process_messages answers false from then on, so
+  // the running script unwinds and the main loop ends. A second call does nothing.
+  virtual void close_window() = 0;
+
   // Runs fn(ctx) on the UI thread from inside the pump. Safe to call from any thread.
   virtual void post_task(void (*fn)(void*), void* ctx) = 0;
 

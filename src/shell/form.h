@@ -37,6 +37,10 @@ void watch_picture_paths(void (*fn)(const std::string& path));
 void form_create();
 void form_destroy();
 void close_request();
+// The game is over (bankruptcy, the endings): the program closes its window itself, just as the
+// player's close would. Every later wait and message is a no-op, so the running script unwinds;
+// nothing is saved.
+void close_program();
 
 // The game's one random generator: a uniform integer 0..n-1, draw(n).
 int draw(int n);

@@ -5,8 +5,6 @@
 // stock, each payment against the catalogue price and the payment rules, each reaction against
 // the customer's seal lists.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -15,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/driver_session.h"
 #include "goods/json_mini.h"
 
 namespace {
@@ -22,74 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using jsonmini::value;
 
-// The driver on two pipes: a command goes in, its trace and answers come back up to `ready`.
-class session {
- public:
-  session(const std::string& root, int seed) {
-    int in[2], out[2];
-    if (pipe(in) != 0 || pipe(out) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(in[0], 0);
-      dup2(out[1], 1);
-      close(in[1]);
-      close(out[0]);
-      const std::string exe = std::string(FLORINET_GAME_DIR) + "/florinet-headless";
-      execl(exe.c_str(), exe.c_str(), "--root", root.c_str(), "--seed",
-            std::to_string(seed).c_str(), "--trace", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(in[0]);
-    close(out[1]);
-    to_ = in[1];
-    from_ = out[0];
-    until_ready();
-  }
-  ~session() {
-    if (to_ >= 0) close(to_);  // the end of the script: the driver closes the game
-    std::string line;
-    while (read_line(line)) {
-    }
-    if (from_ >= 0) close(from_);
-    if (pid_ > 0) waitpid(pid_, nullptr, 0);
-  }
-  std::vector<std::string> send(const std::string& command) {
-    const std::string l = command + "\n";
-    if (write(to_, l.data(), l.size()) != ssize_t(l.size())) return {};
-    return until_ready();
-  }
-  value json(const std::string& query) {
-    value v;
-    for (const auto& l : send(query))
-      if (!l.empty() && (l[0] == '{' || l[0] == '[')) jsonmini::parser(l).parse(v);
-    return v;
-  }
-
- private:
-  bool read_line(std::string& line) {
-    line.clear();
-    for (;;) {
-      if (pos_ == got_) {
-        const ssize_t n = read(from_, buf_, sizeof buf_);
-        if (n <= 0) return false;
-        got_ = std::size_t(n);
-        pos_ = 0;
-      }
-      const char c = buf_[pos_++];
-      if (c == '\n') return true;
-      line += c;
-    }
-  }
-  std::vector<std::string> until_ready() {
-    std::vector<std::string> lines;
-    for (std::string l; read_line(l) && l != "ready";) lines.push_back(l);
-    return lines;
-  }
-  pid_t pid_ = -1;
-  int to_ = -1, from_ = -1;
-  char buf_[65536];
-  std::size_t pos_ = 0, got_ = 0;
-};
+using driver_test::session;
 
 int num(const value& v, int otherwise = 0) {
   return v.kind == value::number ? int(v.num) : otherwise;
@@ -155,10 +87,15 @@ void play_a_day(int seed) {
     const auto l = d.send(c);
     heard.insert(heard.end(), l.begin(), l.end());
   };
-  // Clicks through the lines until the game offers captions again.
+  // Clicks through the lines until the game offers captions again, or the closing line waits
+  // (the day's end, the review and the evening come after it).
   auto settle = [&] {
     value st = d.json("state");
-    for (int i = 0; i < 60 && num(st["click_state"]) == 0; ++i) {
+    const auto closing = [&] {
+      return std::find(heard.begin(), heard.end(),
+                       "msg 0 『あ、時間だ、今日はもう終わりだ・・・』") != heard.end();
+    };
+    for (int i = 0; i < 60 && num(st["click_state"]) == 0 && !closing(); ++i) {
       send("click 200 100");
       st = d.json("state");
     }
@@ -342,6 +279,12 @@ void play_a_day(int seed) {
   EXPECT_EQ(num(d.json("state")["hours_left"]), 0);
   EXPECT_GE(served, 4);
   EXPECT_GE(sealed, 2);
+
+  // Through the day's end and the owner's review to the evening shop (a visitor's knock is
+  // answered by opening the door).
+  for (int i = 0; i < 300 && !d.json("panel")["visible"].b; ++i)
+    send(num(d.json("state")["choice_pending"]) == 1 ? "button 3" : "click 200 100");
+  ASSERT_TRUE(d.json("panel")["visible"].b);
 
   // The evening ends at the door: the save seal stuck on it saves, and the next start finds the
   // evening as it was, less the seal.

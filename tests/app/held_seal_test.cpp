@@ -27,6 +27,7 @@ class pointer_host final : public plat::Host {
   unsigned clock_seed() const override { return 1; }
   void present(const plat::Bitmap&) override {}
   bool process_messages() override { return false; }
+  void close_window() override {}
   void post_task(void (*)(void*), void*) override {}
   void confirm_box(std::string_view) override {}
   plat::AudioDevice* audio_device() override { return nullptr; }

@@ -100,3 +100,30 @@ TEST(ConfirmBox, TextLinesAboveTwoButtonsAndTheFocusShows) {
 }
 
 }  // namespace
+
+namespace {
+
+struct close_counter : plat::HostHandler {
+  int closes = 0;
+  void on_timer() override {}
+  void on_press(plat::MouseButton, int, int) override {}
+  void on_move(int, int) override {}
+  void on_key_enter() override {}
+  void on_close_request() override { ++closes; }
+};
+
+// The game closing its window itself goes the way of the player's close: one close request, and
+// the message loop ends.
+TEST(SdlHostClose, TheProgramsOwnCloseEndsTheMessageLoop) {
+  plat::SdlHost host;
+  if (!host.open("close test")) GTEST_SKIP() << "no SDL video here";
+  close_counter c;
+  host.set_handler(&c);
+  EXPECT_TRUE(host.process_messages());
+  host.close_window();
+  host.close_window();
+  EXPECT_EQ(c.closes, 1);
+  EXPECT_FALSE(host.process_messages());
+}
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "customers/roster.h"
+#include "customers/story_table.h"
 #include "goods/catalogue.h"
 #include "goods/json_mini.h"
 #include "shell/state.h"
@@ -98,6 +99,28 @@ TEST(DriverDumps, PrintTheTablesAsBuiltAtTheLoadedClerkLevel) {
     ASSERT_TRUE(jsonmini::parse(out[1], cast));
     EXPECT_EQ(cast.members.size(), 40u);
   }
+}
+
+}  // namespace
+}  // namespace game
+
+namespace game {
+namespace {
+
+TEST(DriverDumps, StoriesPrintTheTableWithTheScenesAsPlayed) {
+  bare_folder folder;
+  const std::vector<std::string> out = folder.run("stories\n");
+  ASSERT_EQ(folder.status(), 0);
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_TRUE(out[0] == stories_json());
+  jsonmini::value doc;
+  ASSERT_TRUE(jsonmini::parse(out[0], doc));
+  EXPECT_EQ(doc.members.size(), 38u);
+  EXPECT_EQ(doc["46"]["chance"].num, 30);
+  EXPECT_EQ(doc["46"]["gift"].num, 0);
+  EXPECT_EQ(doc["18"]["leaving"].items[1].str, "ムンは去っていった....");
+  EXPECT_EQ(doc["18"]["leaving"].items[2].str, "ムンは寂しそうに去っていった....");
+  EXPECT_EQ(doc["8"]["lines"].items[2].items.size(), 5u);
 }
 
 }  // namespace

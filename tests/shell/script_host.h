@@ -35,6 +35,7 @@ class ScriptHost final : public plat::Host {
     ev();
     return true;
   }
+  void close_window() override { events.clear(); }
   void post_task(void (*fn)(void*), void* ctx) override {
     events.push_back([fn, ctx] { fn(ctx); });
   }

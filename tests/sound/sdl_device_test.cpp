@@ -34,6 +34,7 @@ class TaskHost : public plat::Host {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     return true;
   }
+  void close_window() override {}
   void post_task(void (*fn)(void*), void* ctx) override {
     std::lock_guard l(mu);
     tasks.emplace_back(fn, ctx);

@@ -106,6 +106,13 @@ bool HeadlessHost::process_messages() {
   return !closed_;
 }
 
+void HeadlessHost::close_window() {
+  // The events still queued are never delivered: a closed window hears nothing more.
+  if (closed_) return;
+  closed_ = true;
+  if (handler_) handler_->on_close_request();
+}
+
 void HeadlessHost::deliver(event& e) {
   switch (e.k) {
     case kind::press:
@@ -138,8 +145,7 @@ void HeadlessHost::deliver(event& e) {
       break;
     }
     case kind::close:
-      closed_ = true;
-      if (handler_) handler_->on_close_request();
+      close_window();
       break;
     case kind::call:
       if (e.call) e.call();

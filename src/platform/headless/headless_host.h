@@ -46,6 +46,7 @@ class HeadlessHost final : public Host {
   unsigned clock_seed() const override { return seed_; }
   void present(const Bitmap& picture) override;
   bool process_messages() override;
+  void close_window() override;
   void post_task(void (*fn)(void*), void* ctx) override;
   void confirm_box(std::string_view sjis_text) override;
   AudioDevice* audio_device() override { return &audio_; }

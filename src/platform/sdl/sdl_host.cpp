@@ -275,6 +275,16 @@ bool SdlHost::process_messages() {
   return !quit_;
 }
 
+void SdlHost::quit() {
+  if (quit_) return;
+  quit_ = true;
+  if (handler_) handler_->on_close_request();
+}
+
+void SdlHost::close_window() {
+  quit();
+}
+
 void SdlHost::handle(const SDL_Event& e) {
   if (task_event_ != 0 && e.type == task_event_) {
     auto fn = reinterpret_cast<void (*)(void*)>(e.user.data1);
@@ -283,17 +293,11 @@ void SdlHost::handle(const SDL_Event& e) {
   }
   switch (e.type) {
     case SDL_QUIT:
-      if (!quit_) {
-        quit_ = true;
-        if (handler_) handler_->on_close_request();
-      }
+      quit();
       break;
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
-        if (!quit_) {
-          quit_ = true;
-          if (handler_) handler_->on_close_request();
-        }
+        quit();
       } else if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                  e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         redraw();
@@ -498,10 +502,7 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
   SDL_HideWindow(box);
   redraw();
   // A close request that came while the box was up is the game's close request now.
-  if (closing && !quit_) {
-    quit_ = true;
-    if (handler_) handler_->on_close_request();
-  }
+  if (closing) quit();
 }
 
 AudioDevice* SdlHost::audio_device() {

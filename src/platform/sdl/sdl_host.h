@@ -68,6 +68,7 @@ class SdlHost final : public Host {
   unsigned clock_seed() const override;
   void present(const Bitmap& picture) override;
   bool process_messages() override;
+  void close_window() override;
   void post_task(void (*fn)(void*), void* ctx) override;
   void hold_under_pointer(const Bitmap* under, const Bitmap* held, int w, int h) override;
   void confirm_box(std::string_view sjis_text) override;
@@ -75,6 +76,7 @@ class SdlHost final : public Host {
 
  private:
   void handle(const SDL_Event& e);
+  void quit();  // the close request, once
   void redraw();
   void toggle_fullscreen();
   void show_held(int px, int py);

@@ -1,0 +1,87 @@
+// Closing time: the order in which the stories are tried and drawn for, what one visit changes,
+// and the printer's evenings.
+#include "customers/closing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "day_end_fixture.h"
+
+namespace game {
+namespace {
+
+using day_end_test::asked;
+using day_end_test::draw_default;
+
+class Closing : public day_end_test::DayEnd {};
+
+TEST_F(Closing, StoriesAreTriedInTableOrderOneStagePerEvening) {
+  // Every draw failing: at level 1 only 乱造's first stage is drawn for; at level 2 the
+  // twenty-one stages that open there (1 in 20), then his first two (1 in 30).
+  gs.clerk_lv = 1;
+  EXPECT_EQ(pick_story().row, nullptr);
+  EXPECT_EQ(asked, (std::vector<int>{30}));
+  asked.clear();
+  gs.clerk_lv = 2;
+  EXPECT_EQ(pick_story().row, nullptr);
+  std::vector<int> expected(21, 20);
+  expected.insert(expected.end(), {30, 30});
+  EXPECT_EQ(asked, expected);
+
+  // Under image 3 the stories of image 0 are drawn for and passed over; 平等院エリカ comes.
+  asked.clear();
+  draw_default = 0;
+  gs.shop_image = 3;
+  const story_pick p = pick_story();
+  ASSERT_NE(p.row, nullptr);
+  EXPECT_EQ(p.row->slot, 10);
+  EXPECT_EQ(asked, (std::vector<int>{20, 20, 20}));  // 8 and 9 at their first stage, then 10
+
+  // A slot holding a value no stage follows (a hand-edited file) is never told.
+  gs.shop_image = 0;
+  for (int crafted : {-7, 4, 99}) {
+    gs.progress[8] = crafted;
+    EXPECT_NE(pick_story().row->slot, 8) << crafted;
+  }
+
+  // ロクサン has told stage 1 and 死美ちゃん is ready too: her stage 2 only, then the day ends.
+  SetUp();
+  gs.clerk_lv = 4;
+  gs.mode = 0;
+  gs.progress[8] = 1;
+  draw_default = 0;
+  close_shop();
+  EXPECT_EQ(gs.progress[8], 2);
+  EXPECT_EQ(gs.progress[9], 0);
+  EXPECT_EQ(gs.stock[151], 3);
+  EXPECT_TRUE(traced_line("menu ||扉をあける"));
+  EXPECT_TRUE(traced_line("music star2.mid"));
+  EXPECT_TRUE(said("ロクサンは去っていった...."));
+  EXPECT_TRUE(said("集計しまーーーす"));
+}
+
+TEST_F(Closing, ThePrinterCallsOnEveryTwelfthDayInsteadOfAnyStory) {
+  struct when {
+    int day, money, lv, flyer;
+    bool calls;
+  } cases[] = {{12, 500, 2, -1, true},  {24, 9000, 7, -1, true}, {0, 500, 2, -1, false},
+               {13, 500, 2, -1, false}, {12, 499, 2, -1, false}, {12, 500, 1, -1, false},
+               {12, 500, 2, 3, false}};
+  for (const when& w : cases) {
+    gs.day = w.day, gs.money = w.money, gs.clerk_lv = w.lv, gs.flyer_kind = w.flyer;
+    EXPECT_EQ(printer_calls(), w.calls) << w.day << " " << w.money << " " << w.lv << " " << w.flyer;
+  }
+  // She comes and no story is drawn for; the day's end waits for her panel.
+  gs.day = 12, gs.money = 500, gs.clerk_lv = 4, gs.flyer_kind = -1;
+  draw_default = 0;
+  close_shop();
+  EXPECT_EQ(std::count_if(asked.begin(), asked.end(), [](int n) { return n != 2; }), 0)
+      << "only the typing sound draws";
+  EXPECT_TRUE(traced_line("picture 1 sumiko.bmp"));
+  EXPECT_TRUE(said("私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"));
+  EXPECT_FALSE(said("集計しまーーーす"));
+}
+
+}  // namespace
+}  // namespace game

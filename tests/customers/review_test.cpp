@@ -1,0 +1,193 @@
+// The day's end and the owner's review: the award draw, the montage's and the chart's points,
+// the money of every score band in every mode, promotion, the rent, and the endings.
+#include "customers/review.h"
+
+#include <gtest/gtest.h>
+
+#include "day_end_fixture.h"
+#include "shell/frame.h"
+#include "shell/hooks.h"
+#include "wrapping/alloc_count.h"
+#include "wrapping/effects.h"
+
+namespace game {
+namespace {
+
+using day_end_test::answers;
+using day_end_test::asked;
+using day_end_test::draw_default;
+
+class Review : public day_end_test::DayEnd {
+ protected:
+  // Takings `sales` against a quota of 400, satisfaction `sat` against 60, on day 5.
+  void day(int sales, int sat) {
+    gs.day = 5, gs.quota = 400, gs.satis_goal = 60;
+    gs.sales_today = sales, gs.satisfaction = sat, gs.best_sales = 100000;
+  }
+};
+
+TEST_F(Review, TheAwardTakesTheFirstAffordableSealUnlessItComesAfterDrawNineHundred) {
+  // Goods, a seal too dear at award count 0 (limit 30 yen), then a 25-yen seal.
+  answers[999] = {5, 107, 101};
+  EXPECT_EQ(award_seal(), 101);
+  EXPECT_EQ(asked, (std::vector<int>{999, 999, 999}));
+  answers[999].assign(899, 5);
+  answers[999].push_back(101);  // the 900th draw still counts
+  EXPECT_EQ(award_seal(), 101);
+  answers[999].assign(900, 5);
+  answers[999].push_back(101);  // the 901st does not
+  EXPECT_EQ(award_seal(), 103);
+  asked.clear();
+  draw_default = 998;  // a placeholder, 999 times
+  EXPECT_EQ(award_seal(), 103);
+  EXPECT_EQ(asked.size(), 999u);
+  gs.award_count = 15;  // 107 costs 180: affordable from 15 awards on
+  answers[999] = {107};
+  EXPECT_EQ(award_seal(), 107);
+}
+
+TEST_F(Review, MontageAndChartPoints) {
+  auto at = [](plat::Point p) { return std::pair(p.x, p.y); };
+  EXPECT_EQ(at(montage_point(0, true)), std::pair(50, 50));
+  EXPECT_EQ(at(montage_point(10, true)), std::pair(350, 50));
+  EXPECT_EQ(at(montage_point(25, true)), std::pair(140, 110));
+  // The spiral with π as 3.1415: a quarter turn falls a hair short of 23 and truncates to 22.
+  EXPECT_EQ(at(montage_point(0, false)), std::pair(235, 90));
+  EXPECT_EQ(at(montage_point(3, false)), std::pair(195, 112));
+  EXPECT_EQ(at(montage_point(6, false)), std::pair(144, 90));
+  EXPECT_EQ(at(montage_point(9, false)), std::pair(195, 62));
+  EXPECT_EQ(at(montage_point(14, false)), std::pair(229, 119));
+
+  for (int k = 0; k < 10; ++k) gs.satisfaction_history[k] = 10 * k, gs.sales_history[k] = 1500 * k;
+  EXPECT_EQ(at(satisfaction_point(0)), std::pair(70, 240));
+  EXPECT_EQ(at(satisfaction_point(3)), std::pair(160, 240 - 60 - 3));
+  EXPECT_EQ(at(satisfaction_point(9)), std::pair(340, 240 - 180 - 9));
+  EXPECT_EQ(at(takings_point(2)), std::pair(130, 240 - 200 - 2));
+  EXPECT_EQ(at(takings_point(3)), std::pair(160, 20));  // never above the board's top
+  gs.sales_history[0] = 6000;
+  EXPECT_EQ(at(takings_point(0)), std::pair(70, 20));  // the first point neither
+}
+
+TEST_F(Review, MontageAndChartFramesAllocateNothing) {
+  set_trace_sink(nullptr);
+  script_draws(nullptr);
+  hooks.draw_totals = draw_totals;
+  hooks.draw_chart = draw_chart;
+  hooks.draw_effects = render_effects;
+  for (int id : {1, 2, 4, 7, 11, 19, 33, 302, 310}) gs.sold_today[id] = 3;
+  gs.sales_today = 98765;
+  for (int k = 0; k < 10; ++k) gs.satisfaction_history[k] = 7 * k, gs.sales_history[k] = 400 * k;
+  gs.message_log[0].text = SJ("今日はこのような結果でした");
+  for (int run = 0; run < 3; ++run) {  // the first run fills the glyph cache
+    start_montage();
+    if (run > 0) alloc_count::start();
+    for (int f = 0; f < 40; ++f) advance_tick();
+    gs.totals_cursor = 0;
+    gs.chart_count = 1;
+    for (int f = 0; f < 12; ++f) advance_tick();
+    gs.chart_count = 100;
+    advance_tick();
+    const long allocated = run > 0 ? alloc_count::stop() : 0;
+    EXPECT_EQ(allocated, 0);
+    EXPECT_EQ(gs.totals_count, 27);
+    gs.chart_count = 0;
+  }
+  hooks = game_hooks{};
+}
+
+TEST_F(Review, EachBandsMoneyAtEachMode) {
+  struct row {
+    int score, money, lv;
+    int fine[3], pay[3];  // modes 0, 1, 2
+  } rows[] = {
+      {0, 1000, 1, {63, 126, 251}, {0, 0, 0}},     // f = money/4 + 1; then f/4 + 1, f/2 + 1
+      {80, 1003, 0, {63, 126, 251}, {0, 0, 0}},    //
+      {81, 1000, 4, {51, 101, 201}, {0, 0, 0}},    // f = money/5 + 1
+      {100, 7, 4, {1, 2, 2}, {0, 0, 0}},           // never more than there is
+      {101, 1000, 4, {0, 0, 0}, {0, 0, 0}},        // words only
+      {121, 1000, 3, {0, 0, 0}, {160, 80, 0}},     // lv × 20 + 100, lv × 10 + 50, nothing
+      {141, 1000, 3, {0, 0, 0}, {600, 400, 200}},  // min(money/4 + 1, 200) × 3, × 2
+      {160, 100, 3, {0, 0, 0}, {78, 52, 26}},      //
+      {161, 0, 5, {0, 0, 0}, {300, 200, 100}},     // min(lv × 15 + 30, 100)
+      {180, 0, 2, {0, 0, 0}, {180, 120, 60}},      //
+      {181, 0, 7, {0, 0, 0}, {600, 450, 150}},     // min(lv × 15 + 50, 150) × 4, × 3
+      {199, 0, 1, {0, 0, 0}, {260, 195, 65}},      //
+      {200, 0, 9, {0, 0, 0}, {1000, 800, 200}},    // min(lv × 15 + 70, 200) × 5, × 4
+      {200, 0, 0, {0, 0, 0}, {350, 280, 70}},      //
+      {50, 0, 0, {0, 0, 0}, {0, 0, 0}},            // an empty till: money stays at 0
+  };
+  for (const row& r : rows)
+    for (int mode = 0; mode < 3; ++mode) {
+      gs.mode = mode, gs.money = r.money, gs.clerk_lv = r.lv;
+      EXPECT_EQ(review_fine(r.score), r.fine[mode]) << r.score << " mode " << mode;
+      EXPECT_EQ(review_pay(r.score), r.pay[mode]) << r.score << " mode " << mode;
+    }
+  gs.sales_today = 5;
+  gs.quota = 0;  // counts as 1
+  EXPECT_EQ(achievement(), 100);
+  gs.sales_today = 50000000, gs.quota = 60000000;  // a hundred times that still fits
+  EXPECT_EQ(achievement(), 83);
+}
+
+TEST_F(Review, PromotionNeedsBothTargetsAndTheUnknownShopHoldsTheClerkAtNine) {
+  day(360, 100);  // 90 % of the quota and full satisfaction: 190
+  gs.clerk_lv = 2;
+  end_day();
+  EXPECT_EQ(gs.money, 80);  // the 181..199 bonus, no promotion
+  EXPECT_EQ(gs.clerk_lv, 2);
+  EXPECT_TRUE(said("ノルマは足りてねーけどよ"));
+
+  SetUp();
+  day(400, 100);  // 200
+  gs.mode = 0, gs.clerk_lv = 2, gs.progress[105] = 2;
+  end_day();
+  EXPECT_EQ(gs.clerk_lv, 3);
+  EXPECT_EQ(gs.progress[105], 3);
+  EXPECT_EQ(gs.money, 500 + 1200);  // min(100, 200) × 5, then level 3 × 400
+  EXPECT_EQ(gs.stock[132], 1);
+
+  SetUp();
+  day(400, 100);
+  gs.clerk_lv = 9, gs.shop_image = 11;
+  end_day();
+  EXPECT_EQ(gs.clerk_lv, 9);
+  EXPECT_TRUE(said("と思ったら、何らかの力によってLv9に戻った.."));
+  EXPECT_EQ(gs.progress[4], 0);
+  EXPECT_FALSE(host->closed());
+}
+
+TEST_F(Review, TheEndingEitherWayClosesTheGame) {
+  for (int choice : {2, 3}) {
+    SetUp();
+    answer = choice;
+    day(400, 100);
+    gs.clerk_lv = 9;
+    end_day();
+    EXPECT_EQ(gs.progress[4], 1);
+    EXPECT_TRUE(traced_line("menu |はい|いいえ"));
+    EXPECT_EQ(said("この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"), choice == 2);
+    EXPECT_EQ(said("…ち…、目にゴミが入っちまったぜ…"), choice == 3);
+    EXPECT_TRUE(said("お・し・ま・い"));
+    EXPECT_TRUE(traced_line("bg clear.bmp"));
+    EXPECT_TRUE(host->closed());
+    EXPECT_FALSE(said("では、明日の準備をしておくがよい"));
+  }
+}
+
+TEST_F(Review, RentShortOfMoneyTakesTwoThirds) {
+  day(60, 50);
+  gs.quota = 100;  // 110: neither fine nor pay
+  gs.day = 30, gs.money = 5;
+  end_day();
+  EXPECT_EQ(gs.money, 3);  // 50 asked, (5 / 3) × 2 taken
+  EXPECT_TRUE(said("2円だけもらっていくとするわい…"));
+  SetUp();
+  day(60, 50);
+  gs.quota = 100;
+  gs.day = 60, gs.mode = 1, gs.clerk_lv = 1, gs.money = 1000;
+  end_day();
+  EXPECT_EQ(gs.money, 874);  // (100 + 100 + 50) / 2 + 1
+}
+
+}  // namespace
+}  // namespace game
