@@ -9,6 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "customers/roster.h"
+#include "goods/catalogue.h"
 #include "robot.h"
 #include "scenario/progress.h"
 #include "shell/state.h"
@@ -30,6 +34,7 @@ namespace fs = std::filesystem;
 struct options {
   std::string game = FLORINET_GAME_DIR;  // the program folder whose pictures and sounds are played
   std::string from;                      // the starting progress file; empty = a fresh game
+  int late_every = 0;                    // every K-th seed starts from a late game instead
   std::string work;                      // where the runs' folders go; empty = a new /tmp folder
   unsigned seed = 1;
   int seeds = 1;
@@ -42,7 +47,8 @@ struct options {
 
 const char* usage =
     "usage: florinet-autoplay [--game DIR] [--from FILE] [--seed N] [--seeds K] [--days N]\n"
-    "                         [--work DIR] [--keep] [--close-at-waits] [--quiet]\n";
+    "                         [--late-every K] [--work DIR] [--keep] [--close-at-waits]\n"
+    "                         [--hang-seconds S] [--quiet]\n";
 
 void help() {
   std::printf(
@@ -55,6 +61,8 @@ void help() {
       "  --from FILE       the progress file to start from (default: a fresh game)\n"
       "  --seed N          the first seed (default 1)\n"
       "  --seeds K         play K seeds, N to N+K-1 (default 1)\n"
+      "  --late-every K    seeds that are multiples of K start from a late game the robot\n"
+      "                    prepares (a level-9 shop stocked for its customers), not a fresh one\n"
       "  --days N          working days to play per seed (default 30)\n"
       "  --work DIR        keep each seed's program folder, progress files and commands here\n"
       "                    (default: a new folder under /tmp, removed unless something failed)\n"
@@ -91,6 +99,54 @@ std::string fresh_progress() {
   return text;
 }
 
+// A late game: a level-9 shop a step from the ending, known in town as "摩訶不思議な" (whose
+// customers spend the most), with savings, the dearest goods each of those customers wants (a
+// customer whose wish is missing takes another wanted one in stock), a bag for each unit and
+// their favourite seals, a few Ex bags, and every seal collected (the Seal King's letter waits on
+// the title menu). The mode follows the seed, so that each difficulty gets its turn.
+std::string late_progress(unsigned seed) {
+  constexpr int image = 7;
+  game::game_state saved = game::gs;
+  game::reset_all();
+  game::gs.progress[7] = 1;  // the introduction has been seen
+  game::gs.clerk_lv = game::gs.progress[105] = 9;
+  game::gs.day = game::gs.progress[106] = 40 + int(seed % 7);
+  game::gs.mode = int(seed % 3);
+  game::gs.money = 30000;
+  game::gs.shop_image = image;
+  game::gs.image_days = 10;
+  game::build_catalogue_at(9);
+  game::build_roster();
+  auto price = [](int id) { return game::item[std::size_t(id)].price; };
+  for (const game::tman& m : game::man) {
+    if (m.name.empty() || m.min_lv > 9) continue;
+    if (std::find(m.visit_image.begin(), m.visit_image.end(), image) == m.visit_image.end())
+      continue;
+    std::vector<int> wants;
+    for (int s = 0; s < 9; ++s) {
+      const int id = m.want[std::size_t(s)];
+      if (id > 0 && id < game::item_count && game::item[std::size_t(id)].kind == game::kind_goods)
+        wants.push_back(id);
+    }
+    std::sort(wants.begin(), wants.end(), [&](int a, int b) { return price(a) > price(b); });
+    if (wants.size() > 2) wants.resize(2);
+    for (int id : wants) {
+      game::gs.stock[std::size_t(id)] = 4;
+      if (const int bag = game::normal_wrap_for(id)) game::gs.stock[std::size_t(bag)] += 4;
+    }
+    for (int id : {m.like_seal[0], m.like_seal[1]})
+      if (id > 0 && id < game::item_count) game::gs.stock[std::size_t(id)] = 3;
+  }
+  for (int bag = 208; bag <= 211; ++bag) game::gs.stock[std::size_t(bag)] = 3;  // the Ex ones
+  // A collector: every seal stuck once, the Seal King's letter waiting on the title menu.
+  for (int id = 0; id < game::item_count; ++id)
+    if (game::item[std::size_t(id)].kind == game::kind_seal) game::gs.collected[std::size_t(id)] = 1;
+  game::gs.stock[game::save_seal] = 1;
+  const std::string text = game::progress_text(game::gs);
+  game::gs = saved;
+  return text;
+}
+
 bool write_text(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
@@ -119,15 +175,19 @@ struct totals {
   long days = 0;
   int lives = 0, bankrupt = 0, endings = 0, quits = 0, saves = 0, failures = 0;
   long waits_closed = 0, choices_closed = 0;
+  int best_level = 0;
+  std::array<long, autoplay::scene_count> seen{};
 };
 
 // What a life told us through its report pipe.
 struct life_report {
   int days = 0;
   int saves = 0;
+  int best_level = 0;
   std::string end;
   std::string fail;
   long waits = 0, choices = 0;
+  std::array<long, autoplay::scene_count> seen{};
 };
 
 life_report read_report(int fd) {
@@ -141,15 +201,23 @@ life_report read_report(int fd) {
     if (nl == std::string::npos) nl = all.size();
     const std::string line = all.substr(at, nl - at);
     at = nl + 1;
-    if (line.rfind("day ", 0) == 0)
-      r.days = std::atoi(line.c_str() + 4);
-    else if (line == "save")
+    if (line.rfind("day ", 0) == 0) {
+      int lv = 0;
+      std::sscanf(line.c_str() + 4, "%d %d", &r.days, &lv);
+      r.best_level = std::max(r.best_level, lv);
+    } else if (line == "save")
       ++r.saves;
     else if (line.rfind("end ", 0) == 0)
       r.end = line.substr(4);
     else if (line.rfind("fail ", 0) == 0)
       r.fail = line.substr(5);
-    else if (line.rfind("closed ", 0) == 0)
+    else if (line.rfind("seen ", 0) == 0) {
+      int i = -1;
+      long n = 0;
+      if (std::sscanf(line.c_str() + 5, "%d %ld", &i, &n) == 2 && i >= 0 &&
+          i < autoplay::scene_count)
+        r.seen[std::size_t(i)] += n;
+    } else if (line.rfind("closed ", 0) == 0)
       std::sscanf(line.c_str() + 7, "%ld %ld", &r.waits, &r.choices);
   }
   return r;
@@ -182,11 +250,14 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
       ++t.failures;
       return false;
     }
+  } else if (o.late_every > 0 && seed % unsigned(o.late_every) == 0) {
+    write_text(progress, late_progress(seed));
   } else {
     write_text(progress, fresh_progress());
   }
 
   int days_left = o.days, life = 0, days = 0, lives = 0, saves = 0, bankrupt = 0, endings = 0;
+  int best_level = 0;
   bool failed = false;
   while (days_left > 0) {
     const unsigned ls = life_seed(seed, life);
@@ -224,8 +295,10 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
     ::waitpid(pid, &status, 0);
     ++lives;
     days += r.days;
+    best_level = std::max(best_level, r.best_level);
     saves += r.saves;
     t.waits_closed += r.waits;
+    for (int i = 0; i < autoplay::scene_count; ++i) t.seen[std::size_t(i)] += r.seen[std::size_t(i)];
     t.choices_closed += r.choices;
     const bool clean = WIFEXITED(status) && WEXITSTATUS(status) == autoplay::life_ok;
     if (!clean || !r.fail.empty() || r.end.empty()) {
@@ -275,11 +348,14 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
   t.saves += saves;
   t.bankrupt += bankrupt;
   t.endings += endings;
+  t.best_level = std::max(t.best_level, best_level);
   if (failed) ++t.failures;
   if (!o.quiet)
-    std::printf("seed %u: %d days in %d lives (%d bankrupt, %d endings), %d saves, %s, %.1f s\n",
-                seed, days, lives, bankrupt, endings, saves, failed ? "FAILED" : "no failure",
-                secs);
+    std::printf(
+        "seed %u: %d days in %d lives (%d bankrupt, %d endings), best level %d, %d saves, %s, "
+        "%.1f s\n",
+        seed, days, lives, bankrupt, endings, best_level, saves, failed ? "FAILED" : "no failure",
+        secs);
   std::fflush(stdout);
   if (!failed && !o.keep) {
     std::error_code ec;
@@ -310,6 +386,9 @@ int main(int argc, char** argv) {
       o.game = value();
     } else if (a == "--from") {
       o.from = value();
+    } else if (a == "--late-every") {
+      if (!number(value(), 1, 1000000, v)) bad("a count of 1 or more");
+      o.late_every = int(v);
     } else if (a == "--work") {
       o.work = value();
     } else if (a == "--seed") {
@@ -369,9 +448,16 @@ int main(int argc, char** argv) {
 
   std::printf(
       "robot: %d seeds, %ld days played in %d lives (%d bankrupt, %d endings, %d quit and came "
-      "back), %d saves checked, %d failures, %.1f days per minute\n",
-      o.seeds, t.days, t.lives, t.bankrupt, t.endings, t.quits, t.saves, t.failures,
+      "back), best level %d, %d saves checked, %d failures, %.1f days per minute\n",
+      o.seeds, t.days, t.lives, t.bankrupt, t.endings, t.quits, t.best_level, t.saves, t.failures,
       minutes > 0 ? double(t.days) / minutes : 0.0);
+  if (!o.quiet) {
+    std::string seen = "robot: went through";
+    for (int i = 0; i < autoplay::scene_count; ++i)
+      seen += std::string(i ? ", " : " ") + autoplay::scene_marks[i].name + " " +
+              std::to_string(t.seen[std::size_t(i)]);
+    std::printf("%s\n", seen.c_str());
+  }
   if (o.close_at_waits)
     std::printf("robot: closed the window at %ld click waits, %ld of them blocking choices\n",
                 t.waits_closed, t.choices_closed);

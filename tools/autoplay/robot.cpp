@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <fstream>
@@ -82,6 +83,9 @@ void on_alarm(int) {
   (void)ignored;
   ::_exit(life_hung);
 }
+
+int goods_held();
+int seals_held();
 
 class robot {
  public:
@@ -158,6 +162,7 @@ class robot {
   std::deque<std::string> last_lines_;
   bool game_over_seen_ = false;
   bool ending_seen_ = false;
+  std::array<int, scene_count> seen_{};
 
   // Waits and choices.
   bool new_wait_ = false;
@@ -388,7 +393,7 @@ double caption_weight(const sjis& c, bool seals_held, bool material_held, int co
   if (c == SJ("Back")) return collection_views == 0 ? 0.6 : 3;
   if (c == SJ("System")) return 1;
   if (c == SJ("描画速度変更")) return 0.6;
-  if (c == SJ("New Game")) return 0.01;
+  if (c == SJ("New Game")) return 0.05;
   if (c == SJ("ノーマル") || c == SJ("キャラ")) return 1.5 / (1 + collection_views);
   if (c == SJ("チラシを入れる")) return 0.8;
   if (c == SJ("包む")) return material_held ? 1 : 0.1;
@@ -455,7 +460,10 @@ void robot::note_caption(const sjis& chosen) {
   }
   if (chosen == SJ("New Game")) new_game_pressed_ = true;
   if (chosen == SJ("Collection")) collection_views_ = 0;
-  if (chosen == SJ("ノーマル") || chosen == SJ("キャラ")) ++collection_views_;
+  if (chosen == SJ("ノーマル") || chosen == SJ("キャラ")) {
+    ++collection_views_;
+    ++seen_[std::size_t(scene_count - 2)];
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -663,27 +671,46 @@ bool robot::select_and_buy(int line, int id) {
   return true;
 }
 
+// Units held of the goods, and of the seals (the save seal left out: it is kept for the door).
+int goods_held() {
+  int n = 0;
+  for (int id = 0; id < game::item_count; ++id)
+    if (game::item[std::size_t(id)].kind == game::kind_goods) n += gs.stock[std::size_t(id)];
+  return n;
+}
+int seals_held() {
+  int n = 0;
+  for (int id = 0; id < game::item_count; ++id)
+    if (game::item[std::size_t(id)].kind == game::kind_seal && id != game::save_seal)
+      n += gs.stock[std::size_t(id)];
+  return n;
+}
+
 bool robot::stock_step() {
-  if (stock_buys_ >= 14) return false;
-  const int budget = evening_money_ * 55 / 100;
+  // Enough goods for every hour of tomorrow and a couple more, those the customers who come want
+  // most and that sell dearest first, with at most 60% of the evening's money.
+  const int hours = gs.clerk_lv + 8;
+  if (stock_buys_ >= 3 * hours || goods_held() >= hours + 3) return false;
+  const int budget = evening_money_ * 60 / 100;
   const int spent = evening_money_ - gs.money;
   int best = -1, best_id = -1;
   double best_score = 0;
-  std::vector<std::pair<int, int>> cheap;
+  std::vector<std::pair<int, int>> affordable;
   for (int i = 0; i < game::list_count(); ++i) {
     const int id = line_entry(i);
     if (id <= 0 || id >= game::sold_out_wrapping) continue;
     const game::titem& t = game::item[std::size_t(id)];
     if (t.kind != game::kind_goods || t.price > gs.money || spent + t.price > budget) continue;
-    cheap.emplace_back(i, id);
+    affordable.emplace_back(i, id);
     const int held = gs.stock[std::size_t(id)];
-    if (held >= 3 || demand_[std::size_t(id)] == 0) continue;
-    const double score = double(demand_[std::size_t(id)]) / (1 + held);
+    if (demand_[std::size_t(id)] == 0) continue;
+    // Wanted often, and worth the selling: the quota rises with the level.
+    const double score = double(demand_[std::size_t(id)]) * (t.price + 30) / (1 + held);
     if (score > best_score) best_score = score, best = i, best_id = id;
   }
-  if (!random_goods_done_ && !cheap.empty() && chance(0.15)) {
+  if (!random_goods_done_ && !affordable.empty() && chance(0.1)) {
     random_goods_done_ = true;
-    const auto& c = cheap[std::size_t(pick(int(cheap.size())))];
+    const auto& c = affordable[std::size_t(pick(int(affordable.size())))];
     best = c.first, best_id = c.second;
   }
   if (best < 0) return false;
@@ -692,45 +719,41 @@ bool robot::stock_step() {
 }
 
 bool robot::buy_step() {
-  // Bags for the goods held, one for each unit (up to ten of a size), a few Ex ones, then seals
-  // the customers like, and the save seal when it is offered.
+  // A bag for each unit of goods held (up to twelve of a size) and now and then an Ex one; then
+  // the save seal when it is offered; then a seal for every customer of tomorrow, liked ones
+  // first (up to five of each, four of the others), keeping a tenth of the money back.
   std::array<int, 8> units{};
   for (int id = 0; id < game::item_count; ++id) {
     const game::titem& t = game::item[std::size_t(id)];
     if (t.kind == game::kind_goods && t.size >= 0 && t.size < 8 && gs.stock[std::size_t(id)] > 0)
       units[std::size_t(t.size)] += gs.stock[std::size_t(id)];
   }
-  int target_line = -1, target_id = -1;
+  const int reserve = evening_money_ / 10;
+  int target_line = -1, target_id = -1, target_rank = 0;
   const bool ex_wanted = !ex_bag_done_ && chance(0.3);
-  for (int i = 0; i < game::list_count() && target_line < 0; ++i) {
+  const int hours = gs.clerk_lv + 8;
+  const bool seals_wanted = seal_buys_ < 3 * hours && seals_held() < hours + 2;
+  for (int i = 0; i < game::list_count(); ++i) {
     const int id = line_entry(i);
     if (id <= 0 || id >= game::sold_out_wrapping) continue;
     const game::titem& t = game::item[std::size_t(id)];
     if (t.price > gs.money) continue;
     const int held = gs.stock[std::size_t(id)];
-    if (id >= 200 && id <= 207) {
-      if (held < std::min(units[std::size_t(id - 200)], 10)) target_line = i, target_id = id;
-    } else if (id >= 208 && id <= 211 && ex_wanted && held < 2) {
-      target_line = i, target_id = id;
-    }
+    // The more needed, the higher the rank; the first line of the best rank is taken.
+    int rank = 0;
+    if (id >= 200 && id <= 207 && held < std::min(units[std::size_t(id - 200)], 12))
+      rank = 5;
+    else if (id >= 208 && id <= 211 && ex_wanted && held < 2)
+      rank = 4;
+    else if (id == game::save_seal && held < 1)
+      rank = 3;
+    else if (t.kind == game::kind_seal && id != game::save_seal && seals_wanted &&
+             gs.money - t.price >= reserve)
+      rank = liked_[std::size_t(id)] && held < 5 ? 2 : held < 4 ? 1 : 0;
+    if (rank > target_rank) target_rank = rank, target_line = i, target_id = id;
   }
-  if (target_line >= 0 && target_id >= 208) ex_bag_done_ = true;
-  if (target_line < 0) {
-    const int seal_purse = evening_money_ * 40 / 100;
-    for (int i = 0; i < game::list_count() && target_line < 0; ++i) {
-      const int id = line_entry(i);
-      if (id <= 0 || id >= game::sold_out_wrapping) continue;
-      const game::titem& t = game::item[std::size_t(id)];
-      if (t.kind != game::kind_seal || t.price > gs.money) continue;
-      const int held = gs.stock[std::size_t(id)];
-      if (id == game::save_seal) {
-        if (held < 1) target_line = i, target_id = id;
-      } else if (seal_buys_ < 4 && liked_[std::size_t(id)] && held < 3 && t.price <= seal_purse) {
-        target_line = i, target_id = id;
-      }
-    }
-  }
-  if (target_line < 0 && !random_seal_done_ && chance(0.3)) {
+  if (target_rank == 4) ex_bag_done_ = true;
+  if (target_line < 0 && !random_seal_done_ && chance(0.2)) {
     random_seal_done_ = true;
     std::vector<std::pair<int, int>> seals;
     for (int i = 0; i < game::list_count(); ++i) {
@@ -741,8 +764,8 @@ bool robot::buy_step() {
         seals.emplace_back(i, id);
     }
     if (!seals.empty()) {
-      const auto& s = seals[std::size_t(pick(int(seals.size())))];
-      target_line = s.first, target_id = s.second;
+      const auto& c = seals[std::size_t(pick(int(seals.size())))];
+      target_line = c.first, target_id = c.second;
     }
   }
   if (target_line < 0) return false;
@@ -916,6 +939,12 @@ void robot::check_state() {
            plat::to_utf8(game::item[std::size_t(id)].name) + ") is " +
            std::to_string(gs.stock[std::size_t(id)]));
   if (gs.chain < 0 || gs.chain > 10) fail("chain is " + std::to_string(gs.chain));
+  // The ten-day history keeps each day's satisfaction, and the progress file keeps the history.
+  for (int i = 0; i < 20; ++i)
+    if (gs.satisfaction_history[std::size_t(i)] < 0 ||
+        gs.satisfaction_history[std::size_t(i)] > 100)
+      fail("satisfaction_history[" + std::to_string(i) + "] is " +
+           std::to_string(gs.satisfaction_history[std::size_t(i)]));
   if (purchase_pending_) check_purchase();
   if (verify_pending_) verify_save();
   check_hours();
@@ -990,8 +1019,16 @@ void robot::check_day() {
     return;
   }
   ++days_begun_;
+  if (std::getenv("ROBOT_DEBUG")) {
+    std::string bags;
+    for (int b = 200; b <= 211; ++b) bags += " " + std::to_string(gs.stock[std::size_t(b)]);
+    std::fprintf(stderr, "DBG day %d lv %d mode %d money %d goods %d seals %d bags%s image %d\n",
+                 gs.day, gs.clerk_lv, gs.mode, gs.money, goods_held(), seals_held(), bags.c_str(),
+                 gs.shop_image);
+  }
   ::alarm(unsigned(o_.hang_seconds));
-  write_all(o_.report_fd, "day " + std::to_string(days_begun_) + "\n");
+  write_all(o_.report_fd,
+            "day " + std::to_string(days_begun_) + " " + std::to_string(gs.clerk_lv) + "\n");
 }
 
 void robot::verify_save() {
@@ -1027,6 +1064,8 @@ void robot::on_trace(std::string_view kind, std::string_view text) {
   } else if (kind == "choice") {
     choice_traced_ = true;
   } else if (kind == "msg") {
+    for (int i = 0; i < scene_count; ++i)
+      if (text.find(scene_marks[i].line) != std::string_view::npos) ++seen_[std::size_t(i)];
     last_lines_.emplace_back(text);
     if (int(last_lines_.size()) > 12) last_lines_.pop_front();
     if (text.find("ゲームオーバー") != std::string_view::npos) game_over_seen_ = true;
@@ -1074,6 +1113,10 @@ int robot::finish() {
   if (ok != saved_exists_ || bytes != saved_bytes_)
     fail(ok ? "the progress file changed without a save of the player's"
             : "the progress file is gone");
+  for (int i = 0; i < scene_count; ++i)
+    if (seen_[std::size_t(i)] > 0)
+      write_all(o_.report_fd, "seen " + std::to_string(i) + " " +
+                                  std::to_string(seen_[std::size_t(i)]) + "\n");
   if (o_.close_at_waits && !in_close_child_)
     write_all(o_.report_fd,
               "closed " + std::to_string(waits_) + " " + std::to_string(choices_) + "\n");
