@@ -21,11 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "customers/roster.h"
-#include "goods/catalogue.h"
 #include "robot.h"
-#include "scenario/progress.h"
-#include "shell/state.h"
+#include "starts.h"
 
 namespace {
 
@@ -78,97 +75,6 @@ bool number(const char* s, long long lo, long long hi, long long& v) {
   const char* e = s + std::char_traits<char>::length(s);
   auto r = std::from_chars(s, e, v);
   return r.ec == std::errc() && r.ptr == e && v >= lo && v <= hi;
-}
-
-// A life's seed: the run's own for the first life, then a mix of it and the life's number.
-unsigned life_seed(unsigned seed, int life) {
-  if (life == 0) return seed;
-  unsigned long long z = (static_cast<unsigned long long>(seed) << 20) + unsigned(life);
-  z += 0x9E3779B97F4A7C15ull;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return unsigned(z ^ (z >> 31));
-}
-
-// The progress file of a new game, as the game's own full reset leaves the state.
-std::string fresh_progress() {
-  game::game_state saved = game::gs;
-  game::reset_all();
-  const std::string text = game::progress_text(game::gs);
-  game::gs = saved;
-  return text;
-}
-
-// A late game: a level-9 shop a step from the ending, known in town as "摩訶不思議な" (whose
-// customers spend the most), with savings, the dearest goods each of those customers wants (a
-// customer whose wish is missing takes another wanted one in stock), a bag for each unit and
-// their favourite seals, a few Ex bags, and every seal collected (the Seal King's letter waits on
-// the title menu). The mode follows the seed, so that each difficulty gets its turn.
-std::string late_progress(unsigned seed) {
-  constexpr int image = 7;
-  game::game_state saved = game::gs;
-  game::reset_all();
-  game::gs.progress[7] = 1;  // the introduction has been seen
-  game::gs.clerk_lv = game::gs.progress[105] = 9;
-  game::gs.day = game::gs.progress[106] = 40 + int(seed % 7);
-  game::gs.mode = int(seed % 3);
-  game::gs.money = 30000;
-  game::gs.shop_image = image;
-  game::gs.image_days = 10;
-  game::build_catalogue_at(9);
-  game::build_roster();
-  auto price = [](int id) { return game::item[std::size_t(id)].price; };
-  for (const game::tman& m : game::man) {
-    if (m.name.empty() || m.min_lv > 9) continue;
-    if (std::find(m.visit_image.begin(), m.visit_image.end(), image) == m.visit_image.end())
-      continue;
-    std::vector<int> wants;
-    for (int s = 0; s < 9; ++s) {
-      const int id = m.want[std::size_t(s)];
-      if (id > 0 && id < game::item_count && game::item[std::size_t(id)].kind == game::kind_goods)
-        wants.push_back(id);
-    }
-    std::sort(wants.begin(), wants.end(), [&](int a, int b) { return price(a) > price(b); });
-    if (wants.size() > 2) wants.resize(2);
-    for (int id : wants) {
-      game::gs.stock[std::size_t(id)] = 4;
-      if (const int bag = game::normal_wrap_for(id)) game::gs.stock[std::size_t(bag)] += 4;
-    }
-    for (int id : {m.like_seal[0], m.like_seal[1]})
-      if (id > 0 && id < game::item_count) game::gs.stock[std::size_t(id)] = 3;
-  }
-  for (int bag = 208; bag <= 211; ++bag) game::gs.stock[std::size_t(bag)] = 3;  // the Ex ones
-  // A collector: every seal stuck once, the Seal King's letter waiting on the title menu.
-  for (int id = 0; id < game::item_count; ++id)
-    if (game::item[std::size_t(id)].kind == game::kind_seal) game::gs.collected[std::size_t(id)] = 1;
-  game::gs.stock[game::save_seal] = 1;
-  const std::string text = game::progress_text(game::gs);
-  game::gs = saved;
-  return text;
-}
-
-bool write_text(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  return bool(out);
-}
-
-// A program folder of our own: the game's pictures, sounds and settings linked, the progress
-// file (and the ledger, which saves write beside it) our own.
-bool make_program_folder(const std::string& game, const std::string& dir, std::string& why) {
-  std::error_code ec;
-  fs::create_directories(dir + "/dat", ec);
-  if (ec) return why = ec.message(), false;
-  const fs::path g = fs::absolute(game);
-  fs::create_directory_symlink(g / "cg", dir + "/cg", ec);
-  if (ec) return why = "cg: " + ec.message(), false;
-  if (fs::exists(g / "MIXER.INI")) fs::create_symlink(g / "MIXER.INI", dir + "/MIXER.INI", ec);
-  for (const auto& e : fs::directory_iterator(g / "dat", ec)) {
-    if (e.path().filename() == "my.dat") continue;
-    fs::create_symlink(e.path(), fs::path(dir) / "dat" / e.path().filename(), ec);
-    if (ec) return why = e.path().string() + ": " + ec.message(), false;
-  }
-  return !ec || (why = ec.message(), false);
 }
 
 struct totals {
@@ -235,7 +141,7 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
   const std::string dir = work + "/seed-" + std::to_string(seed);
   const std::string root = dir + "/game";
   std::string why;
-  if (!make_program_folder(o.game, root, why)) {
+  if (!autoplay::make_program_folder(o.game, root, why)) {
     std::fprintf(stderr, "florinet-autoplay: cannot make %s: %s\n", root.c_str(), why.c_str());
     ++t.failures;
     return false;
@@ -251,16 +157,16 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
       return false;
     }
   } else if (o.late_every > 0 && seed % unsigned(o.late_every) == 0) {
-    write_text(progress, late_progress(seed));
+    autoplay::write_text(progress, autoplay::late_progress(seed));
   } else {
-    write_text(progress, fresh_progress());
+    autoplay::write_text(progress, autoplay::fresh_progress());
   }
 
   int days_left = o.days, life = 0, days = 0, lives = 0, saves = 0, bankrupt = 0, endings = 0;
   int best_level = 0;
   bool failed = false;
   while (days_left > 0) {
-    const unsigned ls = life_seed(seed, life);
+    const unsigned ls = autoplay::life_seed(seed, life);
     const std::string start = dir + "/life-" + std::to_string(life) + ".dat";
     const std::string script = dir + "/life-" + std::to_string(life) + ".script";
     std::error_code ec;
@@ -298,14 +204,15 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
     best_level = std::max(best_level, r.best_level);
     saves += r.saves;
     t.waits_closed += r.waits;
-    for (int i = 0; i < autoplay::scene_count; ++i) t.seen[std::size_t(i)] += r.seen[std::size_t(i)];
+    for (int i = 0; i < autoplay::scene_count; ++i)
+      t.seen[std::size_t(i)] += r.seen[std::size_t(i)];
     t.choices_closed += r.choices;
     const bool clean = WIFEXITED(status) && WEXITSTATUS(status) == autoplay::life_ok;
     if (!clean || !r.fail.empty() || r.end.empty()) {
       failed = true;
       const std::string replay = dir + "/replay-" + std::to_string(life);
       std::string w;
-      if (make_program_folder(o.game, replay, w))
+      if (autoplay::make_program_folder(o.game, replay, w))
         fs::copy_file(start, replay + "/dat/my.dat", fs::copy_options::overwrite_existing, ec);
       std::string cause = r.fail;
       if (cause.empty() && WIFSIGNALED(status))
@@ -329,7 +236,7 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
     if (r.end == "bankrupt" || r.end == "ending") {
       // The game is over for this player: the next one starts from a fresh progress file.
       (r.end == "bankrupt" ? bankrupt : endings) += 1;
-      write_text(progress, fresh_progress());
+      autoplay::write_text(progress, autoplay::fresh_progress());
     } else if (r.end == "quit") {
       ++t.quits;
     }

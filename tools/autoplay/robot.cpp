@@ -244,6 +244,19 @@ bool robot::feed() {
   }
   after_event();
   if (closed_) return false;
+  if (gs.click_state == 0 && new_wait_) {
+    // A click wait (or a blocking choice's wait) has just begun.
+    new_wait_ = false;
+    wait_clicks_ = 0;
+    ++waits_;
+    if (choice_traced_) ++choices_;
+    choice_traced_ = false;
+    // Closed here in a copy of the game, unless the robot closes here itself anyway.
+    if (o_.close_at_waits && !in_close_child_ && !stop_ && !quit_) {
+      close_here();
+      if (in_close_child_) return true;
+    }
+  }
   if (pending_ticks_ > 0) {
     --pending_ticks_;
     tick();
@@ -263,18 +276,6 @@ void robot::decide() {
     // The two start screens: any click on the picture goes on.
     click(between(0, 389), between(0, 259));
     return;
-  }
-  if (gs.click_state == 0 && new_wait_) {
-    // A click wait (or a blocking choice's wait) has just begun.
-    new_wait_ = false;
-    wait_clicks_ = 0;
-    ++waits_;
-    if (choice_traced_) ++choices_;
-    choice_traced_ = false;
-    if (o_.close_at_waits && !in_close_child_) {
-      close_here();
-      if (in_close_child_) return;
-    }
   }
   if (gs.choice_pending == 1) {
     answer_choice();
@@ -1115,8 +1116,8 @@ int robot::finish() {
             : "the progress file is gone");
   for (int i = 0; i < scene_count; ++i)
     if (seen_[std::size_t(i)] > 0)
-      write_all(o_.report_fd, "seen " + std::to_string(i) + " " +
-                                  std::to_string(seen_[std::size_t(i)]) + "\n");
+      write_all(o_.report_fd,
+                "seen " + std::to_string(i) + " " + std::to_string(seen_[std::size_t(i)]) + "\n");
   if (o_.close_at_waits && !in_close_child_)
     write_all(o_.report_fd,
               "closed " + std::to_string(waits_) + " " + std::to_string(choices_) + "\n");
