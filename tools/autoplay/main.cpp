@@ -227,7 +227,7 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
                    "  or its commands through the driver: %s/florinet-headless --root %s "
                    "--seed %u --script %s\n",
                    seed, life, ls, r.days, cause.c_str(), self_exe().c_str(), o.game.c_str(),
-                   start.c_str(), ls, days_left, o.game.c_str(), replay.c_str(), ls,
+                   start.c_str(), ls, days_left, FLORINET_GAME_DIR, replay.c_str(), ls,
                    script.c_str());
       break;
     }

@@ -7,7 +7,6 @@
 // offer is pressed, the known ones by a player's sense, the unknown ones at random.
 #include "robot.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,7 +16,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <deque>
 #include <fstream>
 #include <iterator>
@@ -1020,13 +1018,6 @@ void robot::check_day() {
     return;
   }
   ++days_begun_;
-  if (std::getenv("ROBOT_DEBUG")) {
-    std::string bags;
-    for (int b = 200; b <= 211; ++b) bags += " " + std::to_string(gs.stock[std::size_t(b)]);
-    std::fprintf(stderr, "DBG day %d lv %d mode %d money %d goods %d seals %d bags%s image %d\n",
-                 gs.day, gs.clerk_lv, gs.mode, gs.money, goods_held(), seals_held(), bags.c_str(),
-                 gs.shop_image);
-  }
   ::alarm(unsigned(o_.hang_seconds));
   write_all(o_.report_fd,
             "day " + std::to_string(days_begun_) + " " + std::to_string(gs.clerk_lv) + "\n");
