@@ -39,17 +39,9 @@ sjis num(long long n) {
   return sjis(std::to_string(n));
 }
 
-void show_and_wait(const sjis& text) {
-  post_message(text);
-  wait_click();
-}
-void coloured_and_wait(const sjis& text, const char* colour) {
-  post_colored(text, sjis(colour));
-  wait_click();
-}
 // The owner speaks in blue, a click after each line.
 void owner(const sjis& text) {
-  coloured_and_wait(text, "blue");
+  show_coloured_and_wait(text, SJ("blue"));
 }
 
 // ---- 1. The seal association ---------------------------------------------------------------
@@ -92,8 +84,8 @@ void bankruptcy() {
   owner(SJ("何にも売れないとはどういうこった！！"));
   owner(SJ("あーあ、おまえを雇ったのが間違いだった...."));
   play_sound(4, SJ("gameover.wav"));
-  coloured_and_wait(SJ("なんと、お店は売り上げが伸びず、潰れてしまいました"), "red");
-  coloured_and_wait(SJ("ゲームオーバー"), "red");
+  show_coloured_and_wait(SJ("なんと、お店は売り上げが伸びず、潰れてしまいました"), SJ("red"));
+  show_coloured_and_wait(SJ("ゲームオーバー"), SJ("red"));
   close_program();
 }
 
@@ -116,7 +108,7 @@ void fine(int score) {
   if (f <= 0) return;
   gs.money -= f;
   play_sound(3, SJ("down.wav"));
-  coloured_and_wait(SJ("お金が ") + num(f) + SJ("円減った"), "red");
+  show_coloured_and_wait(SJ("お金が ") + num(f) + SJ("円減った"), SJ("red"));
 }
 
 // The score's band: the owner's wave, his lines, the fine or the pay, the demotion.
@@ -131,7 +123,7 @@ void verdict(int score) {
       owner(SJ("おまえにはもっと修行が必要だな、降格させてもらう"));
       play_sound(3, SJ("down.wav"));
       gs.clerk_lv -= 1;
-      coloured_and_wait(SJ("店員LVが 1減少した"), "red");
+      show_coloured_and_wait(SJ("店員LVが 1減少した"), SJ("red"));
     }
     return;
   }
@@ -194,7 +186,7 @@ void promotion() {
   int& best = gs.progress[best_level_slot];
   if (best < gs.clerk_lv) best = gs.clerk_lv;
   post_colored(SJ("あなたの店員レベルがあがりました!!"), SJ("yellow"));
-  coloured_and_wait(SJ("レベルアップ!! → ") + num(gs.clerk_lv), "yellow");
+  show_coloured_and_wait(SJ("レベルアップ!! → ") + num(gs.clerk_lv), SJ("yellow"));
   if (gs.mode == 0 || gs.mode == 1) {
     post_message(SJ("ボーナスが支給されました"));
     receive_money(gs.clerk_lv * (gs.mode == 0 ? 400 : 200));
@@ -209,7 +201,7 @@ void promotion() {
 void the_end() {
   set_background(SJ("clear.bmp"));
   post_colored(SJ("～～～～クリア～～～～"), SJ("red"));
-  coloured_and_wait(SJ("お・し・ま・い"), "red");
+  show_coloured_and_wait(SJ("お・し・ま・い"), SJ("red"));
   close_program();
 }
 
@@ -222,7 +214,7 @@ void ending() {
   if (!knock_at_door()) return;
   // The owner has gone out; セブン stands at the counter in the shop.
   set_shop_scene(SJ("seven.bmp"));
-  coloured_and_wait(SJ("セブンが現れた!!"), "pink");
+  show_coloured_and_wait(SJ("セブンが現れた!!"), SJ("pink"));
   post_speech(SJ("こんにちは…"));
   post_speech(SJ("この店がどんなに凄いか、オレはよく分かっている…"));
   post_speech(SJ("オレの経営するLove7には無い物が、この店にはあるんだ…"));
@@ -242,7 +234,7 @@ void ending() {
     post_speech(SJ("また会おう、ライバルよ！"));
     set_background(SJ("ten.bmp"));
     play_sound(2, SJ("eto.wav"));
-    coloured_and_wait(SJ("天長が現れた!!"), "pink");
+    show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
     owner(SJ("フ…、おまえもやっぱりあいつの店へ行くのか…？"));
     owner(SJ("え…？引き抜きを断っただと？"));
     owner(SJ("何故だ！…Love7は今や世界のトップブランドだぜ…"));
@@ -311,7 +303,7 @@ void rent() {
   if (gs.day == 0 || gs.day % 30 != 0) return;
   set_background(SJ("ran.bmp"));
   play_sound(2, SJ("ran.wav"));
-  coloured_and_wait(SJ("乱造が現れた!!"), "pink");
+  show_coloured_and_wait(SJ("乱造が現れた!!"), SJ("pink"));
   post_speech(SJ("あんた、この店のモンじゃな…"));
   const int asked = rent_due();
   post_speech(SJ("今月の家賃、") + num(asked) + SJ("円払ってくれんかの.."));
@@ -323,7 +315,7 @@ void rent() {
   }
   gs.money -= taken;
   play_sound(1, SJ("buy.wav"));
-  coloured_and_wait(num(taken) + SJ("円没収されてしまった...."), "red");
+  show_coloured_and_wait(num(taken) + SJ("円没収されてしまった...."), SJ("red"));
   post_speech(SJ("ここの天長さんによろしくな…"));
   play_sound(2, SJ("ran.wav"));
   post_speech(SJ("そいじゃ、おやすみなっさい"));
@@ -461,7 +453,7 @@ void end_day() {
     play_sound(2, SJ("aha.wav"));
   else
     play_sound(1, SJ("fun.wav"));
-  coloured_and_wait(SJ("天長が現れた!!"), "pink");
+  show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
   if (closing_window()) return;
   owner_review();
 }

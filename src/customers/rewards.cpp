@@ -1,5 +1,7 @@
 #include "customers/rewards.h"
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 #include "customers/roster.h"
@@ -21,6 +23,11 @@ sjis num(int n) {
 void announce_money(int amount) {
   play_sound(1, SJ("coin.wav"));
   post_colored(SJ("お金 ") + num(amount) + SJ("円を入手"), SJ("yellow2"));
+}
+
+// A hand-edited progress file may hold any count or fondness: adding to it never wraps round.
+int plus(int a, int b) {
+  return int(std::clamp<long long>((long long)a + b, INT_MIN, INT_MAX));
 }
 
 bool named_item(int id) {
@@ -80,7 +87,7 @@ void change_satisfaction(int amount) {
 void add_fondness(int man_no, int step) {
   if (man_no < 0 || man_no >= man_count || man[man_no].name.empty()) return;
   int& fond = gs.man_fond[man_no];
-  fond += step;
+  fond = plus(fond, step);
   if (fond < 0) fond = 0;
   if (fond < 10) return;
   fond = 0;
@@ -105,7 +112,7 @@ void gain_item(int id) {
 void gain_items(int id, int count) {
   if (!named_item(id)) return;
   play_sound(4, SJ("item.wav"));
-  gs.stock[id] += count;
+  gs.stock[id] = plus(gs.stock[id], count);
   post_colored(SJ("Item【") + item[id].name + SJ("】を ") + num(count) + SJ("個入手した(所持:") +
                    num(gs.stock[id]) + SJ("個)"),
                SJ("green"));

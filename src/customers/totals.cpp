@@ -114,6 +114,9 @@ void start_montage() {
     if (plat::read_bmp_file(cg_path(item[std::size_t(id)].pic), pic) == plat::BmpError::none)
       goods_pics[std::size_t(id)] = std::move(pic);
   }
+  // The montage's frames play these: read now, they are played from memory.
+  prepare_sound(SJ("set.wav"));
+  prepare_sound(SJ("katan.wav"));
   gs.totals_cursor = 1;
 }
 

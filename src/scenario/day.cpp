@@ -26,15 +26,6 @@ bool closing() {
   return gs.click_state == -1;
 }
 
-void show_and_wait(const sjis& text) {
-  post_and_wait(text);
-}
-
-void show_coloured_and_wait(const sjis& text, const sjis& colour) {
-  post_colored(text, colour);
-  wait_click();
-}
-
 // The owner's lines are blue.
 void owner_says(const sjis& text) {
   show_coloured_and_wait(text, SJ("blue"));
@@ -113,7 +104,7 @@ void change_shop_image() {
       gs.shop_image = 0;
       gs.image_days = 0;
       spawn_effect(45, 85, 66);
-      show_and_wait(SJ("この店のイメージはもとにもどっちゃったようだ.."));
+      post_and_wait(SJ("この店のイメージはもとにもどっちゃったようだ.."));
       return;
     }
   }

@@ -21,16 +21,6 @@ bool closing() {
   return gs.click_state == -1;
 }
 
-void show_and_wait(const plat::sjis& text) {
-  post_message(text);
-  wait_click();
-}
-
-void show_coloured_and_wait(const plat::sjis& text, const plat::sjis& colour) {
-  post_colored(text, colour);
-  wait_click();
-}
-
 void scene_normal_seals() {
   open_collection_box(0);
 }

@@ -58,6 +58,7 @@ void install_game() {
   hooks.music_free = sound_free_music;
   hooks.sound_stop = sound_stop;
   hooks.play_sound = sound_play_slot;
+  hooks.prepare_sound = sound_prepare;
   hooks.play_music = sound_play_music;
 }
 

@@ -70,6 +70,7 @@ struct game_hooks {
   void (*music_free)() = nullptr;  // shutdown: the music goes first, before the pictures
   void (*sound_stop)() = nullptr;
   void (*play_sound)(int slot, const plat::sjis& name) = nullptr;
+  void (*prepare_sound)(const plat::sjis& name) = nullptr;  // read it now, play it later
   void (*play_music)(const plat::sjis& name) = nullptr;
 };
 

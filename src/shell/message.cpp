@@ -98,6 +98,16 @@ void post_speech(const sjis& text) {
   wait_click();
 }
 
+void show_and_wait(const sjis& text) {
+  post_message(text);
+  wait_click();
+}
+
+void show_coloured_and_wait(const sjis& text, const sjis& colour_name) {
+  post_colored(text, colour_name);
+  wait_click();
+}
+
 void wait_click() {
   if (closing()) return;
   gs.click_state = 0;

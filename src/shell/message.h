@@ -8,6 +8,9 @@ void post_message(const plat::sjis& text);
 void post_colored(const plat::sjis& text, const plat::sjis& colour_name);
 void post_and_wait(const plat::sjis& text);
 void post_speech(const plat::sjis& text);
+// The scripts' two shorthands: post_message or post_colored, then wait_click.
+void show_and_wait(const plat::sjis& text);
+void show_coloured_and_wait(const plat::sjis& text, const plat::sjis& colour_name);
 void wait_click();
 void take_click();
 void clear_message_log();

@@ -13,6 +13,10 @@ void play_sound(int slot, const plat::sjis& name) {
   if (hooks.play_sound) hooks.play_sound(slot, name);
 }
 
+void prepare_sound(const plat::sjis& name) {
+  if (hooks.prepare_sound) hooks.prepare_sound(name);
+}
+
 void play_music(const plat::sjis& name) {
   // An empty name stops the music like "not".
   if (tracing()) trace("music", name.empty() ? std::string("not") : plat::to_utf8(name));

@@ -6,6 +6,8 @@
 namespace game {
 
 void play_sound(int slot, const plat::sjis& name);  // slot 1..5, name in dat/
-void play_music(const plat::sjis& name);            // "not" or empty stops the music
+// Reads a wave ahead of its plays, so that a frame that plays it reads no file.
+void prepare_sound(const plat::sjis& name);
+void play_music(const plat::sjis& name);  // "not" or empty stops the music
 
 }  // namespace game

@@ -1,6 +1,7 @@
 #include "sound/slots.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -11,10 +12,21 @@ namespace game {
 
 namespace {
 
+// Waves are kept by the name they were opened by: a sound played again is the wave already
+// read, so a play reads no file and allocates nothing once its name has been opened (the
+// montage's frames play theirs). The game names a fixed set of files, far fewer than this.
+constexpr std::size_t kKeptWaves = 128;
+
+struct Kept {
+  std::string name;  // Shift-JIS, as the game names it
+  MixWave* wave = nullptr;
+};
+
 struct Slots : MixListener {
   std::unique_ptr<TMixer> mixer;
   MixWave* wave[kWaveSlots] = {};
-  std::vector<MixWave*> retired;  // replaced in their slot, still queued on its channel
+  std::array<Kept, kKeptWaves> kept;
+  std::vector<MixWave*> retired;  // not kept, replaced in their slot, still queued on its channel
   std::string dir;
   plat::AudioDevice* device = nullptr;
 
@@ -33,6 +45,30 @@ struct Slots : MixListener {
     };
     retired.erase(std::remove_if(retired.begin(), retired.end(), gone), retired.end());
   }
+
+  MixWave* find(const plat::sjis& name) const {
+    for (const Kept& k : kept)
+      if (k.wave && k.name == name) return k.wave;
+    return nullptr;
+  }
+  bool is_kept(const MixWave* w) const {
+    return std::any_of(kept.begin(), kept.end(), [w](const Kept& k) { return k.wave == w; });
+  }
+  // The wave of `name`: the one kept, else the file opened (and kept while there is room).
+  // Throws the mixer's error when the file cannot be opened.
+  MixWave* open(const plat::sjis& name);
+  // Frees a wave once, whoever refers to it.
+  void release(MixWave* w) {
+    if (!w) return;
+    for (MixWave*& held : wave)
+      if (held == w) held = nullptr;
+    for (Kept& k : kept)
+      if (k.wave == w) k = Kept{};
+    try {
+      mixer->FreeWave(w);
+    } catch (const EMixerError&) {
+    }
+  }
 };
 
 Slots& slots() {
@@ -43,6 +79,18 @@ Slots& slots() {
 // File names are Shift-JIS in the game and UTF-8 on the disk.
 std::string dat(const plat::sjis& name) {
   return slots().dir + "/dat/" + plat::to_utf8(name);
+}
+
+MixWave* Slots::open(const plat::sjis& name) {
+  if (MixWave* w = find(name)) return w;
+  MixWave* w = mixer->OpenWave(dat(name));
+  for (Kept& k : kept)
+    if (!k.wave) {
+      k.name = name;
+      k.wave = w;
+      break;
+    }
+  return w;
 }
 
 }  // namespace
@@ -75,6 +123,7 @@ void sound_start(plat::AudioDevice* device, const std::string& program_dir) {
       }
     }
   }
+  s.retired.reserve(2 * kWaveSlots);  // the start-up waves go there without a new allocation
   plat::MidiConfigure(device && device->audible());
   plat::MidiSetDevice(-1, 0);
 }
@@ -89,14 +138,8 @@ void sound_stop() {
   if (!s.mixer) return;
   // A capture of the output stream keeps the sounds still playing whole (a real output is cut).
   if (s.device && s.mixer->Activated()) s.device->play_out();
-  for (int i = kWaveSlots - 1; i >= 0; --i) {
-    if (!s.wave[i]) continue;
-    try {
-      s.mixer->FreeWave(s.wave[i]);
-    } catch (const EMixerError&) {
-    }
-    s.wave[i] = nullptr;
-  }
+  for (int i = kWaveSlots - 1; i >= 0; --i) s.release(s.wave[i]);
+  for (Kept& k : s.kept) s.release(k.wave);
   for (MixWave* w : s.retired) {
     try {
       s.mixer->FreeWave(w);
@@ -112,13 +155,22 @@ void sound_play_slot(int slot, const plat::sjis& name) {
   if (!s.mixer || slot < 1 || slot > kWaveSlots) return;
   MixWave*& held = s.wave[slot - 1];
   try {
-    MixWave* w = s.mixer->OpenWave(dat(name));
-    if (held) s.retired.push_back(held);
+    MixWave* w = s.open(name);
+    if (held && held != w && !s.is_kept(held)) s.retired.push_back(held);
     held = w;
     s.mixer->Play(slot - 1, w, 0, 0, &s);
   } catch (const EMixerError&) {
   }
   s.sweep();
+}
+
+void sound_prepare(const plat::sjis& name) {
+  Slots& s = slots();
+  if (!s.mixer) return;
+  try {
+    s.open(name);
+  } catch (const EMixerError&) {
+  }
 }
 
 void sound_play_music(const plat::sjis& name) {

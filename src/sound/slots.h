@@ -18,9 +18,13 @@ void sound_start(plat::AudioDevice* device, const std::string& program_dir);
 void sound_free_music();
 void sound_stop();
 
-// A new wave from dat/ in the slot, played once on the slot's channel behind what still plays
-// there. The slot's previous wave is released as soon as nothing of it is left to sound.
+// The wave of dat/name in the slot, played once on the slot's channel behind what still plays
+// there. A name is read from its file the first time only: the wave is kept to shutdown and
+// every later play of that name (on any slot) plays it again. (Past the keeping table's room a
+// wave is the slot's own, released once it is replaced and nothing of it is left to sound.)
 void sound_play_slot(int slot, const plat::sjis& name);
+// Reads dat/name and keeps it, playing nothing, so that its first play reads no file.
+void sound_prepare(const plat::sjis& name);
 // "not" or empty stops the music; any other name loads dat/name and plays it, looping.
 void sound_play_music(const plat::sjis& name);
 

@@ -52,15 +52,6 @@ const material_look* look_of(int id) {
   return is_material(id) ? &materials[std::size_t(id - first_material)] : nullptr;
 }
 
-void show_and_wait(const plat::sjis& text) {
-  post_message(text);
-  wait_click();
-}
-void show_coloured_and_wait(const plat::sjis& text, const plat::sjis& colour) {
-  post_colored(text, colour);
-  wait_click();
-}
-
 void wrap() {
   // Only a real material held wraps: nothing is used up without one.
   if (is_material(gs.wrap_kind) && stock_of(gs.wrap_kind) > 0) {

@@ -2,7 +2,7 @@
 // scale of 390×260, shows the picture, a click advances the start screen, the game waits without
 // spinning, and the window's close request ends the program with status 0. Its comforts: M
 // mutes and unmutes (remembered, told in the caption), F12 saves the picture as a PNG file at the
-// window's scale into the pictures folder.
+// window's scale into the pictures folder. The evening shop's long list scrolls with the wheel.
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -293,6 +293,109 @@ TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
   EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
   d.close_window(std::stoul(id));
   EXPECT_EQ(game.wait_for(settle_ms), 0);
+}
+
+// A new player's progress file for a clerk well up the ranks on day 3: the first evening then
+// offers every wrapping the level allows, eleven seals and the save seal, so its buy list is
+// nearly always longer than the 18 lines the list shows.
+void write_progress(const fs::path& file) {
+  std::ofstream out(file, std::ios::binary);
+  for (int line = 1; line <= 2259; ++line) {
+    int v = 0;
+    if (line == 1205) v = 9;   // clerk level
+    if (line == 1206) v = 3;   // day
+    if (line == 1207) v = 1;   // the file's marker
+    if (line == 2252) v = -1;  // no flyer batch
+    out << v << "\r\n";
+  }
+}
+
+TEST(WindowTest, TheWheelScrollsTheEveningList) {
+  for (const char* tool : {"Xvfb", "xdotool", "xwininfo"})
+    if (!on_path(tool)) GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+  ProgramFolder folder;
+  folder.put_standard();
+  const fs::path exe = fs::path(folder.path()) / "florinet";
+  fs::copy_file(fs::path(FLORINET_GAME_DIR) / "florinet", exe);
+  VirtualDisplay x;
+  ASSERT_TRUE(x.start());
+  const std::string home = folder.path() + "/home";
+  const std::vector<std::string> env{"DISPLAY=" + x.name(), "SDL_VIDEODRIVER=x11",
+                                     "SDL_AUDIODRIVER=dummy", "HOME=" + home,
+                                     "XDG_CONFIG_HOME=" + home + "/.config"};
+  const std::vector<std::string> xenv{"DISPLAY=" + x.name()};
+  x11::probe d(x.name());
+  ASSERT_TRUE(d.ok());
+
+  // The buy list's scroll bar at the list's right edge: the thumb at the top while the list
+  // shows its first lines, the bare track there once it has scrolled. Without a bar the list's
+  // own background shows.
+  constexpr int bar_x = 382, bar_y = 14;
+  constexpr plat::rgb thumb = plat::RGB(138, 135, 113), track = plat::RGB(46, 40, 40);
+  constexpr plat::rgb black = plat::RGB(0, 0, 0);
+  auto click = [&](const std::string& id, int s, int px, int py) {
+    proc::run({"xdotool", "mousemove", "--window", id, std::to_string(px * s + s / 2),
+               std::to_string(py * s + s / 2), "click", "1"},
+              xenv);
+  };
+
+  // The offers are drawn from the clock: an evening whose list happens to fit is played again.
+  bool scrolled = false;
+  for (int attempt = 0; attempt < 6 && !scrolled; ++attempt) {
+    write_progress(fs::path(folder.path()) / "dat" / "my.dat");
+    proc::child game;
+    ASSERT_TRUE(game.start({exe.string()}, env));
+    std::istringstream ids(proc::run({"timeout", "20", "xdotool", "search", "--sync",
+                                      "--onlyvisible", "--name", "florinet"},
+                                     xenv)
+                               .out);
+    std::string id;
+    ids >> id;
+    ASSERT_FALSE(id.empty()) << "no window appeared";
+    const unsigned long w = std::stoul(id);
+    const int s = window_size(x.name(), id).w / 390;
+    ASSERT_GT(s, 0);
+    auto at = [&](int px, int py) { return d.pixel(w, px * s + s / 2, py * s + s / 2); };
+    auto wait_at = [&](int px, int py, plat::rgb want) {
+      return wait_for_pixel(d, w, px * s + s / 2, py * s + s / 2, want, settle_ms);
+    };
+
+    // Past the two start screens to the title menu, then "Start".
+    ASSERT_EQ(wait_at(20, 20, shell_test::c_bg), shell_test::c_bg);
+    click(id, s, 100, 80);
+    ASSERT_EQ(wait_at(20, 20, shell_test::c_title), shell_test::c_title);
+    click(id, s, 100, 80);
+    ASSERT_EQ(wait_at(20, 20, shell_test::c_login), shell_test::c_login);
+    click(id, s, 322, 246);
+    // The owner's lines each wait for a click, and the first button answers his question (the
+    // easiest mode, the most money): clicks there until the evening's panel covers the picture.
+    // Those that come after it land on the list's rows in view, which scroll nothing.
+    bool shown = false;
+    for (int t = 0; t < settle_ms && !shown; t += 250) {
+      click(id, s, 300, 190);
+      std::this_thread::sleep_for(std::chrono::milliseconds(250));
+      shown = at(1, 1) == black;
+    }
+    ASSERT_TRUE(shown) << "the evening's panel did not open";
+    // The panel came with its list drawn; a bar shows only for a long one.
+    if (at(bar_x, bar_y) != thumb) {
+      d.close_window(w);
+      EXPECT_EQ(game.wait_for(settle_ms), 0);
+      continue;
+    }
+
+    // One notch down over the list: the list scrolls and the thumb leaves the top. One up: back.
+    proc::run({"xdotool", "mousemove", "--window", id, std::to_string(300 * s),
+               std::to_string(100 * s), "click", "5"},
+              xenv);
+    EXPECT_EQ(wait_at(bar_x, bar_y, track), track);
+    proc::run({"xdotool", "click", "4"}, xenv);
+    EXPECT_EQ(wait_at(bar_x, bar_y, thumb), thumb);
+    scrolled = true;
+    d.close_window(w);
+    EXPECT_EQ(game.wait_for(settle_ms), 0);
+  }
+  EXPECT_TRUE(scrolled) << "no evening offered more lines than the list shows";
 }
 
 }  // namespace

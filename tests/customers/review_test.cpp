@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "day_end_fixture.h"
+#include "platform/headless/headless_audio.h"
 #include "shell/frame.h"
 #include "shell/hooks.h"
+#include "sound/mixer.h"
+#include "sound/slots.h"
 #include "wrapping/alloc_count.h"
 #include "wrapping/effects.h"
 
@@ -68,9 +71,15 @@ TEST_F(Review, MontageAndChartPoints) {
   EXPECT_EQ(at(takings_point(0)), std::pair(70, 20));  // the first point neither
 }
 
+// The montage's frames, with the sounds they play through the wave slots, and the chart's.
 TEST_F(Review, MontageAndChartFramesAllocateNothing) {
   set_trace_sink(nullptr);
   script_draws(nullptr);
+  plat::HeadlessAudioDevice device;
+  sound_start(&device, FLORINET_GAME_DIR);
+  ASSERT_NE(sound_mixer(), nullptr);
+  hooks.play_sound = sound_play_slot;
+  hooks.prepare_sound = sound_prepare;
   hooks.draw_totals = draw_totals;
   hooks.draw_chart = draw_chart;
   hooks.draw_effects = render_effects;
@@ -90,8 +99,15 @@ TEST_F(Review, MontageAndChartFramesAllocateNothing) {
     const long allocated = run > 0 ? alloc_count::stop() : 0;
     EXPECT_EQ(allocated, 0);
     EXPECT_EQ(gs.totals_count, 27);
+    // Every unit rang "set.wav" on slots 2 to 5 in turn, and the end "katan.wav" on slot 1.
+    const MixInfo mixed = MixerInfo(sound_mixer()->Session());
+    EXPECT_EQ(mixed.channel_plays[0], 1);
+    for (int ch = 1; ch <= 4; ++ch) EXPECT_EQ(mixed.channel_plays[ch], ch <= 3 ? 7 : 6) << ch;
+    EXPECT_EQ(sound_slot_wave(2), sound_slot_wave(5));  // one wave, read once
     gs.chart_count = 0;
+    for (int ms = 0; ms < 20000; ms += 90) device.advance(90);  // all of it played out
   }
+  sound_stop();
   hooks = game_hooks{};
 }
 

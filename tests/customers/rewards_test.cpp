@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <deque>
 #include <memory>
 #include <string>
@@ -177,6 +178,13 @@ TEST_F(Rewards, FondnessNeverGoesBelowZeroAndItsTenthPointBringsTheGift) {
   add_fondness(-1, 5);
   add_fondness(100, 5);
   EXPECT_EQ(gs.man_fond[60], 9);
+
+  // A fondness at the top of the range (a hand-edited progress file) is past ten, not negative.
+  gs.man_fond[3] = INT_MAX;
+  gs.stock[gift] = 0;
+  add_fondness(3, 1);
+  EXPECT_EQ(gs.man_fond[3], 0);
+  EXPECT_GT(gs.stock[gift], 0);
 }
 
 TEST_F(Rewards, ItemsWithoutANameAreNeverGained) {
@@ -191,6 +199,10 @@ TEST_F(Rewards, ItemsWithoutANameAreNeverGained) {
   EXPECT_EQ(lines("msg").back(),
             "301 Item【" + plat::to_utf8(item[136].name) + "】を 1個入手した(所持:2個)");
   EXPECT_EQ(sounds().back(), "4 item.wav");
+  // A count at the top of the range stays there rather than turning negative.
+  gs.stock[136] = INT_MAX - 1;
+  gain_items(136, 3);
+  EXPECT_EQ(gs.stock[136], INT_MAX);
 }
 
 }  // namespace

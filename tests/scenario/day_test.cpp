@@ -143,6 +143,21 @@ TEST_F(Day, OneImageChangeAMorningInItsOrder) {
   EXPECT_EQ(gs.flyer_used, 10);
 }
 
+TEST_F(Day, TheMorningsLinesAreTypedButTheFadingImageIsNot) {
+  // "あさ", "おはようございますー" and the quota line come with the typing sound; the image
+  // wearing off is posted silently.
+  gs.night_omen = 0;
+  gs.shop_image = 2;
+  gs.image_days = 1;
+  plan = {{14, 0}};
+  morning();
+  const auto typed = std::count_if(traced.begin(), traced.end(), [](const std::string& t) {
+    return t.rfind("sound ", 0) == 0 && t.find("moji.wav") != std::string::npos;
+  });
+  EXPECT_EQ(typed, 3);
+  EXPECT_EQ(gs.shop_image, 0);
+}
+
 TEST_F(Day, AnOmenOfTheNightSuppressesTheMorningEvent) {
   // The moon (10 of 15), no burglar: the moon seal, and no draw for a morning event.
   night({{15, 10}, {15, 3}});
