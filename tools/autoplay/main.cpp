@@ -223,12 +223,12 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
         cause = "exit status " + std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
       std::fprintf(stderr,
                    "florinet-autoplay: seed %u failed in life %d (seed %u), on its day %d: %s\n"
-                   "  replay: %s --game %s --from %s --seed %u --days %d\n"
+                   "  replay: %s --game %s --from %s --seed %u --days %d%s\n"
                    "  or its commands through the driver: %s/florinet-headless --root %s "
                    "--seed %u --script %s\n",
                    seed, life, ls, r.days, cause.c_str(), self_exe().c_str(), o.game.c_str(),
-                   start.c_str(), ls, days_left, FLORINET_GAME_DIR, replay.c_str(), ls,
-                   script.c_str());
+                   start.c_str(), ls, days_left, o.close_at_waits ? " --close-at-waits" : "",
+                   FLORINET_GAME_DIR, replay.c_str(), ls, script.c_str());
       break;
     }
     days_left -= r.days;
