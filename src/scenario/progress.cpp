@@ -143,6 +143,28 @@ bool parse_progress(const std::string& text, std::array<int, progress_lines>& va
       return false;
     }
   }
+  // Counts the game adds to and takes from a step at a time. Within a thousand million either
+  // way (far past anything played, money's own ceiling included) every step stays inside 32
+  // bits; a count beyond that is no count of ours.
+  struct counts {
+    int first, last;
+    const char* what;
+  };
+  static constexpr counts stepped[] = {
+      {101, 1100, "stock"},       {1101, 1200, "fondness"},    {1201, 1201, "money"},
+      {1202, 1202, "lovely"},     {1203, 1203, "bad service"}, {1204, 1204, "poor stock"},
+      {1206, 1206, "day"},        {1208, 1208, "play count"},  {2254, 2254, "flyers handed out"},
+      {2255, 2255, "image days"},
+  };
+  constexpr int count_limit = 1000000000;
+  for (const counts& c : stepped)
+    for (int line = c.first; line <= c.last; ++line) {
+      const int v = values[std::size_t(line - 1)];
+      if (v < -count_limit || v > count_limit) {
+        if (why) *why = "line " + std::to_string(line) + " (" + c.what + ") is out of range";
+        return false;
+      }
+    }
   return true;
 }
 
