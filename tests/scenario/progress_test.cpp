@@ -102,6 +102,24 @@ TEST_F(ProgressFile, EverySavedFieldSurvivesASaveAndALoad) {
   EXPECT_EQ(gs.best_sales, INT_MIN);
 }
 
+TEST_F(ProgressFile, ACountSteppedPastTheFilesBoundIsSavedAtItAndReadsBack) {
+  // A file may hold counts up to a thousand million either way; what was gained or lost since
+  // is held at that edge by the save, which therefore always loads again.
+  gs.stock[130] = 1000000001;
+  gs.play_count = INT_MAX;
+  gs.money = -1000000005;
+  gs.best_sales = INT_MAX;  // a record, not a count the game steps: kept as it is
+  ASSERT_TRUE(save_progress_to(folder.dir()));
+  EXPECT_EQ(gs.stock[130], 1000000000) << "the state saved is the state in the file";
+  gs = game_state{};
+  load_progress_from(folder.dir());
+  ASSERT_TRUE(file_exists(folder.dat("my.dat"))) << "not moved aside as damaged";
+  EXPECT_EQ(gs.stock[130], 1000000000);
+  EXPECT_EQ(gs.play_count, 1000000000);
+  EXPECT_EQ(gs.money, -1000000000);
+  EXPECT_EQ(gs.best_sales, INT_MAX);
+}
+
 TEST_F(ProgressFile, ReadsEachFieldFromItsOwnLine) {
   write_all(folder.dat("my.dat"), numbered_file());
   load_progress_from(folder.dir());
