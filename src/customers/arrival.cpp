@@ -122,10 +122,10 @@ void leave_empty_handed(const tman& m) {
   plat::sjis line = game_text(r.before);
   if (r.after) line += goods_name + game_text(r.after);
   post_speech(line);
+  // The narration is shown beside the loss of satisfaction that follows; that line is read.
   plat::sjis narration = game_text(r.narration);
   if (narration.rfind(SJ("は"), 0) == 0) narration = m.name + narration;
   post_message(narration);
-  wait_click();
 
   change_satisfaction(-(m.min_lv + 1 + gs.clerk_lv));
   gs.poor_stock += 1;

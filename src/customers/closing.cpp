@@ -32,7 +32,9 @@ void play_steps(const story_stage& stage) {
         post_speech(text);
         break;
       case story_step::narrate:
-        post_and_wait(text);
+        // Narration is typed like every shown line; inside a scene it waits for the click, so
+        // that a picture the scene changes to is seen before the next one.
+        show_and_wait(text);
         break;
       case story_step::picture:
         set_customer_picture(text);
@@ -66,8 +68,9 @@ void printer_visit() {
 bool knock_at_door() {
   if (closing_window()) return false;
   play_sound(2, SJ("nock.wav"));
+  // Both lines are typed; the door's button itself is what the player clicks.
   post_message(SJ("ドンドン"));
-  post_and_wait(SJ("誰か来た...."));
+  post_message(SJ("誰か来た...."));
   const int answer = ask_choice({}, {}, SJ("扉をあける"));
   if (closing_window() || answer != 3) return false;
   play_sound(5, SJ("door.wav"));
@@ -105,13 +108,15 @@ void play_story(const story_row& row, int stage) {
     set_background(SJ("haikei_churu.bmp"));
   else
     set_customer_picture(SJ("not.bmp"));
-  post_and_wait(plat::to_sjis(leaving_line(row, stage)));
+  // The visitor's last line has been clicked; the leaving narration stays on the log over what
+  // follows (the gift, or the day's totals).
+  post_message(plat::to_sjis(leaving_line(row, stage)));
   if (closing_window()) return;
   if ((gs.mode == 0 || gs.mode == 1) && row.gift != 0) gain_items(row.gift, 3);
 }
 
 void close_shop() {
-  post_and_wait(SJ("『あ、時間だ、今日はもう終わりだ・・・』"));
+  show_and_wait(SJ("『あ、時間だ、今日はもう終わりだ・・・』"));
   if (closing_window()) return;
   if (printer_calls()) {
     printer_visit();

@@ -39,7 +39,8 @@ sjis num(long long n) {
   return sjis(std::to_string(n));
 }
 
-// The owner speaks in blue, a click after each line.
+// The owner speaks in blue, a click after each line; every other line of the review is read
+// with its own click too.
 void owner(const sjis& text) {
   show_coloured_and_wait(text, SJ("blue"));
 }
@@ -185,22 +186,22 @@ void promotion() {
   play_sound(4, SJ("lvup.wav"));
   int& best = gs.progress[best_level_slot];
   if (best < gs.clerk_lv) best = gs.clerk_lv;
-  post_colored(SJ("あなたの店員レベルがあがりました!!"), SJ("yellow"));
+  show_coloured_and_wait(SJ("あなたの店員レベルがあがりました!!"), SJ("yellow"));
   show_coloured_and_wait(SJ("レベルアップ!! → ") + num(gs.clerk_lv), SJ("yellow"));
   if (gs.mode == 0 || gs.mode == 1) {
-    post_message(SJ("ボーナスが支給されました"));
+    show_and_wait(SJ("ボーナスが支給されました"));
     receive_money(gs.clerk_lv * (gs.mode == 0 ? 400 : 200));
   }
   // The unknown shop's power holds the clerk back from the very top.
   if (gs.shop_image == 11 && gs.clerk_lv >= ending_level) {
     gs.clerk_lv = 9;
-    post_and_wait(SJ("と思ったら、何らかの力によってLv9に戻った.."));
+    show_and_wait(SJ("と思ったら、何らかの力によってLv9に戻った.."));
   }
 }
 
 void the_end() {
   set_background(SJ("clear.bmp"));
-  post_colored(SJ("～～～～クリア～～～～"), SJ("red"));
+  show_coloured_and_wait(SJ("～～～～クリア～～～～"), SJ("red"));
   show_coloured_and_wait(SJ("お・し・ま・い"), SJ("red"));
   close_program();
 }

@@ -118,7 +118,10 @@ std::string stories_json() {
     json::key(out, "image"), out += std::to_string(r.image) + ',';
     json::key(out, "chance"), out += std::to_string(r.chance) + ',';
     json::key(out, "levels"), out += '[';
-    for (int s = 0; s < r.stages; ++s) out += (s ? "," : "") + std::to_string(r.level[s]);
+    for (int s = 0; s < r.stages; ++s) {
+      if (s) out += ',';
+      out += std::to_string(r.level[s]);
+    }
     out += "],";
     // What each stage shows and says, from the scenes themselves.
     std::string pictures = "[", lines = "[";

@@ -374,9 +374,17 @@ bool item_box_visible() {
 sjis count_column(int count) {
   // A count below 0 (a damaged progress file) shows as none, keeping the column three bytes wide.
   if (count <= 0) return "   ";
-  if (count < 10) return " " + std::to_string(count) + " ";
-  if (count < 100) return std::to_string(count) + " ";
-  return {};
+  if (count >= 100) return {};
+  // Built in place: GCC 12's Release build takes " " + to_string(n) for an overlapping copy.
+  sjis column = count < 10 ? " ?" : "??";
+  if (count < 10) {
+    column[1] = char('0' + count);
+  } else {
+    column[0] = char('0' + count / 10);
+    column[1] = char('0' + count % 10);
+  }
+  column += ' ';
+  return column;
 }
 
 void update_money_lines() {
@@ -551,7 +559,7 @@ void press_close() {
     if (hooks.open_first_day) hooks.open_first_day();
     return;
   }
-  post_and_wait(SJ("『さーてと帰って寝よ・・・』"));
+  show_and_wait(SJ("『さーてと帰って寝よ・・・』"));
   if (gs.click_state == -1) return;  // the window is closing: no night for a closing game
   if (gs.stock[save_seal] >= 1) {
     gs.leaving_flag = 0;

@@ -83,5 +83,38 @@ TEST_F(Closing, ThePrinterCallsOnEveryTwelfthDayInsteadOfAnyStory) {
   EXPECT_FALSE(said("集計しまーーーす"));
 }
 
+TEST_F(Closing, AVisitorsEveningReadsAndSoundsInItsOrder) {
+  // としくん's second stage: the thunder inside the scene, the leaving line, the gift in
+  // 小学生モード.
+  gs.clerk_lv = 4, gs.shop_image = 4, gs.mode = 1;
+  gs.progress[11] = 2;  // 花豆, the other visitor of this image, has told his story
+  gs.progress[15] = 1;
+  gs.stock[156] = 1;
+  draw_default = 0;  // every chance comes up; the typing sound on slot 1
+  close_shop();
+  std::vector<std::string> shown = scene();
+  const auto totals = std::find(shown.begin(), shown.end(), "msg 0 集計しまーーーす");
+  ASSERT_NE(totals, shown.end());
+  shown.erase(totals - 1, shown.end());  // the day's end, from its typing sound on
+  EXPECT_EQ(gs.progress[15], 2);
+  const std::vector<std::string> expected{
+      // The closing line is typed and read.
+      "sound 1 moji.wav", "msg 0 『あ、時間だ、今日はもう終わりだ・・・』", "wait",
+      // The knock: both lines typed, the door's button is the wait.
+      "sound 2 nock.wav", "sound 1 moji.wav", "msg 0 ドンドン", "sound 1 moji.wav",
+      "msg 0 誰か来た....", "choice", "wait", "sound 5 door.wav", "picture 3 not.bmp",
+      // The scene: spoken lines, the thunder and its narration, typed and read.
+      "music star2.mid", "picture 1 boy02.bmp", "msg 310 やあ。今夜は空が暗くて、いい感じだね",
+      "wait", "sound 4 kaminari.wav", "sound 1 moji.wav", "msg 0 ピカ！！ゴロゴロ…！", "wait",
+      "sound 1 moji.wav", "msg 0 雷のようだ....", "wait",
+      "msg 310 うわあああっ！！…い、今のは見なかったことに！", "wait",
+      "msg 310 …ほんとは、うさくまがいないと眠れないんだ", "wait",
+      // He goes: the leaving line typed, then the gift.
+      "picture 1 not.bmp", "sound 1 moji.wav", "msg 0 としくんは去っていった....",
+      "sound 4 item.wav", "sound 1 moji.wav",
+      "msg 301 Item【としくんチール】を 3個入手した(所持:4個)", "wait"};
+  EXPECT_EQ(shown, expected);
+}
+
 }  // namespace
 }  // namespace game

@@ -94,6 +94,20 @@ class DayEnd : public ::testing::Test {
     return false;
   }
 
+  // What the player reads and hears, in order: lines, sounds, music, pictures, click waits and
+  // choices (the click that ends a wait and the press on a choice button left out).
+  static std::vector<std::string> scene() {
+    std::vector<std::string> out;
+    for (const auto& t : traced) {
+      const std::string kind = t.substr(0, t.find(' '));
+      if (t == "sound 1 3.wav" || t == "sound 5 pi.wav") continue;
+      if (kind == "msg" || kind == "sound" || kind == "music" || kind == "bg" ||
+          kind == "picture" || kind == "wait" || kind == "choice")
+        out.push_back(t.back() == ' ' ? t.substr(0, t.size() - 1) : t);
+    }
+    return out;
+  }
+
   std::unique_ptr<plat::HeadlessHost> host;
   clicker handler;
   int answer = 3;

@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "day_end_fixture.h"
 #include "platform/headless/headless_audio.h"
 #include "shell/frame.h"
 #include "shell/hooks.h"
 #include "sound/mixer.h"
 #include "sound/slots.h"
-#include "wrapping/alloc_count.h"
+#include "support/alloc_count.h"
 #include "wrapping/effects.h"
 
 namespace game {
@@ -26,6 +28,13 @@ class Review : public day_end_test::DayEnd {
   void day(int sales, int sat) {
     gs.day = 5, gs.quota = 400, gs.satis_goal = 60;
     gs.sales_today = sales, gs.satisfaction = sat, gs.best_sales = 100000;
+  }
+  // The scene from the first `from` up to (not including) the next `to` after it.
+  static std::vector<std::string> scene_between(const std::string& from, const std::string& to) {
+    const std::vector<std::string> all = scene();
+    auto b = std::find(all.begin(), all.end(), from);
+    auto e = b == all.end() ? b : std::find(b + 1, all.end(), to);
+    return {b, e};
   }
 };
 
@@ -161,13 +170,25 @@ TEST_F(Review, PromotionNeedsBothTargetsAndTheUnknownShopHoldsTheClerkAtNine) {
   EXPECT_EQ(gs.progress[105], 3);
   EXPECT_EQ(gs.money, 500 + 1200);  // min(100, 200) × 5, then level 3 × 400
   EXPECT_EQ(gs.stock[132], 1);
+  // Every line of the promotion is typed (draw 1: wave slot 5) and read.
+  EXPECT_EQ(
+      scene_between("sound 5 yosi.wav", "sound 1 fun.wav"),
+      (std::vector<std::string>{
+          "sound 5 yosi.wav", "sound 5 moji.wav", "msg 303 なかなかよくやった！昇進じゃ！", "wait",
+          "sound 4 lvup.wav", "sound 5 moji.wav", "msg 302 あなたの店員レベルがあがりました!!",
+          "wait", "sound 5 moji.wav", "msg 302 レベルアップ!! → 3", "wait", "sound 5 moji.wav",
+          "msg 0 ボーナスが支給されました", "wait", "sound 1 coin.wav", "sound 5 moji.wav",
+          "msg 308 お金 1200円を入手", "wait"}));
 
   SetUp();
   day(400, 100);
   gs.clerk_lv = 9, gs.shop_image = 11;
   end_day();
   EXPECT_EQ(gs.clerk_lv, 9);
-  EXPECT_TRUE(said("と思ったら、何らかの力によってLv9に戻った.."));
+  EXPECT_EQ(
+      scene_between("msg 302 レベルアップ!! → 10", "sound 1 fun.wav"),
+      (std::vector<std::string>{"msg 302 レベルアップ!! → 10", "wait", "sound 5 moji.wav",
+                                "msg 0 と思ったら、何らかの力によってLv9に戻った..", "wait"}));
   EXPECT_EQ(gs.progress[4], 0);
   EXPECT_FALSE(host->closed());
 }
@@ -183,8 +204,59 @@ TEST_F(Review, TheEndingEitherWayClosesTheGame) {
     EXPECT_TRUE(traced_line("menu |はい|いいえ"));
     EXPECT_EQ(said("この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"), choice == 2);
     EXPECT_EQ(said("…ち…、目にゴミが入っちまったぜ…"), choice == 3);
-    EXPECT_TRUE(said("お・し・ま・い"));
-    EXPECT_TRUE(traced_line("bg clear.bmp"));
+    // From the owner's goodbye to the last line, as the player reads and hears it.
+    std::vector<std::string> expected{"sound 2 aha.wav",
+                                      "sound 1 fun.wav",
+                                      "sound 5 moji.wav",
+                                      "msg 303 じゃあねん",
+                                      "wait",
+                                      "sound 2 nock.wav",
+                                      "sound 5 moji.wav",
+                                      "msg 0 ドンドン",
+                                      "sound 5 moji.wav",
+                                      "msg 0 誰か来た....",
+                                      "choice",
+                                      "wait",
+                                      "sound 5 door.wav",
+                                      "picture 3 not.bmp",
+                                      "bg haikei2.bmp",
+                                      "picture 1 seven.bmp",
+                                      "sound 5 moji.wav",
+                                      "msg 304 セブンが現れた!!",
+                                      "wait"};
+    auto says = [&](std::initializer_list<const char*> lines) {
+      for (const char* l : lines)
+        expected.insert(expected.end(), {std::string("msg 310 ") + l, "wait"});
+    };
+    says({"こんにちは…", "この店がどんなに凄いか、オレはよく分かっている…",
+          "オレの経営するLove7には無い物が、この店にはあるんだ…",
+          "…それがなんなのか、ようやく気づいた", "…それは、君だ。",
+          "ここの店長には悪いけど、どうだ…オレの店に来てみないか？"});
+    expected.insert(expected.end(), {"choice", "wait"});
+    if (choice == 2) {
+      says({"やった…ありがとう"});
+      // A spoken line longer than 58 bytes goes on in a second entry.
+      expected.insert(expected.end(),
+                      {"msg 310 これでオレのファシーブランドチェーン Love7は一気に巨大化す",
+                       "msg 310 　る…", "wait"});
+      says({"この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"});
+    } else {
+      says({"そうか…やはり駄目か…", "君ならそう言うと思っていた…",
+            "君のその情熱と強い意志、それを確認したかったんだ…", "また会おう、ライバルよ！"});
+      expected.insert(expected.end(), {"bg ten.bmp", "sound 2 eto.wav", "sound 5 moji.wav",
+                                       "msg 304 天長が現れた!!", "wait"});
+      for (const char* l :
+           {"フ…、おまえもやっぱりあいつの店へ行くのか…？", "え…？引き抜きを断っただと？",
+            "何故だ！…Love7は今や世界のトップブランドだぜ…", "何…、この店が好きだからだと？",
+            "ば…ばかやろう！！！……", "…ち…、目にゴミが入っちまったぜ…"})
+        expected.insert(expected.end(), {"sound 5 moji.wav", std::string("msg 303 ") + l, "wait"});
+    }
+    expected.insert(expected.end(),
+                    {"bg clear.bmp", "sound 5 moji.wav", "msg 307 ～～～～クリア～～～～", "wait",
+                     "sound 5 moji.wav", "msg 307 お・し・ま・い", "wait"});
+    const std::vector<std::string> all = scene();
+    const auto from = std::find(all.begin(), all.end(), "sound 2 aha.wav");
+    EXPECT_EQ(std::vector<std::string>(from, all.end()), expected) << choice;
     EXPECT_TRUE(host->closed());
     EXPECT_FALSE(said("では、明日の準備をしておくがよい"));
   }

@@ -21,7 +21,7 @@
 #include "shell/pictures.h"
 #include "shell/state.h"
 #include "shell/trace.h"
-#include "wrapping/alloc_count.h"
+#include "support/alloc_count.h"
 
 namespace game {
 namespace {
@@ -438,13 +438,16 @@ TEST_F(Evening, ClosingThePanelEndsTheEveningOrTheVisit) {
   EXPECT_NE(std::find(traced.begin(), traced.end(), "music not"), traced.end());
 
   // Later evenings: home to bed, or the save first while the save seal is held.
+  // The line home is typed (draw 0: wave slot 1) and read before the night.
   gs.day = 4;
   day_calls.clear();
   open_with({200}, {});
+  traced.clear();
   press_close();
   EXPECT_EQ(day_calls, std::vector<std::string>{"dispatch 帰って寝る"});
-  EXPECT_NE(std::find(traced.begin(), traced.end(), "msg 0 『さーてと帰って寝よ・・・』"),
-            traced.end());
+  EXPECT_EQ(traced, (std::vector<std::string>{"sound 1 back.wav", "music not", "sound 1 moji.wav",
+                                              "msg 0 『さーてと帰って寝よ・・・』", "wait ",
+                                              "sound 1 3.wav"}));
   day_calls.clear();
   gs.stock[save_seal] = 1;
   gs.leaving_flag = 1;

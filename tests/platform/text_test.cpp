@@ -3,36 +3,17 @@
 // cached).
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <string>
 
 #include "platform/canvas.h"
 #include "platform/font.h"
 #include "platform/sjis.h"
+#include "support/alloc_count.h"
 
 using namespace plat;
-
-// Allocation counter for the whole test program; only the cache test looks at it. The
-// replacement pair uses malloc and free, which the compiler cannot see match.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-namespace {
-std::atomic<long> g_allocations{0};
-}
-void* operator new(std::size_t n) {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace {
 
@@ -224,10 +205,10 @@ TEST_F(Text, CachedGlyphsAreNotRenderedAgainAndNeedNoMemory) {
   };
   frame();
   const GlyphCacheStats before = glyph_cache_stats();
-  const long allocs = g_allocations.load();
+  alloc_count::start();
   for (int i = 0; i < 5; ++i) frame();
   EXPECT_EQ(glyph_cache_stats().renders, before.renders);
-  EXPECT_EQ(g_allocations.load(), allocs);
+  EXPECT_EQ(alloc_count::stop(), 0);
   // A new size is a new glyph; the same one again is not.
   Canvas::text_width("A", style(23));
   const auto after_new = glyph_cache_stats().renders;

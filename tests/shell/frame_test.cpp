@@ -4,31 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <utility>
 
 #include "program_folder.h"
 #include "shell/status_panel.h"
-
-// Counts every allocation of the test program, to hold the frame to allocating nothing. The
-// replacement pair uses malloc and free, which the compiler cannot see match.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-namespace {
-std::atomic<long> allocations{0};
-}
-void* operator new(std::size_t n) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
+#include "support/alloc_count.h"
 
 namespace {
 
@@ -421,9 +401,9 @@ TEST_F(DrawTest, AFrameAllocatesNothing) {
   gs.item_card_x = 200;
   // The first frames fill the glyph cache.
   for (int i = 0; i < 30; ++i) game::advance_tick();
-  const long before = allocations.load();
+  alloc_count::start();
   for (int i = 0; i < 60; ++i) game::advance_tick();
-  EXPECT_EQ(allocations.load() - before, 0);
+  EXPECT_EQ(alloc_count::stop(), 0);
 }
 
 }  // namespace

@@ -1,44 +1,11 @@
 // The headless wave-output device (virtual clock, capture, WAV file) and the rule that mixing
 // allocates nothing while sounds play.
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "sound_test_util.h"
+#include "support/alloc_count.h"
 
 using namespace soundtest;
 
-// Counts every allocation of the test program, so a stretch of mixing can be checked for none.
-// (Not under AddressSanitizer, which keeps allocation to itself.)
-namespace {
-std::atomic<long> g_allocs{0};
-}
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kCounting = false;
-#else
-constexpr bool kCounting = true;
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // malloc and free are the pair here
-void* operator new(std::size_t n) {
-  ++g_allocs;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t n) {
-  return operator new(n);
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-  std::free(p);
-}
-#endif
 
 namespace {
 
@@ -115,7 +82,6 @@ TEST(HeadlessDeviceTest, WritesTheCaptureAsAWaveOfTheStreamsFormat) {
 }
 
 TEST_F(MixerTest, MixingFiveSourcesAllocatesNothing) {
-  if (!kCounting) GTEST_SKIP() << "allocations are not counted under the address sanitizer";
   start("[default]\nGoodWavePos=1\n");
   game::MixerOpenChannel(s, 0, 1);
   dev.set_capture(false);
@@ -124,12 +90,12 @@ TEST_F(MixerTest, MixingFiveSourcesAllocatesNothing) {
   for (int i = 0; i < 5; ++i)
     play(i, w[i], i == 4 ? 0u : static_cast<std::uint32_t>(game::kPlayWait), i == 2 ? 3 : 0);
   play(0, w[1]);  // queued behind
-  long before = g_allocs.load();
+  alloc_count::start();
   for (int i = 0; i < 300; ++i) {
     dev.advance(i % 2 ? 90 : 17);  // block done after block done
     if (i == 7 || i == 57 || i == 107) play(i == 7 ? 0 : i == 57 ? 1 : 3, w[3]);  // meanwhile
   }
-  EXPECT_EQ(g_allocs.load(), before);
+  EXPECT_EQ(alloc_count::stop(), 0);
   EXPECT_GT(dev.position(), 40000u);
   EXPECT_EQ(game::MixerInfo(s).free_plays, 99);  // every play ran to its end meanwhile
 }

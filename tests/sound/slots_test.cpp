@@ -81,7 +81,9 @@ TEST_F(SlotsTest, AReplayPlaysTheWaveReadTheFirstTimeQueuedBehindTheSlotsLast) {
 TEST_F(SlotsTest, PastTheKeptWavesASoundIsItsSlotsOwn) {
   game::sound_start(&dev, dir);
   for (int i = 0; i < 128; ++i) {
-    const std::string name = "k" + std::to_string(i) + ".wav";
+    std::string name = "k";
+    name += std::to_string(i);
+    name += ".wav";
     write_file(dir + "/dat/" + name, wav(constant(20, 130)));
     game::sound_prepare(name);
   }

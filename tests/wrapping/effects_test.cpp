@@ -14,7 +14,7 @@
 #include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "wrapping/alloc_count.h"
+#include "support/alloc_count.h"
 
 using game::gs;
 using plat::RGB;

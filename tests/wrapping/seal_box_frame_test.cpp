@@ -10,7 +10,7 @@
 #include "shell/form.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "wrapping/alloc_count.h"
+#include "support/alloc_count.h"
 #include "wrapping/seal_box.h"
 
 namespace {
