@@ -6,7 +6,6 @@
 
 using namespace soundtest;
 
-
 namespace {
 
 struct Counter {
