@@ -168,17 +168,27 @@ void open_print_mode() {
   play_music(SJ("star.mid"));
 }
 
+namespace {
+
+// Money never goes below 0: what the purse cannot pay is refused with "no.wav", the selection
+// kept; what it can is paid with "buy.wav".
+bool pay_for(const titem& it) {
+  if (it.price > gs.money) {
+    play_sound(1, SJ("no.wav"));
+    return false;
+  }
+  play_sound(1, SJ("buy.wav"));
+  gs.money -= it.price;
+  return true;
+}
+
+}  // namespace
+
 void buy_action() {
   const int n = gs.sel_item;
   if (n == sold_out_item || !valid_item(n)) return;
   const titem& it = item[std::size_t(n)];
-  // Money never goes below 0: what the purse cannot pay is refused, the selection kept.
-  if (it.price > gs.money) {
-    play_sound(1, SJ("no.wav"));
-    return;
-  }
-  play_sound(1, SJ("buy.wav"));
-  gs.money -= it.price;
+  if (!pay_for(it)) return;
   add_stock(n, 1);
   refresh_line(n);
   show_selection();
@@ -200,12 +210,7 @@ void stock_action() {
   const int n = gs.sel_item;
   if (n == sold_out_item || !valid_item(n)) return;
   const titem& it = item[std::size_t(n)];
-  if (it.price > gs.money) {
-    play_sound(1, SJ("no.wav"));
-    return;
-  }
-  play_sound(1, SJ("buy.wav"));
-  gs.money -= it.price;
+  if (!pay_for(it)) return;
   add_stock(n, it.bundle >= 1 ? it.bundle : 1);
   refresh_line(n);
   show_selection();

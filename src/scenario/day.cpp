@@ -95,6 +95,15 @@ void morning_event() {
   }
 }
 
+// A bad name gets about town: the shop takes the rumour's image for ten days.
+void spread_rumour(int image, const plat::sjis& news) {
+  gs.shop_image = image;
+  gs.image_days = 10;
+  play_sound(5, SJ("bad.wav"));
+  spawn_effect(45, 85, 66);
+  show_coloured_and_wait(news, SJ("red"));
+}
+
 // At most one change of the shop's image in town per morning: an image wearing off, then the two
 // rumours, then a batch of flyers all handed out.
 void change_shop_image() {
@@ -109,23 +118,14 @@ void change_shop_image() {
     }
   }
   if (gs.bad_service > 9 && gs.shop_image != 9) {
-    gs.shop_image = 9;
-    gs.image_days = 10;
     gs.bad_service = 3;
-    play_sound(5, SJ("bad.wav"));
-    spawn_effect(45, 85, 66);
-    show_coloured_and_wait(
-        SJ("なんと、この店は接客の悪い悪徳店だという噂が町中に広まってしまった……!!"), SJ("red"));
+    spread_rumour(9, SJ("なんと、この店は接客の悪い悪徳店だという噂が町中に広まってしまった……!!"));
     return;
   }
   if (gs.poor_stock > 9 && gs.shop_image != 8) {
-    gs.shop_image = 8;
-    gs.image_days = 10;
     gs.poor_stock = 5;
-    play_sound(5, SJ("bad.wav"));
-    spawn_effect(45, 85, 66);
-    show_coloured_and_wait(
-        SJ("なんと、この店は品揃えの悪いボロい店だという噂が町中に広まってしまった…!!"), SJ("red"));
+    spread_rumour(8,
+                  SJ("なんと、この店は品揃えの悪いボロい店だという噂が町中に広まってしまった…!!"));
     return;
   }
   // Only a printed batch becomes the image: a count of ten without a design (a hand-edited

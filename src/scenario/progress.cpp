@@ -222,7 +222,9 @@ plat::sjis ledger_text(const game_state& s) {
   int normal = 0, chara = 0;
   for (int id = 0; id < item_count; ++id) {
     const titem& t = item[id];
-    if (t.kind != kind_seal || t.name.empty() || s.collected[id] < 1) continue;
+    // (The sold-out stand-in is no seal a clerk can stick, whatever a damaged file says.)
+    if (t.kind != kind_seal || t.name.empty() || id == sold_out_item || s.collected[id] < 1)
+      continue;
     if (t.chara == 1) {
       ++chara;
     } else {

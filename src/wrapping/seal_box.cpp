@@ -95,6 +95,9 @@ void open_collection_box(int tab) {
   gs.box_mode = 1;
   for (int id = 0; id < item_count; ++id) {
     const titem& t = item[std::size_t(id)];
+    // The sold-out stand-in is filed as a seal but can never be stuck: a damaged progress file
+    // that marks it collected must not put a cell without a picture in the collection.
+    if (id == sold_out_item) continue;
     if (gs.collected[std::size_t(id)] == 1 && t.kind == kind_seal && t.chara == gs.collection_tab) {
       add_to_box(id);
     }

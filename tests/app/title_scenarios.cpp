@@ -329,6 +329,7 @@ TEST(TitleScenarios, TheCollectionShowsTheSealsStuckSoFar) {
   d.collected(100) = 1;
   d.collected(105) = 1;
   d.collected(500) = 1;
+  d.collected(999) = 1;   // a damaged file: the sold-out stand-in is no seal to show
   d.line(101 + 101) = 4;  // stock[101]: bought but never stuck
   game::build_catalogue_at(0);
   int chara = 0;
