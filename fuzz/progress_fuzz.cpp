@@ -46,6 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (state.flyer_kind < -1 || state.flyer_kind > 99) std::abort();
   if (state.shop_image < 0 || state.shop_image > 99) std::abort();
   if (state.award_count < 0 || state.award_count > 99) std::abort();
+  // The counts the game steps: within a thousand million either way.
+  auto count = [](int v) { return v >= -1000000000 && v <= 1000000000; };
+  for (int v : state.stock)
+    if (!count(v)) std::abort();
+  for (int v : state.man_fond)
+    if (!count(v)) std::abort();
+  for (int v : {state.money, state.lovely, state.bad_service, state.poor_stock, state.day,
+                state.play_count, state.flyer_used, state.image_days})
+    if (!count(v)) std::abort();
 
   // A save of what was read reads back the same, line for line.
   const std::string saved = game::progress_text(state);

@@ -427,6 +427,10 @@ int rent_taken() {
 
 void end_day() {
   if (closing_window()) return;
+  // Each drawn frame holds the day's satisfaction within 0..100, but the last gain or loss may
+  // have come with no frame since (clicks quicker than the timer): held here too, the owner, the
+  // ten-day history and the progress file never read more than a full 100 %, nor less than none.
+  gs.satisfaction = std::clamp(gs.satisfaction, 0, 100);
   seal_association_award();
 
   // 2. The day's totals.

@@ -122,11 +122,13 @@ int ex_wrap_for(int n) {
 
 namespace {
 int owned_of_kind(int kind) {
-  int total = 0;
+  // Summed wide: a progress file may hold a thousand large counts; the total stops at the
+  // largest int.
+  long long total = 0;
   for (int n = 0; n < item_count; ++n) {
     if (item[n].kind == kind && gs.stock[n] >= 1) total += gs.stock[n];
   }
-  return total;
+  return int(std::min<long long>(total, INT_MAX));
 }
 }  // namespace
 

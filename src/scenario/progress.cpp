@@ -64,6 +64,31 @@ std::string progress_text(game_state& s) {
 
 namespace {
 
+// Counts the game adds to and takes from a step at a time, by their lines in the file. Within a
+// thousand million either way (far past anything played, money's own ceiling included) every
+// step stays inside 32 bits: the reader refuses a count beyond that as no count of ours, and a
+// save holds a count that has stepped past it at the edge, so that every save reads back.
+struct counts {
+  int first, last;  // lines, 1-based
+  const char* what;
+};
+constexpr counts stepped_counts[] = {
+    {101, 1100, "stock"},       {1101, 1200, "fondness"},    {1201, 1201, "money"},
+    {1202, 1202, "lovely"},     {1203, 1203, "bad service"}, {1204, 1204, "poor stock"},
+    {1206, 1206, "day"},        {1208, 1208, "play count"},  {2254, 2254, "flyers handed out"},
+    {2255, 2255, "image days"},
+};
+constexpr int count_limit = 1000000000;
+
+void hold_counts(game_state& s) {
+  const auto fields = progress_fields(s);
+  for (const counts& c : stepped_counts)
+    for (int line = c.first; line <= c.last; ++line) {
+      int& v = *fields[std::size_t(line - 1)];
+      v = v < -count_limit ? -count_limit : v > count_limit ? count_limit : v;
+    }
+}
+
 bool blank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
@@ -143,6 +168,14 @@ bool parse_progress(const std::string& text, std::array<int, progress_lines>& va
       return false;
     }
   }
+  for (const counts& c : stepped_counts)
+    for (int line = c.first; line <= c.last; ++line) {
+      const int v = values[std::size_t(line - 1)];
+      if (v < -count_limit || v > count_limit) {
+        if (why) *why = "line " + std::to_string(line) + " (" + c.what + ") is out of range";
+        return false;
+      }
+    }
   return true;
 }
 
@@ -344,6 +377,7 @@ const save_result& last_save() {
 }
 
 bool save_progress_files(const std::string& path, const std::string& ledger) {
+  hold_counts(gs);
   trace("save", "");
   std::string why;
   last = save_result{};

@@ -25,6 +25,7 @@ plat::Bitmap bak_(surface_w, surface_h);
 // What the window shows when a control lies above the picture: the picture, then the control.
 plat::Bitmap window_(surface_w, surface_h);
 std::string program_dir_ = ".";
+void (*picture_watch_)(const std::string&) = nullptr;
 
 // The game's generator: a 32-bit linear congruential sequence; draw(n) takes the high part
 // of seed × n, so every n gets evenly spread values from the whole word.
@@ -154,7 +155,12 @@ const std::string& program_dir() {
 }
 // File names are Shift-JIS in the game and UTF-8 on the disk.
 std::string cg_path(const plat::sjis& name) {
-  return program_dir_ + "/cg/" + plat::to_utf8(name);
+  std::string path = program_dir_ + "/cg/" + plat::to_utf8(name);
+  if (picture_watch_) picture_watch_(path);
+  return path;
+}
+void watch_picture_paths(void (*fn)(const std::string& path)) {
+  picture_watch_ = fn;
 }
 std::string dat_path(const plat::sjis& name) {
   return program_dir_ + "/dat/" + plat::to_utf8(name);

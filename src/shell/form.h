@@ -29,6 +29,9 @@ void set_program_dir(const std::string& dir);
 const std::string& program_dir();
 std::string cg_path(const plat::sjis& name);   // program folder + "/cg/" + name
 std::string dat_path(const plat::sjis& name);  // program folder + "/dat/" + name
+// Tools: `fn` is told the path of every picture the game is about to read from cg/ (the robot
+// player checks that the program folder has each one); nullptr stops it.
+void watch_picture_paths(void (*fn)(const std::string& path));
 
 // Form events: creation, destruction, the close request.
 void form_create();

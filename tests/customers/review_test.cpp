@@ -262,6 +262,21 @@ TEST_F(Review, TheEndingEitherWayClosesTheGame) {
   }
 }
 
+TEST_F(Review, SatisfactionNoFrameHasHeldYetIsReadWithinZeroToAHundred) {
+  // The day's last gains came quicker than the timer: no frame has clamped them.
+  day(400, 107);
+  gs.clerk_lv = 2;
+  end_day();
+  EXPECT_TRUE(said("そんでっ、お客さんの満足度は 100％じゃ。"));
+  EXPECT_EQ(gs.satisfaction_history[5], 100);  // the history the progress file keeps
+  EXPECT_EQ(gs.clerk_lv, 3);
+  SetUp();
+  day(400, -9);
+  end_day();
+  EXPECT_TRUE(said("そんでっ、お客さんの満足度は 0％じゃ。"));
+  EXPECT_EQ(gs.satisfaction_history[5], 0);
+}
+
 TEST_F(Review, RentShortOfMoneyTakesTwoThirds) {
   day(60, 50);
   gs.quota = 100;  // 110: neither fine nor pay

@@ -663,6 +663,9 @@ TEST_F(Catalogue, OwnedTotals) {
   gs.stock[77] = 9;   // nor are empty numbers
   EXPECT_EQ(owned_goods_total(), 5);
   EXPECT_EQ(owned_seals_total(), 6);
+  // Counts a progress file may hold, each within its bound, whose sum is past 32 bits.
+  for (int seal : {100, 101, 102}) gs.stock[std::size_t(seal)] = 1000000000;
+  EXPECT_EQ(owned_seals_total(), INT_MAX);
 }
 
 TEST_F(Catalogue, ShownRarity) {

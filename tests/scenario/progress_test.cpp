@@ -39,7 +39,7 @@ void fill_saved(game_state& s) {
   for (int& x : s.sales_history) x = next();
   for (int& x : s.satisfaction_history) x = next();
   s.mode = next();
-  s.money = INT_MAX;
+  s.money = -1000000000;  // the edge of the counts the game steps
   s.clerk_lv = 12;
   s.day = next();
   s.lovely = next();
@@ -47,7 +47,7 @@ void fill_saved(game_state& s) {
   s.bad_service = next();
   s.poor_stock = next();
   s.play_count = next();
-  s.best_sales = INT_MIN;
+  s.best_sales = INT_MIN;  // a record, never stepped: anything 32 bits hold
   s.flyer_used = next();
   s.flyer_kind = -1;
   s.shop_image = 9;
@@ -98,8 +98,26 @@ TEST_F(ProgressFile, EverySavedFieldSurvivesASaveAndALoad) {
   load_progress_from(folder.dir());
   EXPECT_EQ(state_json(gs), state_json(expected));
   EXPECT_EQ(gs.flyer_kind, -1);
-  EXPECT_EQ(gs.money, INT_MAX);
+  EXPECT_EQ(gs.money, -1000000000);
   EXPECT_EQ(gs.best_sales, INT_MIN);
+}
+
+TEST_F(ProgressFile, ACountSteppedPastTheFilesBoundIsSavedAtItAndReadsBack) {
+  // A file may hold counts up to a thousand million either way; what was gained or lost since
+  // is held at that edge by the save, which therefore always loads again.
+  gs.stock[130] = 1000000001;
+  gs.play_count = INT_MAX;
+  gs.money = -1000000005;
+  gs.best_sales = INT_MAX;  // a record, not a count the game steps: kept as it is
+  ASSERT_TRUE(save_progress_to(folder.dir()));
+  EXPECT_EQ(gs.stock[130], 1000000000) << "the state saved is the state in the file";
+  gs = game_state{};
+  load_progress_from(folder.dir());
+  ASSERT_TRUE(file_exists(folder.dat("my.dat"))) << "not moved aside as damaged";
+  EXPECT_EQ(gs.stock[130], 1000000000);
+  EXPECT_EQ(gs.play_count, 1000000000);
+  EXPECT_EQ(gs.money, -1000000000);
+  EXPECT_EQ(gs.best_sales, INT_MAX);
 }
 
 TEST_F(ProgressFile, ReadsEachFieldFromItsOwnLine) {
@@ -214,17 +232,35 @@ TEST(ProgressParse, AcceptsWhatAnEditorMightLeaveAndRejectsGarbage) {
   const struct {
     int line;
     const char* value;
-  } out_of_range[] = {{1205, "-1"},  {1205, "10000"}, {1205, "2147483647"},
-                      {2252, "-2"},  {2252, "100"},   {2253, "-1"},
-                      {2253, "100"}, {2256, "-1"},    {2256, "100"}};
+  } out_of_range[] = {{1205, "-1"},
+                      {1205, "10000"},
+                      {1205, "2147483647"},
+                      {2252, "-2"},
+                      {2252, "100"},
+                      {2253, "-1"},
+                      {2253, "100"},
+                      {2256, "-1"},
+                      {2256, "100"},
+                      // Counts the game steps: one step from these would not fit in 32 bits.
+                      {1208, "2147483647"},
+                      {1206, "1000000001"},
+                      {101, "-1000000001"},
+                      {1100, "2000000000"},
+                      {1150, "-2147483648"},
+                      {1201, "2147483647"},
+                      {1202, "-1500000000"},
+                      {2254, "1000000001"},
+                      {2255, "-1000000001"}};
   for (const auto& o : out_of_range) {
     EXPECT_FALSE(parse_progress(with_line(o.line, o.value), v, &why)) << o.line << " " << o.value;
     EXPECT_NE(why.find(std::to_string(o.line)), std::string::npos) << why;
   }
   EXPECT_TRUE(parse_progress(with_line(2253, "0"), v));
   EXPECT_TRUE(parse_progress(with_line(1205, "0"), v));
-  // A hand-edited clerk level far past the ending still reads.
+  // A hand-edited clerk level far past the ending still reads, and so do counts far past play.
   EXPECT_TRUE(parse_progress(with_line(1205, "9999"), v));
+  EXPECT_TRUE(parse_progress(with_line(1208, "1000000000"), v));
+  EXPECT_TRUE(parse_progress(with_line(101, "-1000000000"), v));
   // Too short, by one line or entirely.
   std::string short_file = ok.substr(0, ok.rfind("-2259\r\n"));
   EXPECT_FALSE(parse_progress(short_file, v, &why));
