@@ -190,49 +190,33 @@ void draw_chart(plat::Canvas& cg) {
   label.point = 8;
   label.bold = true;
 
-  // Satisfaction in blue, its first value at the left, the tenth day's once the line is there.
-  plat::Point from = satisfaction_point(0);
-  for (int k = 1; k <= last; ++k) {
-    const plat::Point to = satisfaction_point(k);
-    cg.line(from.x, from.y, to.x, to.y, chart_blue, 2);
-    from = to;
-  }
-  label.colour = chart_blue;
-  {
+  // Satisfaction in blue, its first value at the left, the tenth day's once the line is there;
+  // then the takings in pink, "\" and the yen.
+  const auto series = [&](plat::Point (*point)(int), plat::rgb colour) {
+    plat::Point from = point(0);
+    for (int k = 1; k <= last; ++k) {
+      const plat::Point to = point(k);
+      cg.line(from.x, from.y, to.x, to.y, colour, 2);
+      from = to;
+    }
+    label.colour = colour;
+  };
+  const auto value_at = [&](int x, long long y, const char* before, long long value,
+                            const char* after) {
     line_buffer text;
-    text.add(gs.satisfaction_history[0]);
-    text.add("%");
-    cg.text_out(55, coord(std::max(0LL, 220 - 2LL * gs.satisfaction_history[0])), text.view(),
-                label);
-  }
-  if (gs.chart_count > 8) {
-    line_buffer text;
-    text.add(gs.satisfaction_history[9]);
-    text.add("%");
-    cg.text_out(340, coord(std::max(0LL, 220 - 2LL * gs.satisfaction_history[9])), text.view(),
-                label);
-  }
-
-  // Takings in pink, "\" and the yen.
-  from = takings_point(0);
-  for (int k = 1; k <= last; ++k) {
-    const plat::Point to = takings_point(k);
-    cg.line(from.x, from.y, to.x, to.y, chart_pink, 2);
-    from = to;
-  }
-  label.colour = chart_pink;
-  {
-    line_buffer text;
-    text.add("\\");
-    text.add(gs.sales_history[0]);
-    cg.text_out(50, coord(std::max(0LL, 220 - gs.sales_history[0] / 15LL)), text.view(), label);
-  }
-  if (gs.chart_count > 8) {
-    line_buffer text;
-    text.add("\\");
-    text.add(gs.sales_history[9]);
-    cg.text_out(335, coord(std::max(0LL, 220 - gs.sales_history[9] / 15LL)), text.view(), label);
-  }
+    text.add(before);
+    text.add(value);
+    text.add(after);
+    cg.text_out(x, coord(std::max(0LL, y)), text.view(), label);
+  };
+  const auto& satis = gs.satisfaction_history;
+  const auto& sales = gs.sales_history;
+  series(satisfaction_point, chart_blue);
+  value_at(55, 220 - 2LL * satis[0], "", satis[0], "%");
+  if (gs.chart_count > 8) value_at(340, 220 - 2LL * satis[9], "", satis[9], "%");
+  series(takings_point, chart_pink);
+  value_at(50, 220 - sales[0] / 15LL, "\\", sales[0], "");
+  if (gs.chart_count > 8) value_at(335, 220 - sales[9] / 15LL, "\\", sales[9], "");
 
   // The line is drawn a step further each frame.
   if (gs.chart_count < 10) ++gs.chart_count;
