@@ -1,6 +1,8 @@
 #include "scenario/progress.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <vector>
 
 #include "goods/catalogue.h"
 #include "shell/form.h"
@@ -274,6 +277,32 @@ const save_file_ops& system_file_ops() {
 
 save_file_ops save_ops = system_file_ops();
 
+namespace {
+
+// A save cut off by a crash or a power cut leaves its temporary "NAME.new-PID" behind. Once a
+// save has gone through, those of processes that are gone are removed; a running game's own
+// (another copy saving at this moment) is left alone, and so is anything else in the folder.
+void remove_stale_temporaries(const std::string& folder, const std::string& name) {
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return;
+  const std::string prefix = name + ".new-";
+  std::vector<std::string> stale;
+  while (const dirent* e = ::readdir(d)) {
+    const std::string file = e->d_name;
+    if (file.size() <= prefix.size() || file.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string digits = file.substr(prefix.size());
+    if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+    const long pid = std::stol(digits);
+    if (pid <= 0 || pid == ::getpid()) continue;
+    if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;  // alive, or not ours to judge
+    stale.push_back(folder + "/" + file);
+  }
+  ::closedir(d);
+  for (const std::string& f : stale) save_ops.unlink(f.c_str());
+}
+
+}  // namespace
+
 bool write_file_safely(const std::string& path, const std::string& bytes, std::string* why,
                        int* err) {
   const save_file_ops& op = save_ops;
@@ -316,6 +345,7 @@ bool write_file_safely(const std::string& path, const std::string& bytes, std::s
     op.fsync(dfd);
     op.close(dfd);
   }
+  remove_stale_temporaries(folder, path.substr(slash == std::string::npos ? 0 : slash + 1));
   return true;
 }
 

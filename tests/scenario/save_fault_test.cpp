@@ -304,8 +304,12 @@ TEST_F(SaveUnderFaults, StoppingBetweenAnyTwoStepsLeavesTheOldSaveOrTheNew) {
     EXPECT_EQ(text == new_text, k > rename_at);
     EXPECT_EQ(money_at_next_start(), text == new_text ? 2222 : 1111);
     // A temporary file left by the stop is not taken for progress, and the next save goes on.
+    // (Cleared here, so that every stop finds the same steps; a save clears them itself, below.)
     for (const auto& e : std::filesystem::directory_iterator(folder.dir() + "/dat"))
       if (e.path().filename() != "my.dat") std::filesystem::remove(e.path());
+    for (const auto& e : std::filesystem::directory_iterator(folder.dir()))
+      if (e.path().filename().string().find(".new-") != std::string::npos)
+        std::filesystem::remove(e.path());
   }
 }
 
@@ -331,6 +335,25 @@ TEST_F(SaveUnderFaults, AReadOnlyFolderIsReportedNeverSilent) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1 saved, 2 said saved, 3 other error, 4 old not kept";
   EXPECT_EQ(read_all(my_dat()), old_text);
   EXPECT_EQ(dat_files(), std::vector<std::string>{"my.dat"});
+}
+
+TEST_F(SaveUnderFaults, ASaveClearsWhatCrashedSavesLeftBehindAndNothingElse) {
+  save_ops = system_file_ops();
+  save_old();
+  const pid_t gone = ::fork();  // a game that crashed mid-save, long gone
+  ASSERT_GE(gone, 0);
+  if (gone == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+  const std::string running = "my.dat.new-" + std::to_string(::getppid());
+  test_support::write_all(my_dat() + ".new-" + std::to_string(gone), "half a save");
+  test_support::write_all(folder.dat(running), "another game saving at this moment");
+  test_support::write_all(my_dat() + ".new-notes", "not a save of ours");
+  test_support::write_all(my_dat() + ".damaged-1", "kept aside for the player");
+  ASSERT_TRUE(save_progress_to(folder.dir()));
+  EXPECT_EQ(read_all(my_dat()), new_text);
+  std::vector<std::string> kept{"my.dat", "my.dat.damaged-1", "my.dat.new-notes", running};
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(dat_files(), kept);
 }
 
 }  // namespace
