@@ -419,12 +419,7 @@ int run_headless(int argc, char** argv) {
   } else {
     game::set_program_dir(o.root);
   }
-  game::set_host(&host);
-  game::install_game();
-  game::form_create();
-  while (host.process_messages()) {
-  }
-  game::form_destroy();
+  game::run_game(host);
 
   int status = 0;
   if (!o.audio_out.empty() && !host.audio().write_wav(o.audio_out)) {

@@ -78,13 +78,7 @@ int main(int argc, char** argv) {
   if (!place.beside_program) game::set_save_files(place.progress, place.ledger);
 
   game::set_program_dir(folder.dir);
-  game::set_host(&host);
-  game::install_game();
-  game::form_create();
-  // The one message loop; it ends when the window has been closed.
-  while (host.process_messages()) {
-  }
-  game::form_destroy();
+  game::run_game(host);  // until the window has been closed
   comforts.save_settings();
   return 0;
 }

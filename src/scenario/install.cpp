@@ -7,6 +7,7 @@
 #include "customers/roster.h"
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
+#include "platform/host.h"
 #include "scenario/day.h"
 #include "scenario/dispatch.h"
 #include "scenario/progress.h"
@@ -60,6 +61,15 @@ void install_game() {
   hooks.play_sound = sound_play_slot;
   hooks.prepare_sound = sound_prepare;
   hooks.play_music = sound_play_music;
+}
+
+void run_game(plat::Host& host) {
+  set_host(&host);
+  install_game();
+  form_create();
+  while (host.process_messages()) {
+  }
+  form_destroy();
 }
 
 }  // namespace game

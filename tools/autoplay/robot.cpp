@@ -1148,12 +1148,7 @@ int play_life(const life_options& o) {
   game::set_trace_sink(trace_to_robot);
   game::watch_picture_paths(picture_to_robot);
   game::set_program_dir(o.root);
-  game::set_host(&host);
-  game::install_game();
-  game::form_create();
-  while (host.process_messages()) {
-  }
-  game::form_destroy();
+  game::run_game(host);
   game::watch_picture_paths(nullptr);
   game::set_trace_sink(nullptr);
   const int status = r.finish();
