@@ -22,10 +22,6 @@ sjis num(long long n) {
   return sjis(std::to_string(n));
 }
 
-bool closing() {
-  return gs.click_state == -1;
-}
-
 // The owner's lines are blue.
 void owner_says(const sjis& text) {
   show_coloured_and_wait(text, SJ("blue"));
@@ -212,7 +208,7 @@ void scene_start() {
   post_colored(SJ("じゃ、どれくらいのむずかしさがいいか選びな"), SJ("blue"));
   const int answer = ask_choice(SJ("ようちえんモード"), SJ("小学生モード"), SJ("おとなモード"));
   // A window closed during the choice answers nothing: the run is left as it was.
-  if (closing()) return;
+  if (window_closing()) return;
   switch (answer) {
     case 1:
       gs.mode = 0;
