@@ -10,6 +10,7 @@
 
 #include "customers/closing.h"
 #include "customers/rewards.h"
+#include "customers/service.h"
 #include "customers/story_scripts.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
@@ -24,10 +25,6 @@
 namespace game {
 
 namespace {
-
-sjis num(long long n) {
-  return sjis(std::to_string(n));
-}
 
 constexpr int fallback_award_seal = 103;
 constexpr int best_level_slot = 105;

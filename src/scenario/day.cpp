@@ -4,6 +4,7 @@
 #include <string>
 
 #include "customers/rewards.h"
+#include "customers/service.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
 #include "shell/form.h"
@@ -17,10 +18,6 @@
 namespace game {
 
 namespace {
-
-sjis num(long long n) {
-  return sjis(std::to_string(n));
-}
 
 // The owner's lines are blue.
 void owner_says(const sjis& text) {
