@@ -227,13 +227,8 @@ void print_action() {
   const int d = gs.sel_item;
   if (d < 0 || d >= flyer_count) return;
   const titem& design = tirasi[std::size_t(d)];
-  if (design.price > gs.money) {
-    play_sound(1, SJ("no.wav"));
-    return;
-  }
+  if (!pay_for(design)) return;
   hide_item_box();
-  play_sound(1, SJ("buy.wav"));
-  gs.money -= design.price;
   gs.flyer_kind = d;
   gs.flyer_used = 0;
   post_speech(SJ("おっけ～"));
