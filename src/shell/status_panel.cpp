@@ -1,12 +1,11 @@
 #include "shell/status_panel.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <cstring>
 
 #include "platform/sjis.h"
 #include "shell/hooks.h"
+#include "shell/line_text.h"
 #include "shell/state.h"
 
 namespace game {
@@ -18,29 +17,6 @@ using plat::rgb;
 
 constexpr rgb white = RGB(255, 255, 255);
 constexpr rgb cyan = RGB(0, 255, 255);
-
-// One line of text put together without touching the heap: the panel runs every tick.
-class line_text {
- public:
-  line_text& operator<<(std::string_view s) {
-    const std::size_t k = std::min(s.size(), sizeof buf_ - n_);
-    if (k == 0) return *this;  // an empty view may carry no pointer at all
-    std::memcpy(buf_ + n_, s.data(), k);
-    n_ += k;
-    return *this;
-  }
-  line_text& operator<<(long long v) {
-    const auto r = std::to_chars(buf_ + n_, buf_ + sizeof buf_, v);
-    if (r.ec == std::errc()) n_ = std::size_t(r.ptr - buf_);
-    return *this;
-  }
-  line_text& operator<<(int v) { return *this << static_cast<long long>(v); }
-  std::string_view view() const { return {buf_, n_}; }
-
- private:
-  char buf_[128];
-  std::size_t n_ = 0;
-};
 
 plat::TextStyle text_style(int point, rgb colour) {
   plat::TextStyle st;
