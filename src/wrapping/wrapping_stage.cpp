@@ -82,11 +82,9 @@ void fold() {
 }
 
 void seal() {
-  for (int id = 0; id < item_count; ++id) {
-    if (item[std::size_t(id)].kind == kind_seal && gs.stock[std::size_t(id)] > 0) {
-      open_seal_box_for_placing();
-      return;
-    }
+  if (owned_seals_total() > 0) {
+    open_seal_box_for_placing();
+    return;
   }
   play_sound(1, SJ("no.wav"));
   post_colored(SJ("シールがもう１枚もありません"), SJ("red"));
