@@ -151,7 +151,6 @@ void evening_stocking() {
          "<<\r　売る商品を仕入れましょう。来店するお客層"
          "と、買いたい物を予想するのがポイントだよ"));
   play_sound(1, SJ("box.wav"));
-  set_panel_mode(buy_mode());
   build_list();
   show_item_box();
   clear_item_picture();
