@@ -18,10 +18,6 @@ namespace game {
 
 namespace {
 
-bool closing_window() {
-  return gs.click_state == -1;
-}
-
 // The visitor's scene as written: lines, pictures, sounds, in order.
 void play_steps(const story_stage& stage) {
   for (int i = 0; i < stage.count; ++i) {
@@ -58,7 +54,7 @@ void printer_visit() {
   play_sound(3, SJ("nene.wav"));
   post_speech(SJ("ねえねえ、あなたのお店、もっと宣伝してみや..しなーーい？"));
   post_speech(SJ("私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"));
-  if (closing_window()) return;
+  if (window_closing()) return;
   // Printing or closing the panel ends the day (the panel calls end_day).
   open_print_mode();
 }
@@ -66,13 +62,13 @@ void printer_visit() {
 }  // namespace
 
 bool knock_at_door() {
-  if (closing_window()) return false;
+  if (window_closing()) return false;
   play_sound(2, SJ("nock.wav"));
   // Both lines are typed; the door's button itself is what the player clicks.
   post_message(SJ("ドンドン"));
   post_message(SJ("誰か来た...."));
   const int answer = ask_choice({}, {}, SJ("扉をあける"));
-  if (closing_window() || answer != 3) return false;
+  if (window_closing() || answer != 3) return false;
   play_sound(5, SJ("door.wav"));
   // The last customer's parcel is gone from the counter when the visitor steps up to it.
   set_goods_picture(SJ("not.bmp"));
@@ -111,20 +107,20 @@ void play_story(const story_row& row, int stage) {
   // The visitor's last line has been clicked; the leaving narration stays on the log over what
   // follows (the gift, or the day's totals).
   post_message(plat::to_sjis(leaving_line(row, stage)));
-  if (closing_window()) return;
+  if (window_closing()) return;
   if ((gs.mode == 0 || gs.mode == 1) && row.gift != 0) gain_items(row.gift, 3);
 }
 
 void close_shop() {
   show_and_wait(SJ("『あ、時間だ、今日はもう終わりだ・・・』"));
-  if (closing_window()) return;
+  if (window_closing()) return;
   if (printer_calls()) {
     printer_visit();
     return;
   }
   const story_pick pick = pick_story();
   if (pick.row) play_story(*pick.row, pick.stage);
-  if (closing_window()) return;
+  if (window_closing()) return;
   end_day();
 }
 

@@ -10,6 +10,7 @@
 
 #include "customers/closing.h"
 #include "customers/rewards.h"
+#include "customers/service.h"
 #include "customers/story_scripts.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
@@ -30,14 +31,6 @@ constexpr int best_level_slot = 105;
 constexpr int ending_seen_slot = 4;
 constexpr int advice_slot = 5;
 constexpr int ending_level = 10;
-
-bool closing_window() {
-  return gs.click_state == -1;
-}
-
-sjis num(long long n) {
-  return sjis(std::to_string(n));
-}
 
 // The owner speaks in blue, a click after each line; every other line of the review is read
 // with its own click too.
@@ -223,7 +216,7 @@ void ending() {
   post_speech(SJ("…それは、君だ。"));
   post_speech(SJ("ここの店長には悪いけど、どうだ…オレの店に来てみないか？"));
   const int answer = ask_choice({}, SJ("はい"), SJ("いいえ"));
-  if (closing_window()) return;
+  if (window_closing()) return;
   if (answer == 2) {
     post_speech(SJ("やった…ありがとう"));
     post_speech(SJ("これでオレのファシーブランドチェーン Love7は一気に巨大化する…"));
@@ -331,7 +324,7 @@ void owner_review() {
   }
   owner(SJ("うむっ、今日の売り上げは ") + num(gs.sales_today) + SJ("円じゃ") + mark);
   owner(SJ("そんでっ、お客さんの満足度は ") + num(gs.satisfaction) + SJ("％じゃ。"));
-  if (closing_window()) return;
+  if (window_closing()) return;
 
   if (gs.sales_today <= 0 && gs.clerk_lv <= 0) {
     bankruptcy();
@@ -340,9 +333,9 @@ void owner_review() {
   if (gs.sales_today <= 0) owner(SJ("なんにも売れてねーじゃねーか！！"));
 
   verdict(achievement() + std::clamp(gs.satisfaction, 0, 100));
-  if (closing_window()) return;
+  if (window_closing()) return;
   promotion();
-  if (closing_window()) return;
+  if (window_closing()) return;
   if (gs.clerk_lv >= ending_level) {
     ending();
     return;
@@ -353,7 +346,7 @@ void owner_review() {
   owner(SJ("では、明日の準備をしておくがよい"));
   owner(SJ("じゃあねん"));
   rent();
-  if (closing_window()) return;
+  if (window_closing()) return;
   set_customer_picture(SJ("not.bmp"));
   evening_stocking();
 }
@@ -426,7 +419,7 @@ int rent_taken() {
 }
 
 void end_day() {
-  if (closing_window()) return;
+  if (window_closing()) return;
   // Each drawn frame holds the day's satisfaction within 0..100, but the last gain or loss may
   // have come with no frame since (clicks quicker than the timer): held here too, the owner, the
   // ten-day history and the progress file never read more than a full 100 %, nor less than none.
@@ -440,13 +433,13 @@ void end_day() {
   show_and_wait(SJ("今日はこのような結果でした"));
   clear_message_log();
   gs.totals_cursor = 0;
-  if (closing_window()) return;
+  if (window_closing()) return;
 
   // 3., 4. The history; every tenth day its chart.
   gs.sales_history[std::size_t(day_index())] = gs.sales_today;
   gs.satisfaction_history[std::size_t(day_index())] = gs.satisfaction;
   if (gs.day % 10 == 9) ten_day_report();
-  if (closing_window()) return;
+  if (window_closing()) return;
 
   // 5. The owner comes in.
   set_background(SJ("ten.bmp"));
@@ -455,7 +448,7 @@ void end_day() {
   else
     play_sound(1, SJ("fun.wav"));
   show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
-  if (closing_window()) return;
+  if (window_closing()) return;
   owner_review();
 }
 

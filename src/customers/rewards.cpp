@@ -5,6 +5,7 @@
 #include <string>
 
 #include "customers/roster.h"
+#include "customers/service.h"
 #include "goods/catalogue.h"
 #include "shell/form.h"
 #include "shell/message.h"
@@ -15,10 +16,6 @@
 namespace game {
 
 namespace {
-
-sjis num(int n) {
-  return sjis(std::to_string(n));
-}
 
 void announce_money(int amount) {
   play_sound(1, SJ("coin.wav"));

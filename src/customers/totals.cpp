@@ -5,13 +5,12 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "customers/review.h"
 #include "goods/catalogue.h"
 #include "shell/form.h"
+#include "shell/line_text.h"
 #include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
@@ -33,23 +32,6 @@ const plat::rgb white = RGB(255, 255, 255);
 const plat::rgb grey = RGB(128, 128, 128);
 const plat::rgb chart_blue = RGB(80, 140, 255);  // reads on the green board
 const plat::rgb chart_pink = RGB(255, 105, 180);
-
-// A text built without the heap: prefix, number, suffix.
-struct line_buffer {
-  char bytes[96];
-  std::size_t size = 0;
-  void add(std::string_view s) {
-    const std::size_t n = std::min(s.size(), sizeof bytes - size);
-    std::memcpy(bytes + size, s.data(), n);
-    size += n;
-  }
-  void add(long long n) {
-    char num[24];
-    const int len = std::snprintf(num, sizeof num, "%lld", n);
-    if (len > 0) add(std::string_view(num, std::size_t(len)));
-  }
-  std::string_view view() const { return {bytes, size}; }
-};
 
 // White text with its grey copy one pixel down and to the right behind it.
 void shadowed(plat::Canvas& cg, int x, int y, std::string_view text, plat::TextStyle st) {
@@ -142,15 +124,11 @@ void draw_totals(plat::Canvas& cg, plat::Canvas&) {
   st.point = 11;
   st.bold = true;
   shadowed(cg, 2, 2, SJ("本日の集計"), st);
-  line_buffer takings;
-  takings.add(SJ("売り上げ \\ "));
-  takings.add(gs.totals_shown);
-  takings.add(SJ("円"));
+  line_text takings;
+  takings << SJ("売り上げ \\ ") << gs.totals_shown << SJ("円");
   shadowed_centred(cg, 195, 165, takings.view(), st);
-  line_buffer count;
-  count.add(SJ("総数 "));
-  count.add(gs.totals_count);
-  count.add(SJ("品"));
+  line_text count;
+  count << SJ("総数 ") << gs.totals_count << SJ("品");
   shadowed_centred(cg, 195, 180, count.view(), st);
 
   ease_takings();
@@ -203,10 +181,8 @@ void draw_chart(plat::Canvas& cg) {
   };
   const auto value_at = [&](int x, long long y, const char* before, long long value,
                             const char* after) {
-    line_buffer text;
-    text.add(before);
-    text.add(value);
-    text.add(after);
+    line_text text;
+    text << before << value << after;
     cg.text_out(x, coord(std::max(0LL, y)), text.view(), label);
   };
   const auto& satis = gs.satisfaction_history;

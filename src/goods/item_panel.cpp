@@ -560,7 +560,7 @@ void press_close() {
     return;
   }
   show_and_wait(SJ("『さーてと帰って寝よ・・・』"));
-  if (gs.click_state == -1) return;  // the window is closing: no night for a closing game
+  if (window_closing()) return;  // no night for a closing game
   if (gs.stock[save_seal] >= 1) {
     gs.leaving_flag = 0;
     show_menu({}, SJ("セーブ"), SJ("帰って寝る"));

@@ -112,19 +112,18 @@ void evening_stocking() {
 
   // Up to eleven seals the clerk's level and purse allow, each with a chance of 1 in 4; the
   // save seal is offered apart, every third day.
-  const int save_seal_no = named("西部チール");
   const long long seal_price_cap = (long long)gs.clerk_lv * 100 + 100;
   const long long seal_purse_cap = (long long)gs.money / 3 + 15;
   int seals = 0;
   for (int n = 0; n <= 997; ++n) {
     const titem& t = item[std::size_t(n)];
-    if (seals <= 10 && n != save_seal_no && t.kind == kind_seal && t.price < seal_price_cap &&
+    if (seals <= 10 && n != save_seal && t.kind == kind_seal && t.price < seal_price_cap &&
         t.price < seal_purse_cap && draw(4) == 0) {
       offer_buy(n);
       ++seals;
     }
   }
-  if (gs.day % 3 == 0 && gs.day != 0) offer_buy(save_seal_no);
+  if (gs.day % 3 == 0 && gs.day != 0) offer_buy(save_seal);
 
   // Goods to stock.
   gs.goods_list.fill(0);
@@ -152,7 +151,6 @@ void evening_stocking() {
          "<<\r　売る商品を仕入れましょう。来店するお客層"
          "と、買いたい物を予想するのがポイントだよ"));
   play_sound(1, SJ("box.wav"));
-  set_panel_mode(buy_mode());
   build_list();
   show_item_box();
   clear_item_picture();
@@ -228,13 +226,8 @@ void print_action() {
   const int d = gs.sel_item;
   if (d < 0 || d >= flyer_count) return;
   const titem& design = tirasi[std::size_t(d)];
-  if (design.price > gs.money) {
-    play_sound(1, SJ("no.wav"));
-    return;
-  }
+  if (!pay_for(design)) return;
   hide_item_box();
-  play_sound(1, SJ("buy.wav"));
-  gs.money -= design.price;
   gs.flyer_kind = d;
   gs.flyer_used = 0;
   post_speech(SJ("おっけ～"));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "customers/rewards.h"
+#include "customers/service.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
 #include "shell/form.h"
@@ -17,14 +18,6 @@
 namespace game {
 
 namespace {
-
-sjis num(long long n) {
-  return sjis(std::to_string(n));
-}
-
-bool closing() {
-  return gs.click_state == -1;
-}
 
 // The owner's lines are blue.
 void owner_says(const sjis& text) {
@@ -212,7 +205,7 @@ void scene_start() {
   post_colored(SJ("じゃ、どれくらいのむずかしさがいいか選びな"), SJ("blue"));
   const int answer = ask_choice(SJ("ようちえんモード"), SJ("小学生モード"), SJ("おとなモード"));
   // A window closed during the choice answers nothing: the run is left as it was.
-  if (closing()) return;
+  if (window_closing()) return;
   switch (answer) {
     case 1:
       gs.mode = 0;

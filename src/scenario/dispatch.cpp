@@ -5,6 +5,7 @@
 #include "scenario/counter.h"
 #include "scenario/day.h"
 #include "scenario/progress.h"
+#include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
@@ -16,10 +17,6 @@
 namespace game {
 
 namespace {
-
-bool closing() {
-  return gs.click_state == -1;
-}
 
 void scene_normal_seals() {
   open_collection_box(0);
@@ -136,10 +133,10 @@ void scene_change_draw_speed() {
 void scene_new_game() {
   post_and_wait(SJ("....それでは初期化します"));
   post_and_wait(SJ("........"));
-  if (closing()) return;
+  if (window_closing()) return;
   play_sound(1, SJ("save.wav"));
   post_and_wait(SJ("....初期化しました"));
-  if (closing()) return;
+  if (window_closing()) return;
   reset_all();
   save_and_tell();
   set_background(SJ("login.bmp"));

@@ -208,6 +208,10 @@ void close_request() {
   gs.click_state = -1;
 }
 
+bool window_closing() {
+  return gs.click_state == -1;
+}
+
 void close_program() {
   host().close_window();
   gs.click_state = -1;  // whoever handles the host's events, the game is closing

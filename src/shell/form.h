@@ -37,6 +37,9 @@ void watch_picture_paths(void (*fn)(const std::string& path));
 void form_create();
 void form_destroy();
 void close_request();
+// The window is closing (the player's close or close_program): every wait returns at once and the
+// running script unwinds.
+bool window_closing();
 // The game is over (bankruptcy, the endings): the program closes its window itself, just as the
 // player's close would. Every later wait and message is a no-op, so the running script unwinds;
 // nothing is saved.

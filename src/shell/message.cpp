@@ -17,10 +17,6 @@ namespace {
 
 bool marker_shown = false;  // the click marker `click_l`
 
-bool closing() {
-  return gs.click_state == -1;
-}
-
 void push(const sjis& text, int colour) {
   for (int i = int(gs.message_log.size()) - 1; i > 0; --i)
     gs.message_log[i] = std::move(gs.message_log[i - 1]);
@@ -75,25 +71,25 @@ int colour_code(const sjis& name) {
 }
 
 void post_message(const sjis& text) {
-  if (closing()) return;
+  if (window_closing()) return;
   typing_sound();
   push_long(text, 0);
 }
 
 void post_colored(const sjis& text, const sjis& colour_name) {
-  if (closing()) return;
+  if (window_closing()) return;
   typing_sound();
   push_long(text, colour_code(colour_name));
 }
 
 void post_and_wait(const sjis& text) {
-  if (closing()) return;
+  if (window_closing()) return;
   push_long(text, 0);
   wait_click();
 }
 
 void post_speech(const sjis& text) {
-  if (closing()) return;
+  if (window_closing()) return;
   push_speech(text, 310);
   wait_click();
 }
@@ -109,7 +105,7 @@ void show_coloured_and_wait(const sjis& text, const sjis& colour_name) {
 }
 
 void wait_click() {
-  if (closing()) return;
+  if (window_closing()) return;
   gs.click_state = 0;
   marker_shown = true;
   trace("wait", "");
@@ -136,7 +132,7 @@ void take_click() {
 }
 
 void clear_message_log() {
-  if (closing()) return;
+  if (window_closing()) return;
   for (int i = 0; i <= 19; ++i) {
     gs.message_log[i].text.clear();
     gs.message_log[i].colour = 0;

@@ -1,12 +1,11 @@
 #include "shell/status_panel.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <cstring>
 
 #include "platform/sjis.h"
 #include "shell/hooks.h"
+#include "shell/line_text.h"
 #include "shell/state.h"
 
 namespace game {
@@ -18,29 +17,6 @@ using plat::rgb;
 
 constexpr rgb white = RGB(255, 255, 255);
 constexpr rgb cyan = RGB(0, 255, 255);
-
-// One line of text put together without touching the heap: the panel runs every tick.
-class line_text {
- public:
-  line_text& operator<<(std::string_view s) {
-    const std::size_t k = std::min(s.size(), sizeof buf_ - n_);
-    if (k == 0) return *this;  // an empty view may carry no pointer at all
-    std::memcpy(buf_ + n_, s.data(), k);
-    n_ += k;
-    return *this;
-  }
-  line_text& operator<<(long long v) {
-    const auto r = std::to_chars(buf_ + n_, buf_ + sizeof buf_, v);
-    if (r.ec == std::errc()) n_ = std::size_t(r.ptr - buf_);
-    return *this;
-  }
-  line_text& operator<<(int v) { return *this << static_cast<long long>(v); }
-  std::string_view view() const { return {buf_, n_}; }
-
- private:
-  char buf_[128];
-  std::size_t n_ = 0;
-};
 
 plat::TextStyle text_style(int point, rgb colour) {
   plat::TextStyle st;
@@ -74,16 +50,11 @@ rgb band_colour(long long s, bool cyan_when_reached) {
   return white;
 }
 
-// A displayed value's step toward the true one: a tenth of the gap and one more.
-void ease_tenth(int& shown, int value) {
-  if (shown > value) shown = int(shown - ((static_cast<long long>(shown) - value) / 10 + 1));
-  if (shown < value) shown = int(shown + ((static_cast<long long>(value) - shown) / 10 + 1));
-}
-
-// The cash steps by a fifth of the gap and one more.
-void ease_fifth(int& shown, int value) {
-  if (shown < value) shown = int(shown + ((static_cast<long long>(value) - shown) / 5 + 1));
-  if (shown > value) shown = int(shown - ((static_cast<long long>(shown) - value) / 5 + 1));
+// A displayed value's step toward the true one: a `part`-th of the gap and one more (the step
+// never passes the value).
+void ease(int& shown, int value, int part) {
+  if (shown > value) shown = int(shown - ((static_cast<long long>(shown) - value) / part + 1));
+  if (shown < value) shown = int(shown + ((static_cast<long long>(value) - shown) / part + 1));
 }
 
 // A short coloured bar over its shadow, one of the three small gauges of the left half.
@@ -192,7 +163,7 @@ void draw_right(plat::Canvas& cg, int p) {
     t << SJ("LV: ") << gs.clerk_lv;
     right_aligned(cg, right, 105, t.view(), nine);
   }
-  ease_fifth(gs.money_shown, gs.money);
+  ease(gs.money_shown, gs.money, 5);  // the cash a fifth at a time
   {
     line_text t;
     t << SJ("金:￥") << gs.money_shown << SJ("円");
@@ -289,9 +260,9 @@ void draw_status_panel(plat::Canvas& cg) {
   const int goal_x = 285 - p + std::max(gs.satis_goal, 1);
   cg.line(goal_x, 90, goal_x, 98, RGB(255, 255, 0));
   // 6. The gauges follow their values a tenth of the gap at a time.
-  ease_tenth(gs.hours_shown, gs.hours_left);
-  ease_tenth(gs.satisfaction_shown, gs.satisfaction);
-  ease_tenth(gs.sales_shown, gs.sales_today);
+  ease(gs.hours_shown, gs.hours_left, 10);
+  ease(gs.satisfaction_shown, gs.satisfaction, 10);
+  ease(gs.sales_shown, gs.sales_today, 10);
   // 7., 8. The texts, then the card of the selected goods.
   draw_left(cg, p);
   draw_right(cg, p);

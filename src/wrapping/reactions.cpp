@@ -288,7 +288,7 @@ void react_to_seal(int id) {
   if (unit_taken) add_stock(id, -1);
   gs.collected[std::size_t(id)] = 1;
 
-  if (seal.name == SJ("西部チール") && gs.leaving_flag == 1) {
+  if (id == save_seal && gs.leaving_flag == 1) {
     save_the_game(id, unit_taken);
     return;
   }

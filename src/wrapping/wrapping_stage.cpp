@@ -82,11 +82,9 @@ void fold() {
 }
 
 void seal() {
-  for (int id = 0; id < item_count; ++id) {
-    if (item[std::size_t(id)].kind == kind_seal && gs.stock[std::size_t(id)] > 0) {
-      open_seal_box_for_placing();
-      return;
-    }
+  if (owned_seals_total() > 0) {
+    open_seal_box_for_placing();
+    return;
   }
   play_sound(1, SJ("no.wav"));
   post_colored(SJ("シールがもう１枚もありません"), SJ("red"));
@@ -165,11 +163,10 @@ void on_choice(const plat::sjis& caption) {
 
 void on_wrap_button_right_click() {
   const plat::sjis& caption = gs.menu_label[2];
-  const int ex = ex_wrap_for(gs.sel_item);
   plat::sjis next;
-  if (caption == SJ("包む") && ex != 0 && stock_of(ex) >= 1) {
+  if (caption == SJ("包む") && ex_wrap_in_stock()) {
     gs.ex_wrap = 1;
-    gs.wrap_kind = ex;
+    gs.wrap_kind = ex_wrap_for(gs.sel_item);
     next = SJ("【Ex】包装");
   } else if (caption == SJ("【Ex】包装")) {
     next = SJ("包む");  // the choice itself waits for the next left press

@@ -225,14 +225,18 @@ void SdlHost::show_held(int px, int py) {
   present(held_frame_);
 }
 
+Placement SdlHost::placement() const {
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(renderer_, &w, &h);
+  return place_picture(w, h, pw_, ph_);
+}
+
 void SdlHost::redraw() {
   if (!renderer_) return;
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   if (have_picture_) {
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    const Placement p = place_picture(w, h, pw_, ph_);
+    const Placement p = placement();
     SDL_Rect dst{p.x, p.y, pw_ * p.scale, ph_ * p.scale};
     SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
   }
@@ -324,12 +328,9 @@ void SdlHost::handle(const SDL_Event& e) {
     }
     case SDL_MOUSEBUTTONDOWN: {
       if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) break;
-      int w = 0, h = 0, px = 0, py = 0;
-      SDL_GetRendererOutputSize(renderer_, &w, &h);
+      int px = 0, py = 0;
       // Presses in the letterbox are not on the picture.
-      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.button.x, e.button.y, px,
-                             py))
-        break;
+      if (!window_to_picture(placement(), pw_, ph_, e.button.x, e.button.y, px, py)) break;
       if (handler_)
         handler_->on_press(
             e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right, px, py);
@@ -337,20 +338,17 @@ void SdlHost::handle(const SDL_Event& e) {
     }
     case SDL_MOUSEBUTTONUP: {
       if (e.button.button != SDL_BUTTON_LEFT && e.button.button != SDL_BUTTON_RIGHT) break;
-      int w = 0, h = 0, px = 0, py = 0;
-      SDL_GetRendererOutputSize(renderer_, &w, &h);
+      int px = 0, py = 0;
       // A release ends a drag wherever it happens: clamped to the picture, never dropped.
-      window_to_picture_clamped(place_picture(w, h, pw_, ph_), pw_, ph_, e.button.x, e.button.y, px,
-                                py);
+      window_to_picture_clamped(placement(), pw_, ph_, e.button.x, e.button.y, px, py);
       if (handler_)
         handler_->on_release(
             e.button.button == SDL_BUTTON_LEFT ? MouseButton::left : MouseButton::right, px, py);
       break;
     }
     case SDL_MOUSEMOTION: {
-      int w = 0, h = 0, px = 0, py = 0;
-      SDL_GetRendererOutputSize(renderer_, &w, &h);
-      const Placement p = place_picture(w, h, pw_, ph_);
+      int px = 0, py = 0;
+      const Placement p = placement();
       if (!window_to_picture(p, pw_, ph_, e.motion.x, e.motion.y, px, py)) {
         // Off the picture only a held button (a drag) is followed, at the picture's edge.
         if (!(e.motion.state & (SDL_BUTTON_LMASK | SDL_BUTTON_RMASK))) break;
@@ -368,11 +366,8 @@ void SdlHost::handle(const SDL_Event& e) {
       const int notches = int(wheel_rest_);
       wheel_rest_ -= float(notches);
       if (notches == 0) break;
-      int w = 0, h = 0, px = 0, py = 0;
-      SDL_GetRendererOutputSize(renderer_, &w, &h);
-      if (!window_to_picture(place_picture(w, h, pw_, ph_), pw_, ph_, e.wheel.mouseX,
-                             e.wheel.mouseY, px, py))
-        break;
+      int px = 0, py = 0;
+      if (!window_to_picture(placement(), pw_, ph_, e.wheel.mouseX, e.wheel.mouseY, px, py)) break;
       // SDL counts away from the player as positive; the game counts toward (down) as positive.
       if (handler_) handler_->on_wheel(-notches, px, py);
       break;
@@ -397,9 +392,7 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
   // behind a system message box; input to the game's window waits until the box is answered.
   int focus = 0;
   BoxPicture pic = draw_box_picture(sjis_text, focus);
-  int ww = 0, wh = 0;
-  SDL_GetRendererOutputSize(renderer_, &ww, &wh);
-  const int scale = std::max(1, place_picture(ww, wh, pw_, ph_).scale - 1);
+  const int scale = std::max(1, placement().scale - 1);
   const int bw = pic.picture.width(), bh = pic.picture.height();
   // The box's window is made once and only hidden between uses: SDL may wake its waiting pump by
   // sending an X event to a window from the audio thread, and a window destroyed meanwhile would

@@ -78,6 +78,7 @@ class SdlHost final : public Host {
   void handle(const SDL_Event& e);
   void quit();  // the close request, once
   void redraw();
+  Placement placement() const;  // where the picture stands in the window's drawable now
   void toggle_fullscreen();
   void show_held(int px, int py);
 
