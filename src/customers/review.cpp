@@ -32,11 +32,8 @@ constexpr int ending_seen_slot = 4;
 constexpr int advice_slot = 5;
 constexpr int ending_level = 10;
 
-// The owner speaks in blue, a click after each line; every other line of the review is read
-// with its own click too.
-void owner(const sjis& text) {
-  show_coloured_and_wait(text, SJ("blue"));
-}
+// The owner speaks in blue (owner_says), a click after each line; every other line of the
+// review is read with its own click too.
 
 // ---- 1. The seal association ---------------------------------------------------------------
 
@@ -75,8 +72,8 @@ void ten_day_report() {
 // ---- the owner's review ----------------------------------------------------------------------
 
 void bankruptcy() {
-  owner(SJ("何にも売れないとはどういうこった！！"));
-  owner(SJ("あーあ、おまえを雇ったのが間違いだった...."));
+  owner_says(SJ("何にも売れないとはどういうこった！！"));
+  owner_says(SJ("あーあ、おまえを雇ったのが間違いだった...."));
   play_sound(4, SJ("gameover.wav"));
   show_coloured_and_wait(SJ("なんと、お店は売り上げが伸びず、潰れてしまいました"), SJ("red"));
   show_coloured_and_wait(SJ("ゲームオーバー"), SJ("red"));
@@ -87,8 +84,8 @@ void bankruptcy() {
 void remark(const sjis& quota_missed, const sjis& unsatisfied) {
   const bool quota_met = gs.sales_today >= gs.quota;
   const bool satisfied = gs.satisfaction >= gs.satis_goal;
-  if (!quota_met && satisfied) owner(quota_missed);
-  if (quota_met && !satisfied) owner(unsatisfied);
+  if (!quota_met && satisfied) owner_says(quota_missed);
+  if (quota_met && !satisfied) owner_says(unsatisfied);
 }
 void remark_a() {
   remark(SJ("ノルマは足りてねーけどなっ"), SJ("お客の満足度は低いけどなっ"));
@@ -109,12 +106,12 @@ void fine(int score) {
 void verdict(int score) {
   if (score <= 80) {
     play_sound(1, SJ("kora.wav"));
-    owner(SJ("コラー！！もっとちゃんと働け！！"));
-    owner(SJ("容赦しねーぞ！！！！！"));
-    owner(SJ("今日の給料は少し減らさせてもらう"));
+    owner_says(SJ("コラー！！もっとちゃんと働け！！"));
+    owner_says(SJ("容赦しねーぞ！！！！！"));
+    owner_says(SJ("今日の給料は少し減らさせてもらう"));
     fine(score);
     if (gs.clerk_lv >= 1) {
-      owner(SJ("おまえにはもっと修行が必要だな、降格させてもらう"));
+      owner_says(SJ("おまえにはもっと修行が必要だな、降格させてもらう"));
       play_sound(3, SJ("down.wav"));
       gs.clerk_lv -= 1;
       show_coloured_and_wait(SJ("店員LVが 1減少した"), SJ("red"));
@@ -123,49 +120,49 @@ void verdict(int score) {
   }
   play_sound(1, SJ("fun.wav"));
   if (score <= 100) {
-    owner(SJ("おい、こんな調子じゃ全く困るなっ！！"));
-    owner(SJ("店が破産しちまうだろ！！"));
-    owner(SJ("今日の給料は少し減らさせてもらう"));
+    owner_says(SJ("おい、こんな調子じゃ全く困るなっ！！"));
+    owner_says(SJ("店が破産しちまうだろ！！"));
+    owner_says(SJ("今日の給料は少し減らさせてもらう"));
     fine(score);
   } else if (score <= 120) {
-    owner(SJ("まだまだだな！！！フン！！"));
-    owner(SJ("これだから最近の若いやつはだめだ"));
-    owner(SJ("明日はもっと働いてもらうからな！！"));
+    owner_says(SJ("まだまだだな！！！フン！！"));
+    owner_says(SJ("これだから最近の若いやつはだめだ"));
+    owner_says(SJ("明日はもっと働いてもらうからな！！"));
   } else if (score <= 140) {
-    owner(SJ("ふーん、まあまあって所かっ"));
-    owner(SJ("売り上げとお客の満足度と両方達成してくりないと！"));
-    owner(SJ("まー今日の所はこの辺にしといてやらー"));
+    owner_says(SJ("ふーん、まあまあって所かっ"));
+    owner_says(SJ("売り上げとお客の満足度と両方達成してくりないと！"));
+    owner_says(SJ("まー今日の所はこの辺にしといてやらー"));
     const int pay = review_pay(score);
     if (pay > 0) {
-      owner(SJ("そらこれでも取っときなっ"));
+      owner_says(SJ("そらこれでも取っときなっ"));
       receive_money(pay);
     }
   } else if (score <= 160) {
-    owner(SJ("ふーん、けっこうやるな"));
+    owner_says(SJ("ふーん、けっこうやるな"));
     remark_a();
-    owner(SJ("まっ、偶然だろうけど、明日も今日くらいやってもらぜ"));
-    owner(SJ("今日の所は、多めに給料をやるとするか"));
+    owner_says(SJ("まっ、偶然だろうけど、明日も今日くらいやってもらぜ"));
+    owner_says(SJ("今日の所は、多めに給料をやるとするか"));
     receive_money(review_pay(score));
   } else if (score <= 180) {
-    owner(SJ("フ・・・やればできるじゃねーか・・・"));
+    owner_says(SJ("フ・・・やればできるじゃねーか・・・"));
     remark_b();
-    owner(SJ("まっ、このくらいできてもらわねーとなっ"));
-    owner(SJ("俺としてもおまえを雇った手前ってもんがあるからよ"));
-    owner(SJ("まーあれだ、明日もがんばれよ、ほらボーナスだ"));
+    owner_says(SJ("まっ、このくらいできてもらわねーとなっ"));
+    owner_says(SJ("俺としてもおまえを雇った手前ってもんがあるからよ"));
+    owner_says(SJ("まーあれだ、明日もがんばれよ、ほらボーナスだ"));
     receive_money(review_pay(score));
   } else if (score < 200) {
-    owner(SJ("ほ、ほーぉ、ま、バ、バイトにしちゃ上出来だな・・・フン"));
+    owner_says(SJ("ほ、ほーぉ、ま、バ、バイトにしちゃ上出来だな・・・フン"));
     remark_b();
-    owner(SJ("きっとこれくらい出来るんじゃねーかって思ってたけどな"));
-    owner(SJ("俺の目に狂いはなかったってことだぜ、アハハハ"));
-    owner(SJ("ほら、もってけ泥棒、大ボーナスだぜ"));
+    owner_says(SJ("きっとこれくらい出来るんじゃねーかって思ってたけどな"));
+    owner_says(SJ("俺の目に狂いはなかったってことだぜ、アハハハ"));
+    owner_says(SJ("ほら、もってけ泥棒、大ボーナスだぜ"));
     receive_money(review_pay(score));
   } else {
-    owner(SJ("な、なんてこった・・・た、たまげたぜ・・・"));
+    owner_says(SJ("な、なんてこった・・・た、たまげたぜ・・・"));
     remark_b();
-    owner(SJ("まさかおまえがここまでやるとは・・・"));
-    owner(SJ("フッ・・・何もいうことはねえ・・・一言だけだ、よくやった。"));
-    owner(SJ("そらよ、これはほんの俺の気持ちってやつだ"));
+    owner_says(SJ("まさかおまえがここまでやるとは・・・"));
+    owner_says(SJ("フッ・・・何もいうことはねえ・・・一言だけだ、よくやった。"));
+    owner_says(SJ("そらよ、これはほんの俺の気持ちってやつだ"));
     receive_money(review_pay(score));
     gain_item(132);
   }
@@ -174,7 +171,7 @@ void verdict(int score) {
 void promotion() {
   if (gs.satisfaction < gs.satis_goal || gs.sales_today < gs.quota) return;
   play_sound(5, SJ("yosi.wav"));
-  owner(SJ("なかなかよくやった！昇進じゃ！"));
+  owner_says(SJ("なかなかよくやった！昇進じゃ！"));
   gs.clerk_lv += 1;
   play_sound(4, SJ("lvup.wav"));
   int& best = gs.progress[best_level_slot];
@@ -204,7 +201,7 @@ void ending() {
   play_sound(2, SJ("aha.wav"));
   gs.progress[ending_seen_slot] = 1;
   play_sound(1, SJ("fun.wav"));
-  owner(SJ("じゃあねん"));
+  owner_says(SJ("じゃあねん"));
   if (!knock_at_door()) return;
   // The owner has gone out; セブン stands at the counter in the shop.
   set_shop_scene(SJ("seven.bmp"));
@@ -229,12 +226,12 @@ void ending() {
     set_background(SJ("ten.bmp"));
     play_sound(2, SJ("eto.wav"));
     show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
-    owner(SJ("フ…、おまえもやっぱりあいつの店へ行くのか…？"));
-    owner(SJ("え…？引き抜きを断っただと？"));
-    owner(SJ("何故だ！…Love7は今や世界のトップブランドだぜ…"));
-    owner(SJ("何…、この店が好きだからだと？"));
-    owner(SJ("ば…ばかやろう！！！……"));
-    owner(SJ("…ち…、目にゴミが入っちまったぜ…"));
+    owner_says(SJ("フ…、おまえもやっぱりあいつの店へ行くのか…？"));
+    owner_says(SJ("え…？引き抜きを断っただと？"));
+    owner_says(SJ("何故だ！…Love7は今や世界のトップブランドだぜ…"));
+    owner_says(SJ("何…、この店が好きだからだと？"));
+    owner_says(SJ("ば…ばかやろう！！！……"));
+    owner_says(SJ("…ち…、目にゴミが入っちまったぜ…"));
   }
   the_end();
 }
@@ -245,23 +242,23 @@ void advice() {
   if (stage == 2 && draw(5) == 0) {
     stage = 3;
     play_sound(2, SJ("eto.wav"));
-    owner(SJ("..あとな、客の嫌いなチール貼ったり、追い返したりしたら"));
-    owner(SJ("客の【不満】がたまるっ"));
-    owner(SJ("客の欲しい商品がないと、【クレーム】がたまるっ"));
-    owner(SJ("分かったかっ、気をつけるんだな！"));
+    owner_says(SJ("..あとな、客の嫌いなチール貼ったり、追い返したりしたら"));
+    owner_says(SJ("客の【不満】がたまるっ"));
+    owner_says(SJ("客の欲しい商品がないと、【クレーム】がたまるっ"));
+    owner_says(SJ("分かったかっ、気をつけるんだな！"));
   } else if (stage == 1 && draw(5) == 0) {
     stage = 2;
     play_sound(2, SJ("eto.wav"));
-    owner(SJ("....仕入れる商品はな、客層から予想を立てるのが大事だ"));
-    owner(SJ("客層が欲しがらない商品を仕入れても駄目ってもんよ"));
-    owner(SJ("その客がどんな商品をいつも買ってるかよく見とくんだなっ"));
+    owner_says(SJ("....仕入れる商品はな、客層から予想を立てるのが大事だ"));
+    owner_says(SJ("客層が欲しがらない商品を仕入れても駄目ってもんよ"));
+    owner_says(SJ("その客がどんな商品をいつも買ってるかよく見とくんだなっ"));
   } else if (stage == 0 && draw(5) == 0) {
     stage = 1;
     play_sound(2, SJ("eto.wav"));
-    owner(SJ("....何よりまずは袋とかが大事だ"));
-    owner(SJ("商品を包む袋とか箱がなきゃ、売れねえんだよっ"));
-    owner(SJ("だから、まずは袋とかを十分な量だけ毎晩揃えておく事を覚えな！"));
-    owner(SJ("…ふ、こんな事をいちいち教えるなんて、俺も丸くなったもんだぜ"));
+    owner_says(SJ("....何よりまずは袋とかが大事だ"));
+    owner_says(SJ("商品を包む袋とか箱がなきゃ、売れねえんだよっ"));
+    owner_says(SJ("だから、まずは袋とかを十分な量だけ毎晩揃えておく事を覚えな！"));
+    owner_says(SJ("…ふ、こんな事をいちいち教えるなんて、俺も丸くなったもんだぜ"));
   }
 }
 
@@ -286,9 +283,9 @@ void tales() {
     sjis last;
     for (int i = 0; i < lines.count; ++i) {
       last = plat::to_sjis(lines.lines[i]);
-      owner(last);
+      owner_says(last);
     }
-    if (t.old_story && last != grumble) owner(grumble);
+    if (t.old_story && last != grumble) owner_says(grumble);
   }
 }
 
@@ -322,15 +319,15 @@ void owner_review() {
     mark = SJ(" HiScore!");
     gs.best_sales = gs.sales_today;
   }
-  owner(SJ("うむっ、今日の売り上げは ") + num(gs.sales_today) + SJ("円じゃ") + mark);
-  owner(SJ("そんでっ、お客さんの満足度は ") + num(gs.satisfaction) + SJ("％じゃ。"));
+  owner_says(SJ("うむっ、今日の売り上げは ") + num(gs.sales_today) + SJ("円じゃ") + mark);
+  owner_says(SJ("そんでっ、お客さんの満足度は ") + num(gs.satisfaction) + SJ("％じゃ。"));
   if (window_closing()) return;
 
   if (gs.sales_today <= 0 && gs.clerk_lv <= 0) {
     bankruptcy();
     return;
   }
-  if (gs.sales_today <= 0) owner(SJ("なんにも売れてねーじゃねーか！！"));
+  if (gs.sales_today <= 0) owner_says(SJ("なんにも売れてねーじゃねーか！！"));
 
   verdict(achievement() + std::clamp(gs.satisfaction, 0, 100));
   if (window_closing()) return;
@@ -343,8 +340,8 @@ void owner_review() {
   advice();
   tales();
   play_sound(1, SJ("fun.wav"));
-  owner(SJ("では、明日の準備をしておくがよい"));
-  owner(SJ("じゃあねん"));
+  owner_says(SJ("では、明日の準備をしておくがよい"));
+  owner_says(SJ("じゃあねん"));
   rent();
   if (window_closing()) return;
   set_customer_picture(SJ("not.bmp"));
@@ -418,6 +415,19 @@ int rent_taken() {
   return asked <= money ? asked : (money / 3) * 2;
 }
 
+void owner_enters() {
+  set_background(SJ("ten.bmp"));
+  if (draw(10) == 0)
+    play_sound(2, SJ("aha.wav"));
+  else
+    play_sound(1, SJ("fun.wav"));
+  show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
+}
+
+void owner_says(const sjis& text) {
+  show_coloured_and_wait(text, SJ("blue"));
+}
+
 void end_day() {
   if (window_closing()) return;
   // Each drawn frame holds the day's satisfaction within 0..100, but the last gain or loss may
@@ -442,12 +452,7 @@ void end_day() {
   if (window_closing()) return;
 
   // 5. The owner comes in.
-  set_background(SJ("ten.bmp"));
-  if (draw(10) == 0)
-    play_sound(2, SJ("aha.wav"));
-  else
-    play_sound(1, SJ("fun.wav"));
-  show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
+  owner_enters();
   if (window_closing()) return;
   owner_review();
 }

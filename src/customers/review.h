@@ -2,11 +2,17 @@
 // chart, and the owner's review, which leads into the evening stocking (or ends the game).
 #pragma once
 #include "platform/canvas.h"
+#include "platform/sjis.h"
 
 namespace game {
 
 // The day is over (the last customer served, or the printer's panel closed).
 void end_day();
+
+// The owner comes into the shop ("ten.bmp", now and then with a laugh) and speaks: each of his
+// lines in blue, read with its own click.
+void owner_enters();
+void owner_says(const plat::sjis& text);
 // Frame layers: the totals montage (step 7) and the ten-day chart (step 15).
 void draw_totals(plat::Canvas& cg, plat::Canvas& bak);
 void draw_chart(plat::Canvas& cg);

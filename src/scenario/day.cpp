@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "customers/review.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
 #include "goods/catalogue.h"
@@ -18,11 +19,6 @@
 namespace game {
 
 namespace {
-
-// The owner's lines are blue.
-void owner_says(const sjis& text) {
-  show_coloured_and_wait(text, SJ("blue"));
-}
 
 // The day's sales quota by clerk level; from level 9 on it stays at 10000.
 constexpr std::array<int, 10> quota_by_level{200,  400,  700,  1000, 1300,
@@ -181,14 +177,7 @@ void scene_start() {
   gs.play_count += 1;
   play_sound(1, SJ("start3.wav"));
   set_shop_scene();
-  // The owner comes in, now and then with a laugh.
-  set_background(SJ("ten.bmp"));
-  if (draw(10) == 0) {
-    play_sound(2, SJ("aha.wav"));
-  } else {
-    play_sound(1, SJ("fun.wav"));
-  }
-  show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
+  owner_enters();
   if (gs.progress[7] != 0) {
     owner_says(SJ("良く来たな、") + num(gs.play_count) + SJ("回目のプレーだぜ"));
     owner_says(SJ("よし早速働いてもらうっ"));
