@@ -409,13 +409,11 @@ int run_headless(int argc, char** argv) {
         find_program_folder(executable_dir(argv[0]), FLORINET_INSTALLED_DATA_DIR);
     const save_place place = choose_save_place(folder, program_folder_writable(folder.dir), "",
                                                plat::data_home(plat::user_env()));
-    if (!prepare_save_place(place, folder.dir + "/dat/my.dat", &why)) {
+    if (!use_folders(folder, place, &why)) {
       std::fprintf(stderr, "florinet-headless: cannot keep the progress in %s: %s\n",
                    place.dir.c_str(), why.c_str());
       return 1;
     }
-    if (!place.beside_program) game::set_save_files(place.progress, place.ledger);
-    game::set_program_dir(folder.dir);
   } else {
     game::set_program_dir(o.root);
   }

@@ -12,6 +12,7 @@
 
 #include "platform/xdg.h"
 #include "scenario/progress.h"
+#include "shell/form.h"
 
 namespace app {
 
@@ -105,6 +106,13 @@ bool prepare_save_place(const save_place& s, const std::string& shipped_progress
     if (why) *why = "cannot make " + s.progress + ": " + std::strerror(err);
     return false;
   }
+  return true;
+}
+
+bool use_folders(const program_folder& p, const save_place& s, std::string* why) {
+  if (!prepare_save_place(s, p.dir + "/dat/my.dat", why)) return false;
+  if (!s.beside_program) game::set_save_files(s.progress, s.ledger);
+  game::set_program_dir(p.dir);
   return true;
 }
 

@@ -38,4 +38,9 @@ save_place choose_save_place(const program_folder& p, bool program_writable,
 // `why` when the folder cannot be made or written.
 bool prepare_save_place(const save_place& s, const std::string& shipped_progress, std::string* why);
 
+// Points the game at its folders: the pictures and sounds read from `p`, the progress and the
+// ledger kept in `s` (prepared first, from the folder's own fresh my.dat). False, with `why`,
+// when the save place cannot be prepared; the game is then told nothing.
+bool use_folders(const program_folder& p, const save_place& s, std::string* why);
+
 }  // namespace app

@@ -70,14 +70,11 @@ int main(int argc, char** argv) {
   // A game that starts muted says so, or the silence would puzzle.
   comforts.set_muted(settings.mute, settings.mute);
 
-  if (!app::prepare_save_place(place, folder.dir + "/dat/my.dat", &error)) {
+  if (!app::use_folders(folder, place, &error)) {
     std::fprintf(stderr, "florinet: cannot keep the progress in %s: %s\n",
                  place.dir.empty() ? "a folder of yours" : place.dir.c_str(), error.c_str());
     return 1;
   }
-  if (!place.beside_program) game::set_save_files(place.progress, place.ledger);
-
-  game::set_program_dir(folder.dir);
   game::run_game(host);  // until the window has been closed
   comforts.save_settings();
   return 0;
