@@ -5,11 +5,11 @@
 
 #include <iterator>
 
+#include "effects/effects.h"
 #include "platform/canvas.h"
 #include "shell/form.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 
 #include "customers/review.h"
 #include "customers/roster.h"
+#include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "goods/stocking.h"
@@ -31,7 +32,6 @@
 #include "shell/menu.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
 
 namespace {

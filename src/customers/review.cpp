@@ -12,6 +12,7 @@
 #include "customers/rewards.h"
 #include "customers/service.h"
 #include "customers/story_scripts.h"
+#include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
 #include "shell/form.h"
@@ -20,7 +21,6 @@
 #include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 
 namespace game {
 

@@ -6,12 +6,12 @@
 
 #include "customers/roster.h"
 #include "customers/service.h"
+#include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "shell/form.h"
 #include "shell/message.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 
 namespace game {
 

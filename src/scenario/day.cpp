@@ -6,6 +6,7 @@
 #include "customers/review.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
+#include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
 #include "shell/form.h"
@@ -14,7 +15,6 @@
 #include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 
 namespace game {
 

@@ -5,6 +5,7 @@
 #include "customers/review.h"
 #include "customers/rewards.h"
 #include "customers/roster.h"
+#include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "platform/host.h"
@@ -15,7 +16,6 @@
 #include "shell/hooks.h"
 #include "shell/status_panel.h"
 #include "sound/slots.h"
-#include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
 #include "wrapping/wrapping_stage.h"
 

@@ -10,6 +10,7 @@
 #include "customers/outcome.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
+#include "effects/effects.h"
 #include "goods/item_panel.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
@@ -17,7 +18,6 @@
 #include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 
 namespace game {
 

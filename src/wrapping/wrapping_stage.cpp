@@ -7,13 +7,13 @@
 #include "customers/outcome.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
+#include "effects/effects.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/sounds.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 #include "wrapping/seal_box.h"
 
 namespace game {

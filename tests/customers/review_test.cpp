@@ -7,13 +7,13 @@
 #include <algorithm>
 
 #include "day_end_fixture.h"
+#include "effects/effects.h"
 #include "platform/headless/headless_audio.h"
 #include "shell/frame.h"
 #include "shell/hooks.h"
 #include "sound/mixer.h"
 #include "sound/slots.h"
 #include "support/alloc_count.h"
-#include "wrapping/effects.h"
 
 namespace game {
 namespace {

@@ -3,12 +3,12 @@
 
 #include <string>
 
+#include "effects/effects.h"
 #include "golden/golden.h"
 #include "platform/canvas.h"
 #include "shell/form.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
-#include "wrapping/effects.h"
 
 using game::gs;
 using plat::RGB;

@@ -2,7 +2,7 @@
 // black work image `bak`, which the frame then ORs over the picture, so effects glow over the
 // scene and never need erasing. Angles take pi as 3.1415 and scaled sines and cosines truncate
 // toward zero, so the sparks land on the same pixels every time.
-#include "wrapping/effects.h"
+#include "effects/effects.h"
 
 #include <algorithm>
 #include <cmath>

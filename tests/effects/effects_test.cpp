@@ -1,6 +1,6 @@
 // The effect pool: the spawn cursor, lifetimes, the chain pictures, the log labels' colours, and
 // a frame with the pool full allocating nothing.
-#include "wrapping/effects.h"
+#include "effects/effects.h"
 
 #include <gtest/gtest.h>
 
