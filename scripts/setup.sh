@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   libsdl2-dev libfreetype-dev libfontconfig-dev fonts-ipafont-gothic zlib1g-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev timgm6mb-soundfont gettext
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth clang-format xdotool x11-utils libx11-dev
   desktop-file-utils appstream

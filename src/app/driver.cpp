@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "app/folders.h"
+#include "app/language.h"
 #include "app/program_dir.h"
 #include "customers/roster.h"
 #include "customers/story_table.h"
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "platform/bitmap.h"
+#include "platform/i18n.h"
 #include "platform/xdg.h"
 #include "scenario/install.h"
 #include "scenario/progress.h"
@@ -143,6 +145,12 @@ bool parse_options(int argc, char** argv, driver_options& o, std::string& error)
       if (!value(o.audio_out)) return false;
     } else if (a == "--trace") {
       o.trace = true;
+    } else if (a == "--lang") {
+      if (!value(o.lang)) return false;
+      if (!plat::is_language_code(o.lang)) {
+        error = "--lang wants a language code such as en or ja, not '" + o.lang + "'";
+        return false;
+      }
     } else if (a == "--help" || a == "-h") {
       o.help = true;
     } else if (a == "--seed") {
@@ -355,7 +363,7 @@ bool Driver::run(const std::string& raw) {
 
 const char* headless_usage() {
   return "usage: florinet-headless [--root DIR] [--seed N] [--script FILE] [--trace] "
-         "[--audio-out FILE.wav]\n";
+         "[--audio-out FILE.wav] [--lang CODE]\n";
 }
 
 int run_headless(int argc, char** argv) {
@@ -378,6 +386,8 @@ int run_headless(int argc, char** argv) {
         "  --script FILE       read the commands from FILE\n"
         "  --trace             print the game's events as they happen\n"
         "  --audio-out FILE    write the sound played as a WAV file\n"
+        "  --lang CODE         the game's language: en or ja (default: language= in\n"
+        "                      settings.ini, else the environment's, else Japanese)\n"
         "  --help              show this help and exit\n",
         headless_usage());
     return 0;
@@ -392,6 +402,13 @@ int run_headless(int argc, char** argv) {
   }
   std::istream& in = o.script.empty() ? std::cin : file;
 
+  // The catalogues: beside a --root folder first, then the game's own.
+  const program_folder own =
+      find_program_folder(executable_dir(argv[0]), FLORINET_INSTALLED_DATA_DIR);
+  std::vector<std::string> dirs = locale_dirs(own);
+  if (!o.root.empty()) dirs.insert(dirs.begin(), o.root + "/locale");
+  start_language(o.lang, dirs, "florinet-headless");
+
   const unsigned seed = o.seeded ? o.seed : unsigned(std::random_device{}());
   plat::HeadlessHost host(seed);
   Driver driver(host, in, stdout, o.trace);
@@ -405,11 +422,9 @@ int run_headless(int argc, char** argv) {
   if (o.root.empty()) {
     // The game's own folder, found as the game finds it; installed, the progress is the
     // player's, kept in their data folder as the game keeps it.
-    const program_folder folder =
-        find_program_folder(executable_dir(argv[0]), FLORINET_INSTALLED_DATA_DIR);
-    const save_place place = choose_save_place(folder, program_folder_writable(folder.dir), "",
+    const save_place place = choose_save_place(own, program_folder_writable(own.dir), "",
                                                plat::data_home(plat::user_env()));
-    if (!use_folders(folder, place, &why)) {
+    if (!use_folders(own, place, &why)) {
       std::fprintf(stderr, "florinet-headless: cannot keep the progress in %s: %s\n",
                    place.dir.c_str(), why.c_str());
       return 1;

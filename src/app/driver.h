@@ -18,6 +18,7 @@ struct driver_options {
   std::string script;  // empty = standard input
   bool trace = false;
   std::string audio_out;  // WAV file of the mixed output, empty = none
+  std::string lang;       // --lang: the game's language; empty = as the player's settings say
   bool help = false;
 };
 

@@ -2,8 +2,10 @@
 #include <cstdio>
 
 #include "app/folders.h"
+#include "app/language.h"
 #include "app/options.h"
 #include "app/program_dir.h"
+#include "platform/i18n.h"
 #include "platform/sdl/sdl_comforts.h"
 #include "platform/sdl/sdl_host.h"
 #include "platform/settings.h"
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
     std::fputs(app::version_text(app::build_description).c_str(), stdout);
     return 0;
   }
+  app::start_language(o.lang, app::locale_dirs(folder), "florinet");
   if (!folder.found)
     std::fprintf(stderr,
                  "florinet: the game's pictures and sounds (cg/, dat/) are neither beside the "
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
 
   plat::SdlHost host;
   host.choose_window(choice);
-  if (!host.open("フロリネット ver1.4 - florinet makers")) return 1;
+  if (!host.open(plat::to_utf8(TR("フロリネット ver1.4 - florinet makers")))) return 1;
   plat::SdlComforts& comforts = *host.comforts();
   comforts.set_icon(app::window_icon_size, app::window_icon_size, app::window_icon_rgba);
   comforts.remember_in(settings_file, settings);

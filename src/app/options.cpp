@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "platform/i18n.h"
 #include "platform/settings.h"
 
 namespace app {
@@ -64,6 +65,13 @@ bool parse_game_options(int argc, const char* const* argv, game_options& o, std:
         return false;
       }
       o.data_dir = value;
+    } else if (name == "--lang") {
+      if (!take_value()) return false;
+      if (!plat::is_language_code(value)) {
+        error = "--lang wants a language code such as en or ja, not '" + value + "'";
+        return false;
+      }
+      o.lang = value;
     } else if (name.rfind("-", 0) == 0) {
       error = "unknown option " + name;
       return false;
@@ -76,7 +84,8 @@ bool parse_game_options(int argc, const char* const* argv, game_options& o, std:
 }
 
 std::string game_usage() {
-  return "usage: florinet [--fullscreen] [--scale N] [--data-dir DIR] [--help] [--version]\n";
+  return "usage: florinet [--fullscreen] [--scale N] [--data-dir DIR] [--lang CODE] [--help] "
+         "[--version]\n";
 }
 
 std::string game_help(const std::string& progress_place) {
@@ -90,6 +99,9 @@ std::string game_help(const std::string& progress_place) {
          std::to_string(plat::max_window_scale) +
          " (default: the largest that fits)\n"
          "  --data-dir DIR   keep the progress file and the sales ledger in DIR\n"
+         "  --lang CODE      play in this language: en (English) or ja (Japanese, the game's\n"
+         "                   own); else language= in settings.ini, else LANGUAGE, LC_ALL,\n"
+         "                   LC_MESSAGES or LANG, else Japanese\n"
          "  --help           show this help and exit\n"
          "  --version        show the version and exit\n"
          "\n"

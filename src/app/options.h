@@ -10,6 +10,7 @@ struct game_options {
   bool fullscreen = false;
   int scale = 0;         // 0: not given
   std::string data_dir;  // where progress is kept; empty: not given
+  std::string lang;      // --lang: the game's language; empty: not given
 };
 
 // Parses the arguments after the program's name. `--name value` and `--name=value` are both

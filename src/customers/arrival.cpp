@@ -7,6 +7,7 @@
 #include "customers/outcome.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -42,53 +43,49 @@ int choose_customer() {
   return 0;  // ロクサン, whatever her own conditions say
 }
 
-// The customer's thoughts when the wish is missing and they take something else.
-struct thought {
-  const char* before;
-  const char* after;
+// The customer's thoughts when the wish is missing and they take something else (%s: the
+// missing goods).
+constexpr std::array<const char*, 9> substitute_thoughts{
+    N_("（本当は【%s】が欲しかったんだけどね…）"),
+    N_("（むぅ、【%s】が無かったから、これにするか…）"),
+    N_("（ホントは【%s】の方が欲しいけど、無いからしゃーない…）"),
+    N_("（なんで【%s】は無いの？まーこっち買うからいいけど…）"),
+    N_("（【%s】の方が買いたいけど、無いからいいや…）"),
+    N_("（今日は【%s】を買いに来たんだけど、無いじゃん…、手ぶらで帰るのも何だしこれにするか）"),
+    N_("（【%s】が無いなー、もうめちゃくちゃだなっ…）"),
+    N_("（なんで【%s】無いの…、陰謀か！）"),
+    N_("（本当は【%s】が欲しかったけど…、むぅ…）"),
 };
-constexpr std::array<thought, 9> substitute_thoughts{{
-    {"（本当は【", "】が欲しかったんだけどね…）"},
-    {"（むぅ、【", "】が無かったから、これにするか…）"},
-    {"（ホントは【", "】の方が欲しいけど、無いからしゃーない…）"},
-    {"（なんで【", "】は無いの？まーこっち買うからいいけど…）"},
-    {"（【", "】の方が買いたいけど、無いからいいや…）"},
-    {"（今日は【", "】を買いに来たんだけど、無いじゃん…、手ぶらで帰るのも何だしこれにするか）"},
-    {"（【", "】が無いなー、もうめちゃくちゃだなっ…）"},
-    {"（なんで【", "】無いの…、陰謀か！）"},
-    {"（本当は【", "】が欲しかったけど…、むぅ…）"},
-}};
 
-// Leaving empty-handed: the wave, the spoken line (around the missed goods' name when `after` is
-// set) and the narration (a narration starting with "は" gets the customer's name in front).
+// Leaving empty-handed: the wave, the spoken line (%s: the missed goods, where it names them)
+// and the narration (%s: the customer's name, where it names them).
 struct empty_handed {
   const char* wave;
-  const char* before;
-  const char* after;  // nullptr: the line names no goods
+  const char* line;
   const char* narration;
 };
 constexpr std::array<empty_handed, 21> leaving_empty_handed{{
-    {"naizo.wav", "…………", nullptr, "店内を歩き回ってそのまま出ていった...."},
-    {"yame.wav", "ふん....何も欲しい物がないや", nullptr, "は帰っていった.."},
-    {"nainoka.wav", "えーと…", nullptr, "ウロウロして、何も買わずに去っていった...."},
-    {"are.wav", "【", "】が欲しかったのに…", "ぶつぶつ言いながら、そのまま帰っていった...."},
-    {"nainoka.wav", "ランランラーン", nullptr, "何も買わずにいなくなった...."},
-    {"naizo.wav", "…………", nullptr, "行ったり来たりして、結局何も買わずに出ていった"},
-    {"haa.wav", "あーあ、欲しいものなーい、と", nullptr, "はチョロチョロと帰っていった.."},
-    {"haa.wav", "欲しくないものばっかしだし！", nullptr, "は怒りながら帰っていった.."},
-    {"yame.wav", "欲しい物ないや、帰ろ帰ろ", nullptr, "は帰っていった.."},
-    {"funn.wav", "大したもの無かったや、来て損した", nullptr, "は帰っていった.."},
-    {"are.wav", "あれー…【", "】はー…？", "は文句を言いながら帰っていった"},
-    {"a-a.wav", "【", "】は…と、どこにもないっと…", "は帰っていった"},
-    {"funn.wav", "ちぇ、【", "】は置いてないらしい…!!", "は不満そうに帰っていった"},
-    {"naino.wav", "【", "】はありますか？え、ないの…？", "は嫌な顔をして帰っていった"},
-    {"a-a.wav", "ｷｮﾛｷｮﾛ…ないなぁ…【", "】が欲しいのにぃ…", "はガッカリして帰っていった"},
-    {"naino.wav", "え！なんで【", "】置いてないの!!バカ!!", "は怒って帰っていった"},
-    {"funn.wav", "お気にの【", "】がないじゃない!!プンプン!!", "は怒って帰っていった"},
-    {"mo.wav", "【", "】はどこ？なんで無いの？もう!!", "は怒って帰っていった"},
-    {"mo.wav", "【", "】がなんで無いの？うんち!!", "は怒って帰っていった"},
-    {"funn.wav", "【", "】が無いなんて、この世は闇だ", "は暗い顔で去っていった"},
-    {"funn.wav", "【", "】が無い…、この店に死を！", "は暗い顔で去っていった"},
+    {"naizo.wav", N_("…………"), N_("店内を歩き回ってそのまま出ていった....")},
+    {"yame.wav", N_("ふん....何も欲しい物がないや"), N_("%sは帰っていった..")},
+    {"nainoka.wav", N_("えーと…"), N_("ウロウロして、何も買わずに去っていった....")},
+    {"are.wav", N_("【%s】が欲しかったのに…"), N_("ぶつぶつ言いながら、そのまま帰っていった....")},
+    {"nainoka.wav", N_("ランランラーン"), N_("何も買わずにいなくなった....")},
+    {"naizo.wav", N_("…………"), N_("行ったり来たりして、結局何も買わずに出ていった")},
+    {"haa.wav", N_("あーあ、欲しいものなーい、と"), N_("%sはチョロチョロと帰っていった..")},
+    {"haa.wav", N_("欲しくないものばっかしだし！"), N_("%sは怒りながら帰っていった..")},
+    {"yame.wav", N_("欲しい物ないや、帰ろ帰ろ"), N_("%sは帰っていった..")},
+    {"funn.wav", N_("大したもの無かったや、来て損した"), N_("%sは帰っていった..")},
+    {"are.wav", N_("あれー…【%s】はー…？"), N_("%sは文句を言いながら帰っていった")},
+    {"a-a.wav", N_("【%s】は…と、どこにもないっと…"), N_("%sは帰っていった")},
+    {"funn.wav", N_("ちぇ、【%s】は置いてないらしい…!!"), N_("%sは不満そうに帰っていった")},
+    {"naino.wav", N_("【%s】はありますか？え、ないの…？"), N_("%sは嫌な顔をして帰っていった")},
+    {"a-a.wav", N_("ｷｮﾛｷｮﾛ…ないなぁ…【%s】が欲しいのにぃ…"), N_("%sはガッカリして帰っていった")},
+    {"naino.wav", N_("え！なんで【%s】置いてないの!!バカ!!"), N_("%sは怒って帰っていった")},
+    {"funn.wav", N_("お気にの【%s】がないじゃない!!プンプン!!"), N_("%sは怒って帰っていった")},
+    {"mo.wav", N_("【%s】はどこ？なんで無いの？もう!!"), N_("%sは怒って帰っていった")},
+    {"mo.wav", N_("【%s】がなんで無いの？うんち!!"), N_("%sは怒って帰っていった")},
+    {"funn.wav", N_("【%s】が無いなんて、この世は闇だ"), N_("%sは暗い顔で去っていった")},
+    {"funn.wav", N_("【%s】が無い…、この店に死を！"), N_("%sは暗い顔で去っていった")},
 }};
 
 // A want slot drawn at random; redrawn while `unfit` holds, at most 100 times. Answers the slot
@@ -119,13 +116,9 @@ void leave_empty_handed(const tman& m) {
 
   const empty_handed& r = leaving_empty_handed[std::size_t(draw(21))];
   play_sound(5, game_text(r.wave));
-  plat::sjis line = game_text(r.before);
-  if (r.after) line += goods_name + game_text(r.after);
-  post_speech(line);
+  post_speech(plat::format(plat::tr(r.line), {goods_name}));
   // The narration is shown beside the loss of satisfaction that follows; that line is read.
-  plat::sjis narration = game_text(r.narration);
-  if (narration.rfind(SJ("は"), 0) == 0) narration = m.name + narration;
-  post_message(narration);
+  post_message(plat::format(plat::tr(r.narration), {m.name}));
 
   change_satisfaction(-(m.min_lv + 1 + gs.clerk_lv));
   gs.poor_stock += 1;
@@ -139,7 +132,7 @@ void let_customer_in() {
   gs.cur_man = choose_customer();
   const tman& m = current_customer();
   set_customer_picture(m.pic);
-  post_colored(m.name + SJ("が現れた!!"), SJ("pink"));
+  post_colored(TRF("%sが現れた!!", m.name), SJ("pink"));
   gs.want_item = 0;
   gs.alt_item = 0;
 
@@ -161,8 +154,8 @@ void let_customer_in() {
   if (gs.alt_item >= 1 && draw(7) == 0) {
     // Taking the substitute with a grumble.
     gs.chain = 0;
-    const thought& t = substitute_thoughts[std::size_t(draw(9))];
-    post_speech(game_text(t.before) + entry_of(gs.want_item).name + game_text(t.after));
+    post_speech(plat::format(plat::tr(substitute_thoughts[std::size_t(draw(9))]),
+                             {entry_of(gs.want_item).name}));
     change_satisfaction(-(m.min_lv + 1 + gs.clerk_lv / 2));
     gs.poor_stock += draw(2);
   }
@@ -176,9 +169,9 @@ void let_customer_in() {
   const bool flyers =
       gs.flyer_used <= 9 && gs.flyer_kind != -1 && wrapping != 0 && stock_of(wrapping) >= 1;
   if (flyers)
-    show_menu(SJ("断る"), SJ("チラシを入れる"), SJ("包む"));
+    show_menu(TR("断る"), TR("チラシを入れる"), TR("包む"));
   else
-    show_menu(SJ(""), SJ("断る"), SJ("包む"));
+    show_menu(SJ(""), TR("断る"), TR("包む"));
 }
 
 }  // namespace game

@@ -7,6 +7,7 @@
 #include "customers/rewards.h"
 #include "customers/story_scripts.h"
 #include "goods/stocking.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -22,7 +23,10 @@ namespace {
 void play_steps(const story_stage& stage) {
   for (int i = 0; i < stage.count; ++i) {
     const story_step& step = stage.steps[i];
-    const sjis text = plat::to_sjis(step.text ? step.text : "");
+    // Spoken and narrated lines are read in the player's language; the rest are file names.
+    const char* t = step.text ? step.text : "";
+    const bool words = step.kind == story_step::say || step.kind == story_step::narrate;
+    const sjis text = words ? plat::tr(t) : plat::to_sjis(t);
     switch (step.kind) {
       case story_step::say:
         post_speech(text);
@@ -52,8 +56,8 @@ void printer_visit() {
   if (!knock_at_door()) return;
   set_customer_picture(SJ("sumiko.bmp"));
   play_sound(3, SJ("nene.wav"));
-  post_speech(SJ("ねえねえ、あなたのお店、もっと宣伝してみや..しなーーい？"));
-  post_speech(SJ("私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"));
+  post_speech(TR("ねえねえ、あなたのお店、もっと宣伝してみや..しなーーい？"));
+  post_speech(TR("私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"));
   if (window_closing()) return;
   // Printing or closing the panel ends the day (the panel calls end_day).
   open_print_mode();
@@ -65,9 +69,9 @@ bool knock_at_door() {
   if (window_closing()) return false;
   play_sound(2, SJ("nock.wav"));
   // Both lines are typed; the door's button itself is what the player clicks.
-  post_message(SJ("ドンドン"));
-  post_message(SJ("誰か来た...."));
-  const int answer = ask_choice({}, {}, SJ("扉をあける"));
+  post_message(TR("ドンドン"));
+  post_message(TR("誰か来た...."));
+  const int answer = ask_choice({}, {}, TR("扉をあける"));
   if (window_closing() || answer != 3) return false;
   play_sound(5, SJ("door.wav"));
   // The last customer's parcel is gone from the counter when the visitor steps up to it.
@@ -106,13 +110,13 @@ void play_story(const story_row& row, int stage) {
     set_customer_picture(SJ("not.bmp"));
   // The visitor's last line has been clicked; the leaving narration stays on the log over what
   // follows (the gift, or the day's totals).
-  post_message(plat::to_sjis(leaving_line(row, stage)));
+  post_message(plat::tr(leaving_line(row, stage)));
   if (window_closing()) return;
   if ((gs.mode == 0 || gs.mode == 1) && row.gift != 0) gain_items(row.gift, 3);
 }
 
 void close_shop() {
-  show_and_wait(SJ("『あ、時間だ、今日はもう終わりだ・・・』"));
+  show_and_wait(TR("『あ、時間だ、今日はもう終わりだ・・・』"));
   if (window_closing()) return;
   if (printer_calls()) {
     printer_visit();

@@ -8,6 +8,7 @@
 #include "customers/closing.h"
 #include "customers/rewards.h"
 #include "customers/service.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -34,9 +35,9 @@ std::int64_t marked_up(std::int64_t p) {
 
 // A customer who may walk out without paying a plain payment, one time in five.
 bool walks_out(const tman& m, const char* name, const char* line, const char* announcement) {
-  if (m.name != game_text(name) || draw(5) != 0) return false;
-  post_speech(game_text(line));
-  post_colored(game_text(announcement), SJ("red"));
+  if (m.name != plat::tr(name) || draw(5) != 0) return false;
+  post_speech(plat::tr(line));
+  post_colored(plat::tr(announcement), SJ("red"));
   return true;
 }
 
@@ -57,7 +58,7 @@ void finish_service(int code) {
 
   if (gs.ex_wrap == 1 && code <= 1) {
     play_sound(2, SJ("ex_fukuro.wav"));
-    post_colored(SJ("Ex包装＞チップUp!!"), SJ("yellow"));
+    post_colored(TR("Ex包装＞チップUp!!"), SJ("yellow"));
     gs.ex_wrap = 0;
     b += b / 2;
   }
@@ -65,34 +66,34 @@ void finish_service(int code) {
 
   switch (code) {
     case outcome_big_tip:
-      post_colored(SJ("チップを大量に代金に加算してくれた"), SJ("yellow2"));
+      post_colored(TR("チップを大量に代金に加算してくれた"), SJ("yellow2"));
       receive_payment(b * 2);
       break;
     case outcome_tip:
-      post_colored(SJ("チップを代金に加算してくれた"), SJ("yellow2"));
+      post_colored(TR("チップを代金に加算してくれた"), SJ("yellow2"));
       receive_payment(b + b / 2);
       break;
     case outcome_small_tip:
-      post_colored(SJ("チップを少しだけ代金に加算してくれた"), SJ("yellow2"));
+      post_colored(TR("チップを少しだけ代金に加算してくれた"), SJ("yellow2"));
       receive_payment(b + b / 4);
       break;
     case outcome_paid: {
       const tman& m = current_customer();
-      if (walks_out(m, "ギャラガ", "あ…お金がなかったです…すみません…",
-                    "お金を払ってくれなかった...."))
+      if (walks_out(m, N_("ギャラガ"), N_("あ…お金がなかったです…すみません…"),
+                    N_("お金を払ってくれなかった....")))
         b = 0;
-      if (walks_out(m, "白川シキ", "（何かを考え事をしているようだ…）",
-                    "お金を払わずに帰ってしまった...."))
+      if (walks_out(m, N_("白川シキ"), N_("（何かを考え事をしているようだ…）"),
+                    N_("お金を払わずに帰ってしまった....")))
         b = 0;
       receive_payment(b);
       break;
     }
     case outcome_half:
-      post_colored(SJ("お金を半分しか払ってくれなかった.."), SJ("red"));
+      post_colored(TR("お金を半分しか払ってくれなかった.."), SJ("red"));
       receive_payment(b - b / 2);  // the customer keeps the smaller half
       break;
     case outcome_unpaid:
-      post_colored(SJ("お金を払ってくれなかった...."), SJ("red"));
+      post_colored(TR("お金を払ってくれなかった...."), SJ("red"));
       wait_click();
       break;
     default:
@@ -106,7 +107,7 @@ void finish_service(int code) {
 
   gs.hours_left -= 1;
   if (gs.hours_left > 0)
-    show_menu(SJ(""), SJ(""), SJ("次"));
+    show_menu(SJ(""), SJ(""), TR("次"));
   else
     close_shop();
 }

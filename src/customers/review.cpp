@@ -15,6 +15,7 @@
 #include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -43,9 +44,9 @@ void seal_association_award() {
   gs.poor_stock -= 1;
   play_sound(4, SJ("cong.wav"));
   spawn_effect(70, 47, 161);
-  show_and_wait(SJ("なんとあなたはチール協会から表彰されました!!"));
-  show_and_wait(SJ("あなたはお客さんの好みの分かる素敵な方ですね"));
-  show_and_wait(SJ("それを表して、あなたにチールセットを差し上げます"));
+  show_and_wait(TR("なんとあなたはチール協会から表彰されました!!"));
+  show_and_wait(TR("あなたはお客さんの好みの分かる素敵な方ですね"));
+  show_and_wait(TR("それを表して、あなたにチールセットを差し上げます"));
   gain_items(award_seal(), 7);
   gs.award_count = std::min(gs.award_count + 1, 99);
   gs.lovely = 0;
@@ -61,22 +62,22 @@ void ten_day_report() {
   set_background(SJ("kokuban.bmp"));
   gs.chart_count = 1;
   play_sound(3, SJ("draw.wav"));
-  show_and_wait(SJ("10日間のレポートでーーす（ピンク:売上 青:満足度）"));
+  show_and_wait(TR("10日間のレポートでーーす（ピンク:売上 青:満足度）"));
   // The whole chart with its end labels from the next frame on.
   gs.chart_count = 100;
   play_sound(2, SJ("pen.wav"));
-  show_and_wait(SJ("今週はこのような結果でした"));
+  show_and_wait(TR("今週はこのような結果でした"));
   gs.chart_count = 0;
 }
 
 // ---- the owner's review ----------------------------------------------------------------------
 
 void bankruptcy() {
-  owner_says(SJ("何にも売れないとはどういうこった！！"));
-  owner_says(SJ("あーあ、おまえを雇ったのが間違いだった...."));
+  owner_says(TR("何にも売れないとはどういうこった！！"));
+  owner_says(TR("あーあ、おまえを雇ったのが間違いだった...."));
   play_sound(4, SJ("gameover.wav"));
-  show_coloured_and_wait(SJ("なんと、お店は売り上げが伸びず、潰れてしまいました"), SJ("red"));
-  show_coloured_and_wait(SJ("ゲームオーバー"), SJ("red"));
+  show_coloured_and_wait(TR("なんと、お店は売り上げが伸びず、潰れてしまいました"), SJ("red"));
+  show_coloured_and_wait(TR("ゲームオーバー"), SJ("red"));
   close_program();
 }
 
@@ -88,10 +89,10 @@ void remark(const sjis& quota_missed, const sjis& unsatisfied) {
   if (quota_met && !satisfied) owner_says(unsatisfied);
 }
 void remark_a() {
-  remark(SJ("ノルマは足りてねーけどなっ"), SJ("お客の満足度は低いけどなっ"));
+  remark(TR("ノルマは足りてねーけどなっ"), TR("お客の満足度は低いけどなっ"));
 }
 void remark_b() {
-  remark(SJ("ノルマは足りてねーけどよ"), SJ("お客の満足度は低いけどよ"));
+  remark(TR("ノルマは足りてねーけどよ"), TR("お客の満足度は低いけどよ"));
 }
 
 void fine(int score) {
@@ -99,70 +100,70 @@ void fine(int score) {
   if (f <= 0) return;
   gs.money -= f;
   play_sound(3, SJ("down.wav"));
-  show_coloured_and_wait(SJ("お金が ") + num(f) + SJ("円減った"), SJ("red"));
+  show_coloured_and_wait(TRF("お金が %d円減った", f), SJ("red"));
 }
 
 // The score's band: the owner's wave, his lines, the fine or the pay, the demotion.
 void verdict(int score) {
   if (score <= 80) {
     play_sound(1, SJ("kora.wav"));
-    owner_says(SJ("コラー！！もっとちゃんと働け！！"));
-    owner_says(SJ("容赦しねーぞ！！！！！"));
-    owner_says(SJ("今日の給料は少し減らさせてもらう"));
+    owner_says(TR("コラー！！もっとちゃんと働け！！"));
+    owner_says(TR("容赦しねーぞ！！！！！"));
+    owner_says(TR("今日の給料は少し減らさせてもらう"));
     fine(score);
     if (gs.clerk_lv >= 1) {
-      owner_says(SJ("おまえにはもっと修行が必要だな、降格させてもらう"));
+      owner_says(TR("おまえにはもっと修行が必要だな、降格させてもらう"));
       play_sound(3, SJ("down.wav"));
       gs.clerk_lv -= 1;
-      show_coloured_and_wait(SJ("店員LVが 1減少した"), SJ("red"));
+      show_coloured_and_wait(TR("店員LVが 1減少した"), SJ("red"));
     }
     return;
   }
   play_sound(1, SJ("fun.wav"));
   if (score <= 100) {
-    owner_says(SJ("おい、こんな調子じゃ全く困るなっ！！"));
-    owner_says(SJ("店が破産しちまうだろ！！"));
-    owner_says(SJ("今日の給料は少し減らさせてもらう"));
+    owner_says(TR("おい、こんな調子じゃ全く困るなっ！！"));
+    owner_says(TR("店が破産しちまうだろ！！"));
+    owner_says(TR("今日の給料は少し減らさせてもらう"));
     fine(score);
   } else if (score <= 120) {
-    owner_says(SJ("まだまだだな！！！フン！！"));
-    owner_says(SJ("これだから最近の若いやつはだめだ"));
-    owner_says(SJ("明日はもっと働いてもらうからな！！"));
+    owner_says(TR("まだまだだな！！！フン！！"));
+    owner_says(TR("これだから最近の若いやつはだめだ"));
+    owner_says(TR("明日はもっと働いてもらうからな！！"));
   } else if (score <= 140) {
-    owner_says(SJ("ふーん、まあまあって所かっ"));
-    owner_says(SJ("売り上げとお客の満足度と両方達成してくりないと！"));
-    owner_says(SJ("まー今日の所はこの辺にしといてやらー"));
+    owner_says(TR("ふーん、まあまあって所かっ"));
+    owner_says(TR("売り上げとお客の満足度と両方達成してくりないと！"));
+    owner_says(TR("まー今日の所はこの辺にしといてやらー"));
     const int pay = review_pay(score);
     if (pay > 0) {
-      owner_says(SJ("そらこれでも取っときなっ"));
+      owner_says(TR("そらこれでも取っときなっ"));
       receive_money(pay);
     }
   } else if (score <= 160) {
-    owner_says(SJ("ふーん、けっこうやるな"));
+    owner_says(TR("ふーん、けっこうやるな"));
     remark_a();
-    owner_says(SJ("まっ、偶然だろうけど、明日も今日くらいやってもらぜ"));
-    owner_says(SJ("今日の所は、多めに給料をやるとするか"));
+    owner_says(TR("まっ、偶然だろうけど、明日も今日くらいやってもらぜ"));
+    owner_says(TR("今日の所は、多めに給料をやるとするか"));
     receive_money(review_pay(score));
   } else if (score <= 180) {
-    owner_says(SJ("フ・・・やればできるじゃねーか・・・"));
+    owner_says(TR("フ・・・やればできるじゃねーか・・・"));
     remark_b();
-    owner_says(SJ("まっ、このくらいできてもらわねーとなっ"));
-    owner_says(SJ("俺としてもおまえを雇った手前ってもんがあるからよ"));
-    owner_says(SJ("まーあれだ、明日もがんばれよ、ほらボーナスだ"));
+    owner_says(TR("まっ、このくらいできてもらわねーとなっ"));
+    owner_says(TR("俺としてもおまえを雇った手前ってもんがあるからよ"));
+    owner_says(TR("まーあれだ、明日もがんばれよ、ほらボーナスだ"));
     receive_money(review_pay(score));
   } else if (score < 200) {
-    owner_says(SJ("ほ、ほーぉ、ま、バ、バイトにしちゃ上出来だな・・・フン"));
+    owner_says(TR("ほ、ほーぉ、ま、バ、バイトにしちゃ上出来だな・・・フン"));
     remark_b();
-    owner_says(SJ("きっとこれくらい出来るんじゃねーかって思ってたけどな"));
-    owner_says(SJ("俺の目に狂いはなかったってことだぜ、アハハハ"));
-    owner_says(SJ("ほら、もってけ泥棒、大ボーナスだぜ"));
+    owner_says(TR("きっとこれくらい出来るんじゃねーかって思ってたけどな"));
+    owner_says(TR("俺の目に狂いはなかったってことだぜ、アハハハ"));
+    owner_says(TR("ほら、もってけ泥棒、大ボーナスだぜ"));
     receive_money(review_pay(score));
   } else {
-    owner_says(SJ("な、なんてこった・・・た、たまげたぜ・・・"));
+    owner_says(TR("な、なんてこった・・・た、たまげたぜ・・・"));
     remark_b();
-    owner_says(SJ("まさかおまえがここまでやるとは・・・"));
-    owner_says(SJ("フッ・・・何もいうことはねえ・・・一言だけだ、よくやった。"));
-    owner_says(SJ("そらよ、これはほんの俺の気持ちってやつだ"));
+    owner_says(TR("まさかおまえがここまでやるとは・・・"));
+    owner_says(TR("フッ・・・何もいうことはねえ・・・一言だけだ、よくやった。"));
+    owner_says(TR("そらよ、これはほんの俺の気持ちってやつだ"));
     receive_money(review_pay(score));
     gain_item(132);
   }
@@ -171,28 +172,28 @@ void verdict(int score) {
 void promotion() {
   if (gs.satisfaction < gs.satis_goal || gs.sales_today < gs.quota) return;
   play_sound(5, SJ("yosi.wav"));
-  owner_says(SJ("なかなかよくやった！昇進じゃ！"));
+  owner_says(TR("なかなかよくやった！昇進じゃ！"));
   gs.clerk_lv += 1;
   play_sound(4, SJ("lvup.wav"));
   int& best = gs.progress[best_level_slot];
   if (best < gs.clerk_lv) best = gs.clerk_lv;
-  show_coloured_and_wait(SJ("あなたの店員レベルがあがりました!!"), SJ("yellow"));
-  show_coloured_and_wait(SJ("レベルアップ!! → ") + num(gs.clerk_lv), SJ("yellow"));
+  show_coloured_and_wait(TR("あなたの店員レベルがあがりました!!"), SJ("yellow"));
+  show_coloured_and_wait(TRF("レベルアップ!! → %d", gs.clerk_lv), SJ("yellow"));
   if (gs.mode == 0 || gs.mode == 1) {
-    show_and_wait(SJ("ボーナスが支給されました"));
+    show_and_wait(TR("ボーナスが支給されました"));
     receive_money(gs.clerk_lv * (gs.mode == 0 ? 400 : 200));
   }
   // The unknown shop's power holds the clerk back from the very top.
   if (gs.shop_image == 11 && gs.clerk_lv >= ending_level) {
     gs.clerk_lv = 9;
-    show_and_wait(SJ("と思ったら、何らかの力によってLv9に戻った.."));
+    show_and_wait(TR("と思ったら、何らかの力によってLv9に戻った.."));
   }
 }
 
 void the_end() {
   set_background(SJ("clear.bmp"));
-  show_coloured_and_wait(SJ("～～～～クリア～～～～"), SJ("red"));
-  show_coloured_and_wait(SJ("お・し・ま・い"), SJ("red"));
+  show_coloured_and_wait(TR("～～～～クリア～～～～"), SJ("red"));
+  show_coloured_and_wait(TR("お・し・ま・い"), SJ("red"));
   close_program();
 }
 
@@ -201,37 +202,37 @@ void ending() {
   play_sound(2, SJ("aha.wav"));
   gs.progress[ending_seen_slot] = 1;
   play_sound(1, SJ("fun.wav"));
-  owner_says(SJ("じゃあねん"));
+  owner_says(TR("じゃあねん"));
   if (!knock_at_door()) return;
   // The owner has gone out; セブン stands at the counter in the shop.
   set_shop_scene(SJ("seven.bmp"));
-  show_coloured_and_wait(SJ("セブンが現れた!!"), SJ("pink"));
-  post_speech(SJ("こんにちは…"));
-  post_speech(SJ("この店がどんなに凄いか、オレはよく分かっている…"));
-  post_speech(SJ("オレの経営するLove7には無い物が、この店にはあるんだ…"));
-  post_speech(SJ("…それがなんなのか、ようやく気づいた"));
-  post_speech(SJ("…それは、君だ。"));
-  post_speech(SJ("ここの店長には悪いけど、どうだ…オレの店に来てみないか？"));
-  const int answer = ask_choice({}, SJ("はい"), SJ("いいえ"));
+  show_coloured_and_wait(TR("セブンが現れた!!"), SJ("pink"));
+  post_speech(TR("こんにちは…"));
+  post_speech(TR("この店がどんなに凄いか、オレはよく分かっている…"));
+  post_speech(TR("オレの経営するLove7には無い物が、この店にはあるんだ…"));
+  post_speech(TR("…それがなんなのか、ようやく気づいた"));
+  post_speech(TR("…それは、君だ。"));
+  post_speech(TR("ここの店長には悪いけど、どうだ…オレの店に来てみないか？"));
+  const int answer = ask_choice({}, TR("はい"), TR("いいえ"));
   if (window_closing()) return;
   if (answer == 2) {
-    post_speech(SJ("やった…ありがとう"));
-    post_speech(SJ("これでオレのファシーブランドチェーン Love7は一気に巨大化する…"));
-    post_speech(SJ("この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"));
+    post_speech(TR("やった…ありがとう"));
+    post_speech(TR("これでオレのファシーブランドチェーン Love7は一気に巨大化する…"));
+    post_speech(TR("この星はおろか、全宇宙をファンシーで埋め尽くしてやるさ…"));
   } else {
-    post_speech(SJ("そうか…やはり駄目か…"));
-    post_speech(SJ("君ならそう言うと思っていた…"));
-    post_speech(SJ("君のその情熱と強い意志、それを確認したかったんだ…"));
-    post_speech(SJ("また会おう、ライバルよ！"));
+    post_speech(TR("そうか…やはり駄目か…"));
+    post_speech(TR("君ならそう言うと思っていた…"));
+    post_speech(TR("君のその情熱と強い意志、それを確認したかったんだ…"));
+    post_speech(TR("また会おう、ライバルよ！"));
     set_background(SJ("ten.bmp"));
     play_sound(2, SJ("eto.wav"));
-    show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
-    owner_says(SJ("フ…、おまえもやっぱりあいつの店へ行くのか…？"));
-    owner_says(SJ("え…？引き抜きを断っただと？"));
-    owner_says(SJ("何故だ！…Love7は今や世界のトップブランドだぜ…"));
-    owner_says(SJ("何…、この店が好きだからだと？"));
-    owner_says(SJ("ば…ばかやろう！！！……"));
-    owner_says(SJ("…ち…、目にゴミが入っちまったぜ…"));
+    show_coloured_and_wait(TR("天長が現れた!!"), SJ("pink"));
+    owner_says(TR("フ…、おまえもやっぱりあいつの店へ行くのか…？"));
+    owner_says(TR("え…？引き抜きを断っただと？"));
+    owner_says(TR("何故だ！…Love7は今や世界のトップブランドだぜ…"));
+    owner_says(TR("何…、この店が好きだからだと？"));
+    owner_says(TR("ば…ばかやろう！！！……"));
+    owner_says(TR("…ち…、目にゴミが入っちまったぜ…"));
   }
   the_end();
 }
@@ -242,23 +243,23 @@ void advice() {
   if (stage == 2 && draw(5) == 0) {
     stage = 3;
     play_sound(2, SJ("eto.wav"));
-    owner_says(SJ("..あとな、客の嫌いなチール貼ったり、追い返したりしたら"));
-    owner_says(SJ("客の【不満】がたまるっ"));
-    owner_says(SJ("客の欲しい商品がないと、【クレーム】がたまるっ"));
-    owner_says(SJ("分かったかっ、気をつけるんだな！"));
+    owner_says(TR("..あとな、客の嫌いなチール貼ったり、追い返したりしたら"));
+    owner_says(TR("客の【不満】がたまるっ"));
+    owner_says(TR("客の欲しい商品がないと、【クレーム】がたまるっ"));
+    owner_says(TR("分かったかっ、気をつけるんだな！"));
   } else if (stage == 1 && draw(5) == 0) {
     stage = 2;
     play_sound(2, SJ("eto.wav"));
-    owner_says(SJ("....仕入れる商品はな、客層から予想を立てるのが大事だ"));
-    owner_says(SJ("客層が欲しがらない商品を仕入れても駄目ってもんよ"));
-    owner_says(SJ("その客がどんな商品をいつも買ってるかよく見とくんだなっ"));
+    owner_says(TR("....仕入れる商品はな、客層から予想を立てるのが大事だ"));
+    owner_says(TR("客層が欲しがらない商品を仕入れても駄目ってもんよ"));
+    owner_says(TR("その客がどんな商品をいつも買ってるかよく見とくんだなっ"));
   } else if (stage == 0 && draw(5) == 0) {
     stage = 1;
     play_sound(2, SJ("eto.wav"));
-    owner_says(SJ("....何よりまずは袋とかが大事だ"));
-    owner_says(SJ("商品を包む袋とか箱がなきゃ、売れねえんだよっ"));
-    owner_says(SJ("だから、まずは袋とかを十分な量だけ毎晩揃えておく事を覚えな！"));
-    owner_says(SJ("…ふ、こんな事をいちいち教えるなんて、俺も丸くなったもんだぜ"));
+    owner_says(TR("....何よりまずは袋とかが大事だ"));
+    owner_says(TR("商品を包む袋とか箱がなきゃ、売れねえんだよっ"));
+    owner_says(TR("だから、まずは袋とかを十分な量だけ毎晩揃えておく事を覚えな！"));
+    owner_says(TR("…ふ、こんな事をいちいち教えるなんて、俺も丸くなったもんだぜ"));
   }
 }
 
@@ -273,7 +274,7 @@ void tales() {
                                   {0, 4, "aa.wav", true},
                                   {1, 5, "aa.wav", true},
                                   {2, 6, "aa.wav", true}};
-  const sjis& grumble = SJ("…おっと、つまんねえ昔話しちゃったぜ…");
+  const sjis& grumble = TR("…おっと、つまんねえ昔話しちゃったぜ…");
   for (const tale& t : told) {
     int& flag = gs.progress[std::size_t(t.slot)];
     if (flag != 0 || gs.clerk_lv < t.level || draw(10) != 0) continue;
@@ -282,7 +283,7 @@ void tales() {
     const said_lines lines = owner_tale(t.slot);
     sjis last;
     for (int i = 0; i < lines.count; ++i) {
-      last = plat::to_sjis(lines.lines[i]);
+      last = plat::tr(lines.lines[i]);
       owner_says(last);
     }
     if (t.old_story && last != grumble) owner_says(grumble);
@@ -294,40 +295,40 @@ void rent() {
   if (gs.day == 0 || gs.day % 30 != 0) return;
   set_background(SJ("ran.bmp"));
   play_sound(2, SJ("ran.wav"));
-  show_coloured_and_wait(SJ("乱造が現れた!!"), SJ("pink"));
-  post_speech(SJ("あんた、この店のモンじゃな…"));
+  show_coloured_and_wait(TR("乱造が現れた!!"), SJ("pink"));
+  post_speech(TR("あんた、この店のモンじゃな…"));
   const int asked = rent_due();
-  post_speech(SJ("今月の家賃、") + num(asked) + SJ("円払ってくれんかの.."));
+  post_speech(TRF("今月の家賃、%d円払ってくれんかの..", asked));
   const int taken = rent_taken();
   if (taken < asked) {
-    post_speech(SJ("なんだって…お金が足りないじゃと！？"));
-    post_speech(SJ("なんてことじゃ…、仕方ない…"));
-    post_speech(num(taken) + SJ("円だけもらっていくとするわい…"));
+    post_speech(TR("なんだって…お金が足りないじゃと！？"));
+    post_speech(TR("なんてことじゃ…、仕方ない…"));
+    post_speech(TRF("%d円だけもらっていくとするわい…", taken));
   }
   gs.money -= taken;
   play_sound(1, SJ("buy.wav"));
-  show_coloured_and_wait(num(taken) + SJ("円没収されてしまった...."), SJ("red"));
-  post_speech(SJ("ここの天長さんによろしくな…"));
+  show_coloured_and_wait(TRF("%d円没収されてしまった....", taken), SJ("red"));
+  post_speech(TR("ここの天長さんによろしくな…"));
   play_sound(2, SJ("ran.wav"));
-  post_speech(SJ("そいじゃ、おやすみなっさい"));
+  post_speech(TR("そいじゃ、おやすみなっさい"));
 }
 
 void owner_review() {
   gs.chain = 0;
   sjis mark;
   if (gs.sales_today >= gs.best_sales) {
-    mark = SJ(" HiScore!");
+    mark = TR(" HiScore!");
     gs.best_sales = gs.sales_today;
   }
-  owner_says(SJ("うむっ、今日の売り上げは ") + num(gs.sales_today) + SJ("円じゃ") + mark);
-  owner_says(SJ("そんでっ、お客さんの満足度は ") + num(gs.satisfaction) + SJ("％じゃ。"));
+  owner_says(TRF("うむっ、今日の売り上げは %d円じゃ%s", gs.sales_today, mark));
+  owner_says(TRF("そんでっ、お客さんの満足度は %d％じゃ。", gs.satisfaction));
   if (window_closing()) return;
 
   if (gs.sales_today <= 0 && gs.clerk_lv <= 0) {
     bankruptcy();
     return;
   }
-  if (gs.sales_today <= 0) owner_says(SJ("なんにも売れてねーじゃねーか！！"));
+  if (gs.sales_today <= 0) owner_says(TR("なんにも売れてねーじゃねーか！！"));
 
   verdict(achievement() + std::clamp(gs.satisfaction, 0, 100));
   if (window_closing()) return;
@@ -340,8 +341,8 @@ void owner_review() {
   advice();
   tales();
   play_sound(1, SJ("fun.wav"));
-  owner_says(SJ("では、明日の準備をしておくがよい"));
-  owner_says(SJ("じゃあねん"));
+  owner_says(TR("では、明日の準備をしておくがよい"));
+  owner_says(TR("じゃあねん"));
   rent();
   if (window_closing()) return;
   set_customer_picture(SJ("not.bmp"));
@@ -421,7 +422,7 @@ void owner_enters() {
     play_sound(2, SJ("aha.wav"));
   else
     play_sound(1, SJ("fun.wav"));
-  show_coloured_and_wait(SJ("天長が現れた!!"), SJ("pink"));
+  show_coloured_and_wait(TR("天長が現れた!!"), SJ("pink"));
 }
 
 void owner_says(const sjis& text) {
@@ -439,8 +440,8 @@ void end_day() {
   // 2. The day's totals.
   gs.panel_visible = 0;
   start_montage();
-  show_and_wait(SJ("集計しまーーーす"));
-  show_and_wait(SJ("今日はこのような結果でした"));
+  show_and_wait(TR("集計しまーーーす"));
+  show_and_wait(TR("今日はこのような結果でした"));
   clear_message_log();
   gs.totals_cursor = 0;
   if (window_closing()) return;

@@ -8,6 +8,7 @@
 #include "customers/service.h"
 #include "effects/effects.h"
 #include "goods/catalogue.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/message.h"
 #include "shell/sounds.h"
@@ -19,7 +20,7 @@ namespace {
 
 void announce_money(int amount) {
   play_sound(1, SJ("coin.wav"));
-  post_colored(SJ("お金 ") + num(amount) + SJ("円を入手"), SJ("yellow2"));
+  post_colored(TRF("お金 %d円を入手", amount), SJ("yellow2"));
 }
 
 // A hand-edited progress file may hold any count or fondness: adding to it never wraps round.
@@ -55,7 +56,7 @@ void chain_bonus(int amount) {
   gs.sales_today += amount;
   play_sound(1, SJ("coin.wav"));
   // The backslash is the yen sign of the Japanese font.
-  post_colored(num(gs.chain) + SJ(" chain bonus > + \\") + num(amount), SJ("yellow2"));
+  post_colored(TRF("%d chain bonus > + \\%d", gs.chain, amount), SJ("yellow2"));
 }
 
 int satisfaction_bonus(int lv) {
@@ -72,11 +73,11 @@ void change_satisfaction(int amount) {
     gs.satisfaction += amount;
     play_sound(3, SJ("exp.wav"));
     spawn_effect(330, 120, 157);
-    post_colored(SJ("お客の満足度 ") + num(amount) + SJ("UP"), SJ("yellow"));
+    post_colored(TRF("お客の満足度 %dUP", amount), SJ("yellow"));
   } else {
     gs.satisfaction += amount;
     play_sound(3, SJ("down.wav"));
-    post_colored(SJ("お客の満足度 ") + num(-amount) + SJ("DOWN"), SJ("red"));
+    post_colored(TRF("お客の満足度 %dDOWN", -amount), SJ("red"));
   }
   wait_click();
 }
@@ -96,9 +97,9 @@ void add_fondness(int man_no, int step) {
   }
   play_sound(3, SJ("kira.wav"));
   spawn_effect(195, 110, 140);
-  post_speech(SJ("そうだ…"));
-  post_speech(SJ("いつも可愛いチールありがとう"));
-  post_speech(SJ("お礼にこれあげるね。"));
+  post_speech(TR("そうだ…"));
+  post_speech(TR("いつも可愛いチールありがとう"));
+  post_speech(TR("お礼にこれあげるね。"));
   gain_items(man[man_no].gift, draw(3) + 1);
 }
 
@@ -110,8 +111,7 @@ void gain_items(int id, int count) {
   if (!named_item(id)) return;
   play_sound(4, SJ("item.wav"));
   gs.stock[id] = plus(gs.stock[id], count);
-  post_colored(SJ("Item【") + item[id].name + SJ("】を ") + num(count) + SJ("個入手した(所持:") +
-                   num(gs.stock[id]) + SJ("個)"),
+  post_colored(TRF("Item【%s】を %d個入手した(所持:%d個)", item[id].name, count, gs.stock[id]),
                SJ("green"));
   wait_click();
 }

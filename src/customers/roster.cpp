@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "customers/roster_rows.h"
+#include "platform/i18n.h"
 #include "shell/json_out.h"
 
 namespace game {
@@ -23,6 +24,12 @@ sjis text(const char* utf8) {
   return s;
 }
 
+// A name or a line the player reads: checked as the game's own text, then looked up.
+sjis words(const char* utf8) {
+  sjis s = text(utf8);
+  return plat::current_language().empty() ? s : plat::tr(utf8);
+}
+
 template <std::size_t N>
 void put(std::array<int, N>& slots, std::size_t from, const std::vector<int>& values) {
   for (std::size_t i = 0; i < values.size() && from + i < N; ++i) slots[from + i] = values[i];
@@ -31,7 +38,7 @@ void put(std::array<int, N>& slots, std::size_t from, const std::vector<int>& va
 void put_lines(std::array<sjis, msg_slots>& slots, std::size_t from,
                const std::vector<const char*>& lines) {
   for (std::size_t i = 0; i < lines.size() && from + i < slots.size(); ++i)
-    slots[from + i] = text(lines[i]);
+    slots[from + i] = words(lines[i]);
 }
 
 }  // namespace
@@ -43,7 +50,7 @@ void build_roster() {
 
   for (const rows::man_row& r : rows::cast()) {
     tman& m = man[r.no];
-    m.name = text(r.name);
+    m.name = words(r.name);
     m.pic = text(r.pic);
     m.min_lv = r.min_lv;
     put(m.visit_image, 0, r.visit_image);

@@ -9,6 +9,7 @@
 
 #include "customers/review.h"
 #include "goods/catalogue.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/line_text.h"
 #include "shell/pictures.h"
@@ -123,12 +124,12 @@ void draw_totals(plat::Canvas& cg, plat::Canvas&) {
   plat::TextStyle st;
   st.point = 11;
   st.bold = true;
-  shadowed(cg, 2, 2, SJ("本日の集計"), st);
+  shadowed(cg, 2, 2, TR("本日の集計"), st);
   line_text takings;
-  takings << SJ("売り上げ \\ ") << gs.totals_shown << SJ("円");
+  takings.format(TR("売り上げ \\ %d円"), {gs.totals_shown});
   shadowed_centred(cg, 195, 165, takings.view(), st);
   line_text count;
-  count << SJ("総数 ") << gs.totals_count << SJ("品");
+  count.format(TRN("総数 %d品", "総数 %d品", gs.totals_count), {gs.totals_count});
   shadowed_centred(cg, 195, 180, count.view(), st);
 
   ease_takings();

@@ -10,6 +10,7 @@
 
 #include "platform/sjis.h"  // before form.h, which uses it
 #include "shell/form.h"
+#include "shell/message.h"
 #include "shell/pictures.h"
 #include "shell/state.h"
 #include "shell/trace.h"
@@ -572,9 +573,7 @@ plat::rgb label_colour(int code, int row, int frame_counter) {
 
 void draw_message_labels(Canvas& cg) {
   constexpr rgb plate = RGB(136, 68, 85);
-  plat::TextStyle st;
-  st.point = 9;
-  st.bold = true;
+  plat::TextStyle st = log_text_style();
   st.opaque = true;
   st.background = plate;
   for (int i = 0; i < 4; ++i) {

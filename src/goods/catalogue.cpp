@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "goods/catalogue_rows.h"
+#include "platform/i18n.h"
 #include "shell/json_out.h"
 #include "shell/state.h"
 
@@ -29,6 +30,12 @@ sjis text(const char* utf8) {
   return s;
 }
 
+// A name or a description the player reads: checked as the game's own text, then looked up.
+sjis words(const char* utf8) {
+  sjis s = text(utf8);
+  return plat::current_language().empty() ? s : plat::tr(utf8);
+}
+
 constexpr int normal_wrap[8] = {200, 201, 202, 203, 204, 205, 206, 207};
 constexpr int ex_wrap[8] = {208, 209, 0, 0, 0, 210, 0, 211};
 
@@ -42,8 +49,8 @@ void build_catalogue_at(int clerk_lv) {
     const rows::goods_row& r = rows::goods[i];
     titem& t = item[r.no];
     t.pic = text(r.pic);
-    t.name = text(r.name);
-    t.info = text(r.info);
+    t.name = words(r.name);
+    t.info = words(r.info);
     t.price = r.price;
     t.kind = kind_goods;
     t.min_lv = r.min_lv;
@@ -51,13 +58,13 @@ void build_catalogue_at(int clerk_lv) {
     t.limited = r.limited;
   }
 
-  const sjis chara_info = text("キャラチール");
+  const sjis chara_info = words(N_("キャラチール"));
   for (int i = 0; i < rows::seal_count; ++i) {
     const rows::seal_row& r = rows::seals[i];
     titem& t = item[r.no];
     t.pic = text(r.pic);
-    t.name = text(r.name);
-    t.info = r.info ? text(r.info) : chara_info;
+    t.name = words(r.name);
+    t.info = r.info ? words(r.info) : chara_info;
     // The save seal's price follows the clerk level the shop opened with (worked out wide, so
     // an absurd level from a hand-edited progress file gives the dearest price, not a wrapped one).
     t.price = r.price < 0 ? int(std::clamp(clerk_lv * 5LL + 30, 0LL, (long long)INT_MAX)) : r.price;
@@ -69,26 +76,26 @@ void build_catalogue_at(int clerk_lv) {
     const rows::wrap_row& r = rows::wraps[i];
     titem& t = item[r.no];
     t.pic = text(r.pic);
-    t.name = text(r.name);
-    t.info = text(r.info);
+    t.name = words(r.name);
+    t.info = words(r.info);
     t.price = r.price;
     t.kind = kind_wrapping;
   }
 
   // The sold-out stand-ins of the evening lists: 998 among the wrappings, 999 among the rest.
-  const sjis sold_out = text(" ―sold out―");
+  const sjis sold_out = words(N_(" ―sold out―"));
   item[sold_out_wrapping].name = sold_out;
-  item[sold_out_wrapping].info = text("Sold Out");
+  item[sold_out_wrapping].info = words(N_("Sold Out"));
   item[sold_out_wrapping].kind = kind_wrapping;
   item[sold_out_item].name = sold_out;
-  item[sold_out_item].info = text("Sold Out");
+  item[sold_out_item].info = words(N_("Sold Out"));
   item[sold_out_item].kind = kind_seal;
 
   for (int i = 0; i < rows::flyer_row_count; ++i) {
     const rows::flyer_row& r = rows::flyers[i];
     titem& t = tirasi[r.no];
-    t.name = text(r.name);
-    t.info = text(r.info);
+    t.name = words(r.name);
+    t.info = words(r.info);
     t.price = r.price;
     t.min_lv = r.min_lv;
   }

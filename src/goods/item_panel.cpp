@@ -8,6 +8,7 @@
 
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
 #include "shell/json_out.h"
@@ -141,10 +142,12 @@ int stock_of(int n) {
 }
 
 const sjis& separator_line() {
-  return SJ("   ――――――――――");
+  return TR("   ――――――――――");
 }
-const sjis& sold_out_line() {
-  return SJ("    ―sold out―");
+// The sold-out stand-in's line: its name behind an empty count column, so that the line finds
+// the stand-in again.
+sjis sold_out_line() {
+  return "   " + item[sold_out_item].name;
 }
 
 void push_line(const sjis& text) {
@@ -210,9 +213,9 @@ void fill_details_buy_or_stock(bool buy) {
   const int n = gs.sel_item;
   if (!valid_item(n)) return;
   const titem& it = item[std::size_t(n)];
-  set_detail_text(it.name + (buy ? SJ("\r(所持: ") : SJ("\r(在庫: ")) +
-                  std::to_string(stock_of(n)) + SJ("個)\r\r") + it.info + SJ("\r\r") +
-                  (buy ? SJ("値段:\\ ") : SJ("卸値:\\ ")) + std::to_string(it.price) + SJ("円"));
+  set_detail_text(plat::format(buy ? TR("%s\r(所持: %d個)\r\r%s\r\r値段:\\ %d円")
+                                   : TR("%s\r(在庫: %d個)\r\r%s\r\r卸値:\\ %d円"),
+                               {it.name, stock_of(n), it.info, it.price}));
   if (!buy) return;  // the stocking mode leaves the picture as it is
   item_picture_ = plat::Bitmap();
   if (!it.pic.empty() && it.kind == kind_seal) {
@@ -227,10 +230,10 @@ void fill_details_print() {
   const titem& d = tirasi[std::size_t(n)];
   const bool known = gs.flyer_used != 0 && valid_flyer(gs.shop_image);
   const sjis effect =
-      known ? tirasi[std::size_t(gs.shop_image)].name + SJ("ショップとして認知されているよ☆")
-            : SJ("なし");
-  set_detail_text(SJ("<チラシ>\r") + d.name + SJ("チラシ\r\r") + d.info + SJ("\r\r印刷費:\\ ") +
-                  std::to_string(d.price) + SJ("円\r\r<現在のチラシ効果>\r") + effect);
+      known ? TRF("%sショップとして認知されているよ☆", tirasi[std::size_t(gs.shop_image)].name)
+            : TR("なし");
+  set_detail_text(TRF("<チラシ>\r%sチラシ\r\r%s\r\r印刷費:\\ %d円\r\r<現在のチラシ効果>\r%s",
+                      d.name, d.info, d.price, effect));
   plat::Bitmap pic;
   if (plat::read_bmp_file(cg_path("tirasi" + std::to_string(n) + ".bmp"), pic) ==
       plat::BmpError::none)
@@ -319,24 +322,24 @@ void draw_list(plat::Canvas& w) {
 
 // ---- modes and captions ----
 const sjis& buy_mode() {
-  return SJ("買う");
+  return TR("買う");
 }
 const sjis& stock_mode() {
-  return SJ("仕入れる");
+  return TR("仕入れる");
 }
 const sjis& print_mode() {
-  return SJ("印刷");
+  return TR("印刷");
 }
 
 const sjis& panel_mode() {
-  if (mode_.empty()) mode_ = SJ("使う");  // the caption the form starts with
+  if (mode_.empty()) mode_ = TR("使う");  // the caption the form starts with
   return mode_;
 }
 void set_panel_mode(const sjis& caption) {
   mode_ = caption;
 }
 const sjis& mode_switch_caption() {
-  if (switch_caption_.empty()) switch_caption_ = SJ("仕入れモード");
+  if (switch_caption_.empty()) switch_caption_ = TR("仕入れモード");
   return switch_caption_;
 }
 void set_mode_switch_caption(const sjis& caption) {
@@ -388,9 +391,8 @@ sjis count_column(int count) {
 }
 
 void update_money_lines() {
-  money_ = std::to_string(gs.money) + SJ("円");
-  totals_ = SJ("チール総数: ") + std::to_string(owned_seals_total()) + SJ("枚 / 在庫総数: ") +
-            std::to_string(owned_goods_total()) + SJ("個");
+  money_ = TRF("%d円", gs.money);
+  totals_ = TRF("チール総数: %d枚 / 在庫総数: %d個", owned_seals_total(), owned_goods_total());
 }
 const sjis& money_line() {
   return money_;
@@ -431,7 +433,7 @@ void build_list() {
     for (int d = 0; d < flyer_count; ++d) {
       const titem& t = tirasi[std::size_t(d)];
       if (!t.name.empty() && t.min_lv <= gs.clerk_lv && d != gs.shop_image)
-        push_line(t.name + SJ("チラシ"));
+        push_line(TRF("%sチラシ", t.name));
     }
   }
 }
@@ -459,10 +461,7 @@ void show_selection() {
   if (is_mode(print_mode())) {
     for (int d = 0; d < flyer_count; ++d) {
       const sjis& name = tirasi[std::size_t(d)].name;
-      if (!name.empty() && line.size() == name.size() + 6 &&
-          line.compare(0, name.size(), name) == 0 &&
-          line.compare(name.size(), sjis::npos, SJ("チラシ")) == 0)
-        found = d;
+      if (!name.empty() && line == TRF("%sチラシ", name)) found = d;
     }
   } else {
     // The whole line, or the line without its count column: a count of 100 or more has none.
@@ -526,14 +525,14 @@ void press_action() {
 void press_mode_switch() {
   if (!visible_ || !switch_shown_) return;
   clear_item_picture();
-  if (switch_caption_ == SJ("仕入れモード")) {
-    set_detail_text(SJ(">> 仕入れモード <<\r\r売るための商品を仕入れまちょう★"));
-    set_mode_switch_caption(SJ("袋チールモード"));
+  if (switch_caption_ == TR("仕入れモード")) {
+    set_detail_text(TR(">> 仕入れモード <<\r\r売るための商品を仕入れまちょう★"));
+    set_mode_switch_caption(TR("袋チールモード"));
     play_sound(1, SJ("box.wav"));
     set_panel_mode(stock_mode());
   } else {
-    set_detail_text(SJ(">> 袋チールモード <<\r\r袋や、チールをかいまちょう♪"));
-    set_mode_switch_caption(SJ("仕入れモード"));
+    set_detail_text(TR(">> 袋チールモード <<\r\r袋や、チールをかいまちょう♪"));
+    set_mode_switch_caption(TR("仕入れモード"));
     play_sound(1, SJ("box.wav"));
     set_panel_mode(buy_mode());
   }
@@ -548,7 +547,7 @@ void press_close() {
     // The printer's visit is over without a print.
     show_mode_switch(true);
     set_panel_mode(buy_mode());
-    post_speech(SJ("じゃあまったねーーーん"));
+    post_speech(TR("じゃあまったねーーーん"));
     if (hooks.end_day) hooks.end_day();
     return;
   }
@@ -559,13 +558,13 @@ void press_close() {
     if (hooks.open_first_day) hooks.open_first_day();
     return;
   }
-  show_and_wait(SJ("『さーてと帰って寝よ・・・』"));
+  show_and_wait(TR("『さーてと帰って寝よ・・・』"));
   if (window_closing()) return;  // no night for a closing game
   if (gs.stock[save_seal] >= 1) {
     gs.leaving_flag = 0;
-    show_menu({}, SJ("セーブ"), SJ("帰って寝る"));
+    show_menu({}, TR("セーブ"), TR("帰って寝る"));
   } else if (hooks.dispatch) {
-    hooks.dispatch(SJ("帰って寝る"));
+    hooks.dispatch(TR("帰って寝る"));
   }
 }
 
@@ -683,7 +682,7 @@ void draw_item_box(plat::Canvas& w) {
   draw_plate(w, close_button, close_plate_);
   {
     const plat::TextStyle st = style(plat::Face::pgothic, caption_colour);
-    w.text_out(close_label_x, close_label_y, SJ("閉じる"), st);
+    w.text_out(close_label_x, close_label_y, TR("閉じる"), st);
   }
   if (switch_shown_) {
     draw_plate(w, switch_button, switch_plate_);

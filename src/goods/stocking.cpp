@@ -6,6 +6,7 @@
 
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
 #include "shell/message.h"
@@ -36,8 +37,9 @@ void offer_buy(int n) {
 void offer_goods(int n) {
   offer(gs.goods_list, gs.goods_count, n);
 }
+// The entry of a name as the catalogue holds it, in the language in use.
 int named(const char* utf8) {
-  return find_item(plat::to_sjis(utf8));
+  return find_item(plat::tr(utf8));
 }
 
 // A progress file may hold any count; one more never wraps round to a negative one.
@@ -66,14 +68,14 @@ struct wrap_offer {
   int n;
 };
 constexpr wrap_offer wrap_offers[] = {
-    {"箱", 1, 2},
-    {"大きな箱", 1, 2},
-    {"手さげ袋", 1, 2},
-    {"パン袋", INT_MIN, 2},
-    {"ピンクの小箱", 1, 3},
-    {"キュートな袋", 2, 3},
-    {"スイートランチＢＯＸ", 3, 4},
-    {"ラブリーな手さげ袋", 4, 4},
+    {N_("箱"), 1, 2},
+    {N_("大きな箱"), 1, 2},
+    {N_("手さげ袋"), 1, 2},
+    {N_("パン袋"), INT_MIN, 2},
+    {N_("ピンクの小箱"), 1, 3},
+    {N_("キュートな袋"), 2, 3},
+    {N_("スイートランチＢＯＸ"), 3, 4},
+    {N_("ラブリーな手さげ袋"), 4, 4},
 };
 
 }  // namespace
@@ -83,7 +85,7 @@ void evening_stocking() {
     set_shop_scene();
   else
     set_background(SJ("night.bmp"));
-  set_mode_switch_caption(SJ("仕入れモード"));
+  set_mode_switch_caption(TR("仕入れモード"));
   show_mode_switch(true);
   set_panel_mode(buy_mode());
 
@@ -105,7 +107,7 @@ void evening_stocking() {
   // Wrappings and seals to buy.
   gs.buy_list.fill(0);
   gs.buy_count = 0;
-  for (const char* bag : {"ちっちゃな袋", "小さな袋", "大きめの袋", "特大の袋"})
+  for (const char* bag : {N_("ちっちゃな袋"), N_("小さな袋"), N_("大きめの袋"), N_("特大の袋")})
     offer_buy(named(bag));
   for (const wrap_offer& w : wrap_offers)
     if (gs.clerk_lv >= w.min_lv && draw(w.n) == 0) offer_buy(named(w.name));
@@ -128,9 +130,10 @@ void evening_stocking() {
   // Goods to stock.
   gs.goods_list.fill(0);
   gs.goods_count = 0;
-  if (draw(5) == 0) offer_goods(named("うんちのキーホルダ"));
-  for (const char* g : {"ハートのキーホルダ", "ねこのノート", "鈴"}) offer_goods(named(g));
-  const int bell = named("鈴");
+  if (draw(5) == 0) offer_goods(named(N_("うんちのキーホルダ")));
+  for (const char* g : {N_("ハートのキーホルダ"), N_("ねこのノート"), N_("鈴")})
+    offer_goods(named(g));
+  const int bell = named(N_("鈴"));
   const int r = gs.clerk_lv + 5;
   const long long goods_purse_cap = (long long)gs.money / 2 + 30;
   int goods = 0;
@@ -145,7 +148,7 @@ void evening_stocking() {
   }
 
   set_detail_text(
-      SJ("明日の準備をしましょう\r\r>> 袋チールモード "
+      TR("明日の準備をしましょう\r\r>> 袋チールモード "
          "<<\r　袋が無いと商品があっても包めません。袋を十分に"
          "用意して、チールも揃えましょう\r\r>> 仕入れモード "
          "<<\r　売る商品を仕入れましょう。来店するお客層"
@@ -157,7 +160,7 @@ void evening_stocking() {
 }
 
 void open_print_mode() {
-  set_detail_text(SJ(">> チラシモード <<"));
+  set_detail_text(TR(">> チラシモード <<"));
   play_sound(1, SJ("box.wav"));
   set_panel_mode(print_mode());
   build_list();
@@ -230,15 +233,15 @@ void print_action() {
   hide_item_box();
   gs.flyer_kind = d;
   gs.flyer_used = 0;
-  post_speech(SJ("おっけ～"));
-  post_speech(design.name + SJ("なチラシを印刷したわーよ"));
+  post_speech(TR("おっけ～"));
+  post_speech(TRF("%sなチラシを印刷したわーよ", design.name));
   if (draw(5) == 0) {
-    post_speech(SJ("オマケでこれあげーるよ、うれしーでしょ"));
+    post_speech(TR("オマケでこれあげーるよ、うれしーでしょ"));
     if (hooks.gain_item) hooks.gain_item(bonus_seal);
   }
   show_mode_switch(true);
   set_panel_mode(buy_mode());
-  post_speech(SJ("じゃあまったねーーーん"));
+  post_speech(TR("じゃあまったねーーーん"));
   if (hooks.end_day) hooks.end_day();
 }
 

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/i18n.h"
 #include "platform/xdg.h"
 
 namespace plat {
@@ -55,6 +56,8 @@ WindowSettings parse_settings(const std::string& text) {
       flag(value, s.fullscreen);
     } else if (key == "scale") {
       number(value, 1, max_window_scale, s.scale);
+    } else if (key == "language") {
+      if (is_language_code(value)) s.language = value;
     }
   }
   return s;
@@ -67,6 +70,7 @@ std::string settings_text(const WindowSettings& s) {
   t += "mute=" + std::to_string(s.mute ? 1 : 0) + "\n";
   if (s.scale >= 1 && s.scale <= max_window_scale) t += "scale=" + std::to_string(s.scale) + "\n";
   t += "fullscreen=" + std::to_string(s.fullscreen ? 1 : 0) + "\n";
+  if (!s.language.empty()) t += "language=" + s.language + "\n";
   return t;
 }
 

@@ -12,6 +12,7 @@ struct WindowSettings {
   bool mute = false;
   int scale = 0;  // 1..max_window_scale; 0: none remembered (the largest that fits)
   bool fullscreen = false;
+  std::string language;  // the game's language ("en", "ja"...); empty: the environment's
 };
 
 // Reads "key=value" lines (sections and comments allowed). A line that is not one of ours, or a

@@ -8,6 +8,7 @@
 #include "customers/rewards.h"
 #include "customers/service.h"
 #include "goods/catalogue.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/hooks.h"
 #include "shell/menu.h"
@@ -28,16 +29,12 @@ bool refuses_flyer(const tman& m, int design) {
   return false;
 }
 
-plat::sjis flyers_left() {
-  return SJ("(残: ") + num(flyers_a_batch - gs.flyer_used) + SJ("枚)");
-}
-
 }  // namespace
 
 void scene_next() {
   set_shop_scene();
   post_message(SJ(""));
-  post_message(SJ("次のお客様どうぞー"));
+  post_message(TR("次のお客様どうぞー"));
   wait_click();
   let_customer_in();
 }
@@ -45,13 +42,15 @@ void scene_next() {
 void scene_flyer() {
   // Only offered while a printed batch has flyers left.
   if (gs.flyer_kind < 0 || gs.flyer_kind >= flyer_count || gs.flyer_used >= flyers_a_batch) {
-    show_menu(SJ(""), SJ("断る"), SJ("包む"));
+    show_menu(SJ(""), TR("断る"), TR("包む"));
     return;
   }
   gs.flyer_used += 1;
   show_flyer_picture();
   play_sound(4, SJ("paper2.wav"));
-  post_message(tirasi[std::size_t(gs.flyer_kind)].name + SJ("を入れた") + flyers_left());
+  const int left = flyers_a_batch - gs.flyer_used;
+  post_message(plat::format(TRN("%sを入れた(残: %d枚)", "%sを入れた(残: %d枚)", left),
+                            {tirasi[std::size_t(gs.flyer_kind)].name, left}));
 
   const tman& m = current_customer();
   if (refuses_flyer(m, gs.flyer_kind)) {
@@ -60,24 +59,27 @@ void scene_flyer() {
     static constexpr std::array<const char*, 3> waves{"iranai.wav", "konna.wav", "dasai.wav"};
     play_sound(5, game_text(waves[std::size_t(draw(3))]));
     static constexpr std::array<const char*, 5> lines{
-        "げ、こんなチラシ要るわけないじゃん！",
-        "こんな趣味の悪いチラシ渡されても…いりません…",
-        "えぇ…私がこんな趣味を持ってる人に見えますか？全く！",
-        "こんなチラシいらねーんだよ！バチーン！",
-        "う、何このチラシ…、悪いけどいらなーーい",
+        N_("げ、こんなチラシ要るわけないじゃん！"),
+        N_("こんな趣味の悪いチラシ渡されても…いりません…"),
+        N_("えぇ…私がこんな趣味を持ってる人に見えますか？全く！"),
+        N_("こんなチラシいらねーんだよ！バチーン！"),
+        N_("う、何このチラシ…、悪いけどいらなーーい"),
     };
-    post_speech(game_text(lines[std::size_t(draw(5))]));
+    post_speech(plat::tr(lines[std::size_t(draw(5))]));
     change_satisfaction(-m.min_lv - gs.clerk_lv / 2 - 1);
     gs.bad_service += 1;
-    post_and_wait(SJ("チラシを返されてしまった..") + flyers_left());
+    const int back = flyers_a_batch - gs.flyer_used;
+    post_and_wait(plat::format(
+        TRN("チラシを返されてしまった..(残: %d枚)", "チラシを返されてしまった..(残: %d枚)", back),
+        {back}));
   }
-  show_menu(SJ(""), SJ(""), SJ("包む"));
+  show_menu(SJ(""), SJ(""), TR("包む"));
 }
 
 void scene_save() {
   // Offered only while a save seal is held; without one the evening simply ends.
   if (stock_of(save_seal) < 1) {
-    if (hooks.dispatch) hooks.dispatch(SJ("帰って寝る"));
+    if (hooks.dispatch) hooks.dispatch(TR("帰って寝る"));
     return;
   }
   set_background(SJ("door.bmp"));

@@ -9,6 +9,7 @@
 #include "effects/effects.h"
 #include "goods/catalogue.h"
 #include "goods/stocking.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -30,17 +31,17 @@ void open_shop() {
   play_sound(2, SJ("oha.wav"));
   gs.panel_x = -200;
   gs.panel_visible = 1;
-  show_and_wait(SJ("おはようございますー"));
+  show_and_wait(TR("おはようございますー"));
 }
 
 // The quota line, the hours and a fresh day's takings; the first customer is called with "次".
 void start_working() {
-  post_message(SJ("よーし仕事だぜ、今日のノルマは ") + num(gs.quota) + SJ("円だっ"));
+  post_message(TRF("よーし仕事だぜ、今日のノルマは %d円だっ", gs.quota));
   gs.hours_left = gs.clerk_lv + 8;
   gs.satisfaction = 0;
   gs.sales_today = 0;
   gs.sold_today.fill(0);
-  show_menu(SJ(""), SJ(""), SJ("次"));
+  show_menu(SJ(""), SJ(""), TR("次"));
 }
 
 // A small event of the morning: mostly just the cock's crow, sometimes a gift.
@@ -49,37 +50,37 @@ void morning_event() {
   if (r <= 9) {
     play_sound(4, SJ("koke.wav"));
     set_background(SJ("asa.bmp"));
-    show_and_wait(SJ("あさ・・・・・"));
+    show_and_wait(TR("あさ・・・・・"));
   } else if (r == 10) {
     set_background(SJ("asa3.bmp"));
-    show_and_wait(SJ("あさ・・・・・"));
+    show_and_wait(TR("あさ・・・・・"));
     play_sound(1, SJ("hit.wav"));
-    show_and_wait(SJ("あ、ヒヨコだ!!"));
+    show_and_wait(TR("あ、ヒヨコだ!!"));
     gain_item(135);
   } else if (r == 11) {
     play_sound(4, SJ("koke.wav"));
     set_background(SJ("asa.bmp"));
-    show_and_wait(SJ("あさ・・・・・"));
+    show_and_wait(TR("あさ・・・・・"));
     gain_item(133);
   } else if (r == 12) {
     play_sound(4, SJ("koke.wav"));
     set_background(SJ("asa.bmp"));
-    show_and_wait(SJ("あさ・・・・・"));
+    show_and_wait(TR("あさ・・・・・"));
     play_sound(1, SJ("takara.wav"));
     if (draw(5) != 0) {
       set_background(SJ("asa2.bmp"));
-      show_and_wait(SJ("あ、卵を産んだ!!"));
+      show_and_wait(TR("あ、卵を産んだ!!"));
       gain_item(134);
     } else {
       set_background(SJ("asa2a.bmp"));
-      show_and_wait(SJ("あ、卵を産んだ!!、しかも黄金だ!!"));
+      show_and_wait(TR("あ、卵を産んだ!!、しかも黄金だ!!"));
       gain_item(150);
     }
   } else {
     play_sound(4, SJ("milk.wav"));
     set_background(SJ("milk.bmp"));
-    show_and_wait(SJ("あさ・・・・・"));
-    post_speech(SJ("ちィーッス、牛乳配達ッス！"));
+    show_and_wait(TR("あさ・・・・・"));
+    post_speech(TR("ちィーッス、牛乳配達ッス！"));
     gain_item(515);
   }
 }
@@ -102,19 +103,19 @@ void change_shop_image() {
       gs.shop_image = 0;
       gs.image_days = 0;
       spawn_effect(45, 85, 66);
-      post_and_wait(SJ("この店のイメージはもとにもどっちゃったようだ.."));
+      post_and_wait(TR("この店のイメージはもとにもどっちゃったようだ.."));
       return;
     }
   }
   if (gs.bad_service > 9 && gs.shop_image != 9) {
     gs.bad_service = 3;
-    spread_rumour(9, SJ("なんと、この店は接客の悪い悪徳店だという噂が町中に広まってしまった……!!"));
+    spread_rumour(9, TR("なんと、この店は接客の悪い悪徳店だという噂が町中に広まってしまった……!!"));
     return;
   }
   if (gs.poor_stock > 9 && gs.shop_image != 8) {
     gs.poor_stock = 5;
     spread_rumour(8,
-                  SJ("なんと、この店は品揃えの悪いボロい店だという噂が町中に広まってしまった…!!"));
+                  TR("なんと、この店は品揃えの悪いボロい店だという噂が町中に広まってしまった…!!"));
     return;
   }
   // Only a printed batch becomes the image: a count of ten without a design (a hand-edited
@@ -127,8 +128,8 @@ void change_shop_image() {
     gs.image_days = 10;
     play_sound(5, SJ("tirasi.wav"));
     spawn_effect(45, 85, 66);
-    show_and_wait(SJ("どうやら【") + tirasi[std::size_t(design)].name +
-                  SJ("】の効果が町中に行き渡ったカンジ!!"));
+    show_and_wait(
+        TRF("どうやら【%s】の効果が町中に行き渡ったカンジ!!", tirasi[std::size_t(design)].name));
   }
 }
 
@@ -136,11 +137,11 @@ void change_shop_image() {
 // the money.
 void burglar() {
   set_background(SJ("yoru.bmp"));
-  show_and_wait(SJ("ゴト・・・・・・"));
+  show_and_wait(TR("ゴト・・・・・・"));
   set_background(SJ("yoru2.bmp"));
   play_sound(4, SJ("dorobou.wav"));
-  show_coloured_and_wait(SJ("へへへっ、珍しいシールはないかなーん♪"), SJ("pink2"));
-  show_coloured_and_wait(SJ("泥棒が侵入した!!"), SJ("red"));
+  show_coloured_and_wait(TR("へへへっ、珍しいシールはないかなーん♪"), SJ("pink2"));
+  show_coloured_and_wait(TR("泥棒が侵入した!!"), SJ("red"));
   bool took_seal = false;
   for (int id = 0; id < item_count; ++id) {
     if (item[std::size_t(id)].kind != kind_seal || gs.stock[std::size_t(id)] <= 0) continue;
@@ -148,15 +149,15 @@ void burglar() {
     gs.stock[std::size_t(id)] -= 1;
     took_seal = true;
     play_sound(1, SJ("down.wav"));
-    show_coloured_and_wait(SJ("【") + item[std::size_t(id)].name + SJ("】が 1枚盗まれた!!(残: ") +
-                               num(gs.stock[std::size_t(id)]) + SJ("枚)"),
+    show_coloured_and_wait(TRF("【%s】が 1枚盗まれた!!(残: %d枚)", item[std::size_t(id)].name,
+                               gs.stock[std::size_t(id)]),
                            SJ("red"));
   }
   if (took_seal) return;
   // Half of what there is; a purse already empty (or overdrawn) loses nothing.
   const int amount = gs.money > 0 ? gs.money / 2 : 0;
   gs.money -= amount;
-  show_coloured_and_wait(SJ("お金 ") + num(amount) + SJ("円が盗まれてしまった!!"), SJ("red"));
+  show_coloured_and_wait(TRF("お金 %d円が盗まれてしまった!!", amount), SJ("red"));
 }
 
 }  // namespace
@@ -179,41 +180,41 @@ void scene_start() {
   set_shop_scene();
   owner_enters();
   if (gs.progress[7] != 0) {
-    owner_says(SJ("良く来たな、") + num(gs.play_count) + SJ("回目のプレーだぜ"));
-    owner_says(SJ("よし早速働いてもらうっ"));
-    show_menu(SJ(""), SJ(""), SJ("がんばるぞー♪"));
+    owner_says(TRF("良く来たな、%d回目のプレーだぜ", gs.play_count));
+    owner_says(TR("よし早速働いてもらうっ"));
+    show_menu(SJ(""), SJ(""), TR("がんばるぞー♪"));
     return;
   }
   gs.progress[7] = 1;
-  owner_says(SJ("えとな、この店でやる事を言う"));
-  owner_says(SJ("まずお客さんが買う品物をラッピングしてもらってよ"));
-  owner_says(SJ("シールもちゃんと貼ってなっ…"));
-  owner_says(SJ("今まではそれだけだったけんど、"));
-  owner_says(SJ("これからは商品の仕入れも全部やってもらう事に決定したから。"));
-  owner_says(SJ("うまい事やんねーと、店つぶれっぞ！！！"));
-  post_colored(SJ("じゃ、どれくらいのむずかしさがいいか選びな"), SJ("blue"));
-  const int answer = ask_choice(SJ("ようちえんモード"), SJ("小学生モード"), SJ("おとなモード"));
+  owner_says(TR("えとな、この店でやる事を言う"));
+  owner_says(TR("まずお客さんが買う品物をラッピングしてもらってよ"));
+  owner_says(TR("シールもちゃんと貼ってなっ…"));
+  owner_says(TR("今まではそれだけだったけんど、"));
+  owner_says(TR("これからは商品の仕入れも全部やってもらう事に決定したから。"));
+  owner_says(TR("うまい事やんねーと、店つぶれっぞ！！！"));
+  post_colored(TR("じゃ、どれくらいのむずかしさがいいか選びな"), SJ("blue"));
+  const int answer = ask_choice(TR("ようちえんモード"), TR("小学生モード"), TR("おとなモード"));
   // A window closed during the choice answers nothing: the run is left as it was.
   if (window_closing()) return;
   switch (answer) {
     case 1:
       gs.mode = 0;
       gs.money = 1000;
-      owner_says(SJ("ようちえんモードだな、よし"));
+      owner_says(TR("ようちえんモードだな、よし"));
       break;
     case 2:
       gs.mode = 1;
       gs.money = 500;
-      owner_says(SJ("小学生モードだな、よーし"));
+      owner_says(TR("小学生モードだな、よーし"));
       break;
     default:
       gs.mode = 2;
       gs.money = 100;
-      owner_says(SJ("大人モードだな、難しいぜ！？ふふふ"));
+      owner_says(TR("大人モードだな、難しいぜ！？ふふふ"));
       break;
   }
-  owner_says(SJ("じゃ、そういう事だから、後、夜露死苦"));
-  owner_says(SJ("早速、仕入れからやってクレヨン！"));
+  owner_says(TR("じゃ、そういう事だから、後、夜露死苦"));
+  owner_says(TR("早速、仕入れからやってクレヨン！"));
   // With the day still 0 the evening shows the shop instead of the night.
   evening_stocking();
 }
@@ -232,25 +233,25 @@ void scene_night() {
   const int r = draw(15);
   if (r <= 9) {
     set_background(SJ("night.bmp"));
-    show_and_wait(SJ("『すやすや・・・・・・』"));
+    show_and_wait(TR("『すやすや・・・・・・』"));
   } else if (r <= 12) {
     gs.night_omen = 1;
     set_background(SJ("night2.bmp"));
-    show_and_wait(SJ("『すやすや・・・・・・』"));
-    show_and_wait(SJ("『ん？月が出てる・・・・！』"));
+    show_and_wait(TR("『すやすや・・・・・・』"));
+    show_and_wait(TR("『ん？月が出てる・・・・！』"));
     gain_item(136);
   } else if (r == 13) {
     gs.night_omen = 1;
     set_background(SJ("night3.bmp"));
-    show_and_wait(SJ("『すやすや・・・・・・』"));
-    show_and_wait(SJ("『ん？今夜は満月だ・・・・！』"));
+    show_and_wait(TR("『すやすや・・・・・・』"));
+    show_and_wait(TR("『ん？今夜は満月だ・・・・！』"));
     gain_item(516);
   } else {
     gs.night_omen = 1;
     set_background(SJ("night4.bmp"));
-    show_and_wait(SJ("『すやすや・・・・・・』"));
+    show_and_wait(TR("『すやすや・・・・・・』"));
     play_sound(4, SJ("wolf.wav"));
-    show_and_wait(SJ("『ワウォーーーーーーン!!』"));
+    show_and_wait(TR("『ワウォーーーーーーン!!』"));
     gain_item(517);
   }
   // The chance is drawn first, whatever the level.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/i18n.h"
 #include "scenario/counter.h"
 #include "scenario/day.h"
 #include "scenario/progress.h"
@@ -38,36 +39,37 @@ struct caption_row {
 
 // The caption table, in the order the captions are compared.
 constexpr std::array<caption_row, 21> caption_table{{
-    {"Start", scene_start, nullptr},
-    {"About", scene_about, nullptr},
-    {"Back", scene_back, nullptr},
-    {"System", scene_system, nullptr},
-    {"描画速度変更", scene_change_draw_speed, nullptr},
-    {"New Game", scene_new_game, nullptr},
-    {"Collection", scene_collection, nullptr},
-    {"ノーマル", scene_normal_seals, nullptr},
-    {"キャラ", scene_chara_seals, nullptr},
-    {"手紙", scene_letter, nullptr},
-    {"チラシを入れる", scene_flyer, nullptr},
-    {"包む", nullptr, wrap},
-    {"【Ex】包装", nullptr, wrap},
-    {"折る", nullptr, wrap},
-    {"シール", nullptr, wrap},
-    {"はい終わり", nullptr, wrap},
-    {"断る", nullptr, wrap},
-    {"次", scene_next, nullptr},
-    {"セーブ", scene_save, nullptr},
-    {"がんばるぞー♪", scene_good_luck, nullptr},
-    {"帰って寝る", scene_night, nullptr},
+    {N_("Start"), scene_start, nullptr},
+    {N_("About"), scene_about, nullptr},
+    {N_("Back"), scene_back, nullptr},
+    {N_("System"), scene_system, nullptr},
+    {N_("描画速度変更"), scene_change_draw_speed, nullptr},
+    {N_("New Game"), scene_new_game, nullptr},
+    {N_("Collection"), scene_collection, nullptr},
+    {N_("ノーマル"), scene_normal_seals, nullptr},
+    {N_("キャラ"), scene_chara_seals, nullptr},
+    {N_("手紙"), scene_letter, nullptr},
+    {N_("チラシを入れる"), scene_flyer, nullptr},
+    {N_("包む"), nullptr, wrap},
+    {N_("【Ex】包装"), nullptr, wrap},
+    {N_("折る"), nullptr, wrap},
+    {N_("シール"), nullptr, wrap},
+    {N_("はい終わり"), nullptr, wrap},
+    {N_("断る"), nullptr, wrap},
+    {N_("次"), scene_next, nullptr},
+    {N_("セーブ"), scene_save, nullptr},
+    {N_("がんばるぞー♪"), scene_good_luck, nullptr},
+    {N_("帰って寝る"), scene_night, nullptr},
 }};
 
-// The table's captions as Shift-JIS, converted once.
+// The table's captions as the player reads them, looked up once per language.
 const std::array<plat::sjis, caption_table.size()>& captions_sjis() {
-  static const auto table = [] {
-    std::array<plat::sjis, caption_table.size()> t;
-    for (std::size_t i = 0; i < t.size(); ++i) t[i] = plat::to_sjis(caption_table[i].caption);
-    return t;
-  }();
+  static std::array<plat::sjis, caption_table.size()> table;
+  static int generation = -1;
+  if (generation != plat::catalogue_generation()) {
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = plat::tr(caption_table[i].caption);
+    generation = plat::catalogue_generation();
+  }
   return table;
 }
 
@@ -85,18 +87,18 @@ void dispatch(const plat::sjis& caption) {
 }
 
 void show_title_menu() {
-  const plat::sjis& first = gs.play_count > 0 ? SJ("Collection") : SJ("");
+  const plat::sjis& first = gs.play_count > 0 ? TR("Collection") : SJ("");
   clear_message_log();
-  show_menu(first, SJ("About"), SJ("Start"));
+  show_menu(first, TR("About"), TR("Start"));
 }
 
 void scene_about() {
   set_background(SJ("title2.bmp"));
-  show_and_wait(SJ("このげえむは、品物をつつむげえむです。"));
-  show_and_wait(SJ("そんだけ！！！！！！！"));
-  show_and_wait(SJ("Linux版 florinet は florinet 制作チームがお届けします"));
-  show_and_wait(SJ("..あ、あと初期化してNEW GAMEしたい時はここでできるよ"));
-  show_menu(SJ("System"), SJ("New Game"), SJ("Back"));
+  show_and_wait(TR("このげえむは、品物をつつむげえむです。"));
+  show_and_wait(TR("そんだけ！！！！！！！"));
+  show_and_wait(TR("Linux版 florinet は florinet 制作チームがお届けします"));
+  show_and_wait(TR("..あ、あと初期化してNEW GAMEしたい時はここでできるよ"));
+  show_menu(TR("System"), TR("New Game"), TR("Back"));
 }
 
 void scene_back() {
@@ -106,9 +108,9 @@ void scene_back() {
 }
 
 void scene_system() {
-  post_message(SJ("もし動作が重い場合は"));
-  post_message(SJ("描画速度を変更してみてね"));
-  show_menu(SJ("描画速度変更"), SJ(""), SJ("Back"));
+  post_message(TR("もし動作が重い場合は"));
+  post_message(TR("描画速度を変更してみてね"));
+  show_menu(TR("描画速度変更"), SJ(""), TR("Back"));
 }
 
 void scene_change_draw_speed() {
@@ -116,26 +118,26 @@ void scene_change_draw_speed() {
   switch (gs.draw_speed) {
     case 0:
       gs.draw_speed = 1;
-      post_message(SJ("描画速度を[中]にしました"));
+      post_message(TR("描画速度を[中]にしました"));
       break;
     case 1:
       gs.draw_speed = 2;
-      post_message(SJ("描画速度を[低]にしました"));
+      post_message(TR("描画速度を[低]にしました"));
       break;
     default:
       gs.draw_speed = 0;
-      post_message(SJ("描画速度を[普通]にしました"));
+      post_message(TR("描画速度を[普通]にしました"));
       break;
   }
-  show_menu(SJ("描画速度変更"), SJ(""), SJ("Back"));
+  show_menu(TR("描画速度変更"), SJ(""), TR("Back"));
 }
 
 void scene_new_game() {
-  post_and_wait(SJ("....それでは初期化します"));
+  post_and_wait(TR("....それでは初期化します"));
   post_and_wait(SJ("........"));
   if (window_closing()) return;
   play_sound(1, SJ("save.wav"));
-  post_and_wait(SJ("....初期化しました"));
+  post_and_wait(TR("....初期化しました"));
   if (window_closing()) return;
   reset_all();
   save_and_tell();
@@ -145,7 +147,7 @@ void scene_new_game() {
 
 void scene_collection() {
   play_music(SJ("col.mid"));
-  show_menu(SJ("ノーマル"), SJ("キャラ"), SJ("Back"));
+  show_menu(TR("ノーマル"), TR("キャラ"), TR("Back"));
 }
 
 void scene_letter() {
@@ -153,10 +155,10 @@ void scene_letter() {
   play_sound(1, SJ("paper.wav"));
   set_background(SJ("letter.bmp"));  // the letter itself is the picture
   wait_click();
-  show_coloured_and_wait(SJ("以上が、あなた様に届いた、シール王からのお便りです"), SJ("pink"));
-  show_coloured_and_wait(SJ("おめでとう!!"), SJ("pink"));
+  show_coloured_and_wait(TR("以上が、あなた様に届いた、シール王からのお便りです"), SJ("pink"));
+  show_coloured_and_wait(TR("おめでとう!!"), SJ("pink"));
   set_background(SJ("login.bmp"));
-  show_menu(SJ("Collection"), SJ("About"), SJ("Start"));
+  show_menu(TR("Collection"), TR("About"), TR("Start"));
 }
 
 }  // namespace game

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "goods/catalogue.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/trace.h"
 
@@ -237,27 +238,26 @@ plat::sjis ledger_text(const game_state& s) {
   plat::sjis mode_text;
   switch (s.mode) {
     case 0:
-      mode_text = SJ("(ようちえんモード)");
+      mode_text = TR("(ようちえんモード)");
       break;
     case 1:
-      mode_text = SJ("(小学生モード)");
+      mode_text = TR("(小学生モード)");
       break;
     case 2:
-      mode_text = SJ("(大人モード)");
+      mode_text = TR("(大人モード)");
       break;
     default:
       break;
   }
   plat::sjis out;
-  out += SJ("★フロリネット ver1.5") + crlf;
-  out += SJ("最高レベル: ") + std::to_string(s.progress[105]) + SJ(" 最高日数:") +
-         std::to_string(s.progress[106]) + SJ("日 ") + mode_text + crlf;
-  out += SJ("最高売り上げ: ￥") + std::to_string(s.best_sales) + SJ("円") + crlf;
-  out += SJ("ノーマルチールコレクション: ") + std::to_string(normal) + SJ("種類") + crlf;
-  out += SJ("キャラチールコレクション: ") + std::to_string(chara) + SJ("種類") + crlf;
-  out += SJ("私の好きなチール:           (←ここには貴方の一番好きなチールを書いてね)") + crlf;
-  if (s.progress[3] >= 1) out += SJ("＜シールマスター＞");
-  if (s.progress[4] >= 1) out += SJ("＜クリアしたよ＞");
+  out += TR("★フロリネット ver1.5") + crlf;
+  out += TRF("最高レベル: %d 最高日数:%d日 %s", s.progress[105], s.progress[106], mode_text) + crlf;
+  out += TRF("最高売り上げ: ￥%d円", s.best_sales) + crlf;
+  out += TRF("ノーマルチールコレクション: %d種類", normal) + crlf;
+  out += TRF("キャラチールコレクション: %d種類", chara) + crlf;
+  out += TR("私の好きなチール:           (←ここには貴方の一番好きなチールを書いてね)") + crlf;
+  if (s.progress[3] >= 1) out += TR("＜シールマスター＞");
+  if (s.progress[4] >= 1) out += TR("＜クリアしたよ＞");
   out += crlf;
   return out;
 }

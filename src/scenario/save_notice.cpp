@@ -2,6 +2,7 @@
 // to someone playing, like a save that worked.
 #include <cerrno>
 
+#include "platform/i18n.h"
 #include "scenario/progress.h"
 #include "shell/message.h"
 #include "shell/state.h"
@@ -16,13 +17,13 @@ const plat::sjis& save_hint(int error) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-      return SJ("ディスクの空きが足りないみたいです");
+      return TR("ディスクの空きが足りないみたいです");
     case EROFS:
     case EACCES:
     case EPERM:
-      return SJ("セーブ先のフォルダに書き込めないみたいです");
+      return TR("セーブ先のフォルダに書き込めないみたいです");
     default:
-      return SJ("ディスクの読み書きがうまくいかないみたいです");
+      return TR("ディスクの読み書きがうまくいかないみたいです");
   }
 }
 
@@ -31,10 +32,10 @@ const plat::sjis& save_hint(int error) {
 bool save_and_tell() {
   if (save_progress()) return true;
   const save_result& r = last_save();
-  post_colored(SJ("セーブに失敗しました…"), SJ("red"));
+  post_colored(TR("セーブに失敗しました…"), SJ("red"));
   if (r.old_kept) {
     post_message(save_hint(r.error));
-    post_and_wait(SJ("前のセーブはそのまま残っています"));
+    post_and_wait(TR("前のセーブはそのまま残っています"));
   } else {
     post_and_wait(save_hint(r.error));
   }

@@ -2,9 +2,12 @@
 // program folder and the game's random generator.
 #include "shell/form.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 
 #include "platform/canvas.h"
+#include "platform/i18n.h"
 #include "shell/frame.h"
 #include "shell/hooks.h"
 #include "shell/menu.h"
@@ -103,10 +106,10 @@ void load_surface(plat::Bitmap& surface, const plat::sjis& name) {
 
 void offer_title_menu() {
   plat::sjis first;
-  if (gs.play_count > 0) first = SJ("Collection");
+  if (gs.play_count > 0) first = TR("Collection");
   if (gs.progress[3] == 0 && hooks.all_seals_collected && hooks.all_seals_collected())
-    first = SJ("手紙");
-  show_menu(first, SJ("About"), SJ("Start"));
+    first = TR("手紙");
+  show_menu(first, TR("About"), TR("Start"));
 }
 
 }  // namespace
@@ -153,9 +156,24 @@ void set_program_dir(const std::string& dir) {
 const std::string& program_dir() {
   return program_dir_;
 }
-// File names are Shift-JIS in the game and UTF-8 on the disk.
+// File names are Shift-JIS in the game and UTF-8 on the disk. A picture with lettering has a
+// version for each language that has one, in cg/<language>/ (cg/en/title.bmp): a translated
+// game shows it instead.
 std::string cg_path(const plat::sjis& name) {
-  std::string path = program_dir_ + "/cg/" + plat::to_utf8(name);
+  const std::string file = plat::to_utf8(name);
+  std::string path;
+  const std::string& lang = plat::current_language();
+  if (!lang.empty()) {
+    struct stat st;
+    for (const std::string& l : {lang, lang.substr(0, lang.find('_'))}) {
+      const std::string p = program_dir_ + "/cg/" + l + "/" + file;
+      if (::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        path = p;
+        break;
+      }
+    }
+  }
+  if (path.empty()) path = program_dir_ + "/cg/" + file;
   if (picture_watch_) picture_watch_(path);
   return path;
 }

@@ -2,6 +2,7 @@
 // Enter key's reminder box.
 #include <string>
 
+#include "platform/i18n.h"
 #include "platform/sjis.h"  // before form.h, which uses it
 #include "shell/form.h"
 #include "shell/hooks.h"
@@ -57,7 +58,7 @@ void press_button(int n, plat::MouseButton b, int local_x, int local_y) {
     if (n == 3 && gs.menu_open == 1 && hooks.wrap_special_toggle) hooks.wrap_special_toggle();
     return;
   }
-  if (n == 3 && gs.menu_label[2] == SJ("包む") && hooks.select_normal_wrapping)
+  if (n == 3 && gs.menu_label[2] == TR("包む") && hooks.select_normal_wrapping)
     hooks.select_normal_wrapping();
 
   // While the seal box is shown, a seal is held or the collection is viewed, the buttons lie
@@ -87,7 +88,7 @@ void press_button(int n, plat::MouseButton b, int local_x, int local_y) {
 void key_enter() {
   play_sound(1, "1.wav");
   const sjis& text =
-      SJ("おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgameを選択してくれやーい"
+      TR("おっと、初期化したい時は、タイトル画面でAboutを選んで\rそこでNewgameを選択してくれやーい"
          "っ)");
   // The host shows the box (and the headless driver traces it as `dialog`).
   host().confirm_box(text);

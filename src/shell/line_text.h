@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
+
+#include "platform/i18n.h"
 
 namespace game {
 
@@ -23,6 +26,13 @@ class line_text {
     return *this;
   }
   line_text& operator<<(int v) { return *this << static_cast<long long>(v); }
+  // A looked-up text with its parts put in (TR's format directives), still without the heap.
+  line_text& format(std::string_view f, std::initializer_list<plat::fmt_arg> args) {
+    plat::format_to(*this, f, args);
+    return *this;
+  }
+  void put(std::string_view s) { *this << s; }
+  void number(long long v) { *this << v; }
   std::string_view view() const { return {buf_, n_}; }
 
  private:

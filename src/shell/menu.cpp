@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/i18n.h"
 #include "shell/hooks.h"
 #include "shell/message.h"
 #include "shell/pictures.h"
@@ -26,7 +27,7 @@ void trace_menu() {
 }
 
 bool ex_caption(const sjis& c) {
-  return c == SJ("包む") || c == SJ("【Ex】包装");
+  return c == TR("包む") || c == TR("【Ex】包装");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/i18n.h"
 #include "platform/sjis.h"  // before form.h, which uses it
 #include "shell/form.h"
 #include "shell/sounds.h"
@@ -27,29 +28,38 @@ void push(const sjis& text, int colour) {
 
 // Long lines: a text of 70 bytes or more is split after byte 68 and the rest continues on a
 // second entry indented by a full-width space. The split counts bytes, as the log shows them.
-void push_long(sjis text, int colour) {
-  if (text.size() < 70) {
-    push(text, colour);
-    return;
-  }
-  if (text.size() % 2 == 1) text += ' ';
-  push(text.substr(0, 68), colour);
-  push(SJ("　") + text.substr(68), colour);
+// Spoken lines wrap at 58 bytes; a continuation that would show only blanks is dropped.
+// A translation's line breaks between words instead (blank_split).
+void push_entries(const sjis& text, bool speech, int colour) {
+  const log_split s = split_log_text(text, speech);
+  push(s.entry[0], colour);
+  if (s.count == 2) push(s.entry[1], colour);
 }
 
-// Spoken lines wrap at 58 bytes; a continuation that would show only blanks is dropped.
-void push_speech(sjis text, int colour) {
-  if (text.size() < 50) {
-    push(text, colour);
-    return;
+// A translated line is broken before a blank, so that no word is cut, within the same byte
+// limits as the Japanese rules and within the width the log shows without clipping; the second
+// entry is indented by two blanks, the width of the full-width space.
+log_split blank_split(const sjis& text, bool speech) {
+  const std::size_t threshold = speech ? 58 : 69, limit = speech ? 58 : 68;
+  const plat::TextStyle st = log_text_style();
+  auto fits = [&](std::string_view t) { return plat::Canvas::text_width(t, st) <= log_line_room; };
+  log_split s;
+  if (text.size() <= threshold && fits(text)) {
+    s.entry[0] = text;
+    return s;
   }
-  if (text.size() % 2 == 1) text += ' ';
-  push(text.substr(0, 58), colour);
-  const sjis rest = SJ("　") + (text.size() > 58 ? text.substr(58) : sjis());
-  if (rest == SJ("　") || rest == SJ("　 ") || rest == SJ("　　") || rest == SJ("　  ") ||
-      rest == " " || rest.empty())
-    return;
-  push(rest, colour);
+  plat::blank_cut c = plat::break_at_blank(text, limit);
+  while (!fits(std::string_view(text).substr(0, c.length)) && c.length > 1) {
+    const plat::blank_cut shorter = plat::break_at_blank(text, c.length - 1);
+    if (shorter.length >= c.length) break;
+    c = shorter;
+  }
+  s.entry[0] = text.substr(0, c.length);
+  if (c.next < text.size()) {
+    s.entry[1] = "  " + text.substr(c.next);
+    s.count = 2;
+  }
+  return s;
 }
 
 void typing_sound() {
@@ -57,6 +67,33 @@ void typing_sound() {
 }
 
 }  // namespace
+
+plat::TextStyle log_text_style() {
+  plat::TextStyle st;
+  st.point = 9;
+  st.bold = true;
+  return st;
+}
+
+log_split split_log_text(const sjis& text, bool speech) {
+  if (plat::breaks_at_blanks() && plat::is_ascii(text)) return blank_split(text, speech);
+  log_split s;
+  if (text.size() < (speech ? 50u : 70u)) {
+    s.entry[0] = text;
+    return s;
+  }
+  sjis t = text;
+  if (t.size() % 2 == 1) t += ' ';
+  const std::size_t at = speech ? 58 : 68;
+  s.entry[0] = t.substr(0, at);
+  s.entry[1] = SJ("　") + (t.size() > at ? t.substr(at) : sjis());
+  s.count = 2;
+  const sjis& r = s.entry[1];
+  if (speech && (r == SJ("　") || r == SJ("　 ") || r == SJ("　　") || r == SJ("　  ") ||
+                 r == " " || r.empty()))
+    s.count = 1;
+  return s;
+}
 
 int colour_code(const sjis& name) {
   static const struct {
@@ -73,24 +110,24 @@ int colour_code(const sjis& name) {
 void post_message(const sjis& text) {
   if (window_closing()) return;
   typing_sound();
-  push_long(text, 0);
+  push_entries(text, false, 0);
 }
 
 void post_colored(const sjis& text, const sjis& colour_name) {
   if (window_closing()) return;
   typing_sound();
-  push_long(text, colour_code(colour_name));
+  push_entries(text, false, colour_code(colour_name));
 }
 
 void post_and_wait(const sjis& text) {
   if (window_closing()) return;
-  push_long(text, 0);
+  push_entries(text, false, 0);
   wait_click();
 }
 
 void post_speech(const sjis& text) {
   if (window_closing()) return;
-  push_speech(text, 310);
+  push_entries(text, true, 310);
   wait_click();
 }
 

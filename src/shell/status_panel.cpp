@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/i18n.h"
 #include "platform/sjis.h"
 #include "shell/hooks.h"
 #include "shell/line_text.h"
@@ -103,11 +104,11 @@ void draw_left(plat::Canvas& cg, int p) {
   const plat::TextStyle small = text_style(8, white);
   {
     line_text t;
-    t << SJ("オープンから ") << gs.day << SJ("日目");
+    t.format(TR("オープンから %d日目"), {gs.day});
     rimmed_text(cg, 3 + p, 2, t.view(), small);
   }
   {
-    const std::string_view head = SJ("閉店まで ");
+    const std::string_view head = TR("閉店まで ");
     line_text n;
     n << gs.hours_left;
     const long long s = share(static_cast<long long>(gs.hours_left) * 100, gs.clerk_lv + 8);
@@ -116,17 +117,17 @@ void draw_left(plat::Canvas& cg, int p) {
     const int wn = plat::Canvas::text_width(n.view(), big);
     rimmed_text(cg, 3 + p, 15, head, small);
     rimmed_text(cg, 3 + p + wh, 10, n.view(), big);
-    rimmed_text(cg, 3 + p + wh + wn, 15, SJ(" 時間"), small);
+    rimmed_text(cg, 3 + p + wh + wn, 15, TRN(" 時間", " 時間", gs.hours_left), small);
   }
   const bool award_due = gs.lovely >= static_cast<long long>(gs.award_count) + 10;
   const plat::TextStyle label = text_style(7, white);
   const plat::TextStyle lit = text_style(7, cyan);
-  rimmed_text(cg, 3 + p, 35, SJ("ラブリー "), award_due ? lit : label);
-  rimmed_text(cg, 3 + p, 45, SJ("　ふまん "), gs.bad_service > 9 ? lit : label);
-  rimmed_text(cg, 3 + p, 55, SJ("クレーム "), gs.poor_stock > 9 ? lit : label);
+  rimmed_text(cg, 3 + p, 35, TR("ラブリー "), award_due ? lit : label);
+  rimmed_text(cg, 3 + p, 45, TR("　ふまん "), gs.bad_service > 9 ? lit : label);
+  rimmed_text(cg, 3 + p, 55, TR("クレーム "), gs.poor_stock > 9 ? lit : label);
   {
     line_text t;
-    t << design_name(gs.shop_image) << SJ("ショップ");
+    t.format(TR("%sショップ"), {design_name(gs.shop_image)});
     // Its own plum shadow lies between the rim and the pink name.
     rimmed_text(cg, 3 + p, 70, t.view(), text_style(8, RGB(255, 119, 170)));
     cg.text_out(4 + p, 71, t.view(), text_style(8, RGB(136, 17, 102)));
@@ -140,33 +141,33 @@ void draw_right(plat::Canvas& cg, int p) {
   {
     line_text n;
     n << gs.sales_today;
-    right_line(cg, right, SJ("売り上げ \\ "), n.view(), SJ(" 円"), small, text_style(11, white), 33,
+    right_line(cg, right, TR("売り上げ \\ "), n.view(), TR(" 円"), small, text_style(11, white), 33,
                29);
   }
   {
     const long long r = share(static_cast<long long>(gs.sales_today) * 100, gs.quota);
     line_text n;
     n << std::min<long long>(r, 100);
-    right_line(cg, right, SJ("売り上げノルマ "), n.view(), SJ(" ％"), small,
+    right_line(cg, right, TR("売り上げノルマ "), n.view(), TR(" ％"), small,
                text_style(15, band_colour(r, true)), 50, 43);
   }
   {
     const long long t = share(static_cast<long long>(gs.satisfaction) * 100, gs.satis_goal);
     line_text n;
     n << gs.satisfaction;
-    right_line(cg, right, SJ("客の満足度 "), n.view(), SJ(" ％"), small,
+    right_line(cg, right, TR("客の満足度 "), n.view(), TR(" ％"), small,
                text_style(15, band_colour(t, true)), 80, 73);
   }
   const plat::TextStyle nine = text_style(9, white);
   {
     line_text t;
-    t << SJ("LV: ") << gs.clerk_lv;
+    t.format(TR("LV: %d"), {gs.clerk_lv});
     right_aligned(cg, right, 105, t.view(), nine);
   }
   ease(gs.money_shown, gs.money, 5);  // the cash a fifth at a time
   {
     line_text t;
-    t << SJ("金:￥") << gs.money_shown << SJ("円");
+    t.format(TR("金:￥%d円"), {gs.money_shown});
     right_aligned(cg, right, 118, t.view(), nine);
   }
 }
@@ -186,7 +187,7 @@ void draw_item_card(plat::Canvas& cg) {
   for (int i = 0; i < n; ++i) right_aligned(cg, right, 150 + 10 * i, lines[std::size_t(i)], desc);
   {
     line_text t;
-    t << SJ("在庫 ") << gs.stock[std::size_t(id)];
+    t.format(TR("在庫 %d"), {gs.stock[std::size_t(id)]});
     right_aligned(cg, right, 180, t.view(), text_style(8, RGB(207, 39, 127)));
   }
   int& x = gs.item_card_x;
@@ -202,6 +203,19 @@ void draw_item_card(plat::Canvas& cg) {
 
 int description_lines(std::string_view info, std::array<std::string_view, 3>& lines) {
   lines = {};
+  if (plat::breaks_at_blanks() && plat::is_ascii(info)) {
+    // A translation's words stay whole: each of the first two lines ends before a blank within
+    // its 22 bytes, and the third takes the rest, as the Japanese card does.
+    int n = 0;
+    while (!info.empty() && n < 2) {
+      const plat::blank_cut c = plat::break_at_blank(info, 22);
+      if (c.next >= info.size()) break;
+      lines[std::size_t(n++)] = info.substr(0, c.length);
+      info.remove_prefix(c.next);
+    }
+    lines[std::size_t(n++)] = info;
+    return n;
+  }
   if (info.size() < 22) {
     lines[0] = info;
     return 1;

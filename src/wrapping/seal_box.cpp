@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "goods/catalogue.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -132,7 +133,7 @@ void update_and_draw_seal_box(plat::Canvas& cg) {
     // The collection view has closed: back to its menu.
     gs.box_mode = 0;
     gs.seal_box_state = 0;
-    show_menu(SJ("ノーマル"), SJ("キャラ"), SJ("Back"));
+    show_menu(TR("ノーマル"), TR("キャラ"), TR("Back"));
     return;
   }
 
@@ -189,7 +190,7 @@ void seal_box_press(int x, int y) {
     const titem* t = entry(gs.picked_seal);
     if (!t) return;
     set_hand_seal_picture(t->pic);
-    post_message(SJ("【") + t->name + SJ("】を取った、どこに貼ろっかな"));
+    post_message(TRF("【%s】を取った、どこに貼ろっかな", t->name));
     gs.seal_box_state = 3;
   } else if (gs.seal_box_state == 4) {
     release_held_seal();
@@ -197,7 +198,7 @@ void seal_box_press(int x, int y) {
     gs.seal_x = gs.mouse_x;
     gs.seal_y = gs.mouse_y;
     const titem* t = entry(gs.picked_seal);
-    post_message(SJ("【") + (t ? t->name : plat::sjis()) + SJ("】を貼った"));
+    post_message(TRF("【%s】を貼った", t ? t->name : plat::sjis()));
     post_message(SJ(""));
     gs.seal_box_state = 5;
     react_to_seal(gs.picked_seal);

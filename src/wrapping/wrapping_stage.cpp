@@ -8,6 +8,7 @@
 #include "customers/rewards.h"
 #include "customers/service.h"
 #include "effects/effects.h"
+#include "platform/i18n.h"
 #include "shell/form.h"
 #include "shell/menu.h"
 #include "shell/message.h"
@@ -62,13 +63,12 @@ void wrap() {
     set_goods_picture(game_text(look.wrap_pic));
     play_sound(3, game_text(look.wrap_wave));
     gs.seal_layer_on = 0;  // a flyer laid on the goods goes inside
-    post_message(SJ("包んだ(") + entry_of(gs.wrap_kind).name + SJ(" 残: ") +
-                 num(stock_of(gs.wrap_kind)) + SJ("コ)"));
-    show_menu(SJ(""), SJ(""), SJ("折る"));
+    post_message(TRF("包んだ(%s 残: %dコ)", entry_of(gs.wrap_kind).name, stock_of(gs.wrap_kind)));
+    show_menu(SJ(""), SJ(""), TR("折る"));
   } else {
     play_sound(1, SJ("no.wav"));
-    post_colored(entry_of(gs.wrap_kind).name + SJ("がもうありません"), SJ("red"));
-    show_menu(SJ(""), SJ("断る"), SJ("包む"));
+    post_colored(TRF("%sがもうありません", entry_of(gs.wrap_kind).name), SJ("red"));
+    show_menu(SJ(""), TR("断る"), TR("包む"));
   }
 }
 
@@ -77,8 +77,8 @@ void fold() {
     set_goods_picture(game_text(look->fold_pic));
     play_sound(gs.wrap_kind <= 208 ? 2 : 3, game_text(look->fold_wave));
   }
-  post_message(SJ("折った"));
-  show_menu(SJ(""), SJ("はい終わり"), SJ("シール"));
+  post_message(TR("折った"));
+  show_menu(SJ(""), TR("はい終わり"), TR("シール"));
 }
 
 void seal() {
@@ -87,8 +87,8 @@ void seal() {
     return;
   }
   play_sound(1, SJ("no.wav"));
-  post_colored(SJ("シールがもう１枚もありません"), SJ("red"));
-  show_menu(SJ(""), SJ("はい終わり"), SJ("シール"));
+  post_colored(TR("シールがもう１枚もありません"), SJ("red"));
+  show_menu(SJ(""), TR("はい終わり"), TR("シール"));
 }
 
 // Handing the goods over without a seal.
@@ -99,7 +99,7 @@ void hand_over() {
   add_fondness(gs.cur_man, -1);
   const int r = draw(12);
   if (r <= 6) {
-    show_and_wait(m.name + SJ("は帰っていった...."));
+    show_and_wait(TRF("%sは帰っていった....", m.name));
     if (draw(5) == 0) gs.bad_service += 1;
     gs.lovely -= 1;
     change_satisfaction(draw(lv + 2));
@@ -108,23 +108,23 @@ void hand_over() {
     play_sound(4, SJ("mu.wav"));
     gs.bad_service += 1;
     gs.lovely -= 1;
-    show_and_wait(m.name + SJ("はむっつりして帰っていった...."));
+    show_and_wait(TRF("%sはむっつりして帰っていった....", m.name));
     finish_service(outcome_half);
   } else if (r <= 10) {
     play_sound(4, draw(3) < 2 ? SJ("e.wav") : SJ("ii.wav"));
-    show_coloured_and_wait(SJ("えーシールは！？"), SJ("pink2"));
+    show_coloured_and_wait(TR("えーシールは！？"), SJ("pink2"));
     change_satisfaction(-(gs.satisfaction / 20 + lv));
     gs.bad_service += 1;
     gs.lovely -= 1;
-    show_and_wait(m.name + SJ("は不服そうに帰っていった...."));
+    show_and_wait(TRF("%sは不服そうに帰っていった....", m.name));
     finish_service(outcome_unpaid);
   } else {
     play_sound(4, SJ("sealwa.wav"));
-    show_coloured_and_wait(SJ("シール貼ってくれないの？シールが欲しかったのに！！"), SJ("pink2"));
+    show_coloured_and_wait(TR("シール貼ってくれないの？シールが欲しかったのに！！"), SJ("pink2"));
     change_satisfaction(-(gs.satisfaction / 15 + 2 * lv));
     gs.bad_service += 1;
     gs.lovely -= 1;
-    show_and_wait(m.name + SJ("は怒りながら帰っていった...."));
+    show_and_wait(TRF("%sは怒りながら帰っていった....", m.name));
     finish_service(outcome_unpaid);
   }
 }
@@ -132,14 +132,14 @@ void hand_over() {
 void refuse() {
   const tman& m = current_customer();
   gs.chain = 0;
-  show_and_wait(SJ("『いやだよ』"));
+  show_and_wait(TR("『いやだよ』"));
   set_customer_picture(SJ("not.bmp"));
   set_goods_picture(SJ("not.bmp"));
   gs.item_card = 2;
   static constexpr const char* crying[] = {"naki.wav", "naki2.wav", "naki3.wav", "naki4.wav",
                                            "kangae.wav"};
   play_sound(1, game_text(crying[draw(5)]));
-  show_and_wait(m.name + SJ("は泣きながらどこかへ行った"));
+  show_and_wait(TRF("%sは泣きながらどこかへ行った", m.name));
   change_satisfaction(-(m.min_lv + draw(m.min_lv + 2) + gs.satisfaction / 20));
   add_fondness(gs.cur_man, -2);
   gs.bad_service += 1;
@@ -149,27 +149,27 @@ void refuse() {
 }  // namespace
 
 void on_choice(const plat::sjis& caption) {
-  if (caption == SJ("包む") || caption == SJ("【Ex】包装"))
+  if (caption == TR("包む") || caption == TR("【Ex】包装"))
     wrap();
-  else if (caption == SJ("折る"))
+  else if (caption == TR("折る"))
     fold();
-  else if (caption == SJ("シール"))
+  else if (caption == TR("シール"))
     seal();
-  else if (caption == SJ("はい終わり"))
+  else if (caption == TR("はい終わり"))
     hand_over();
-  else if (caption == SJ("断る"))
+  else if (caption == TR("断る"))
     refuse();
 }
 
 void on_wrap_button_right_click() {
   const plat::sjis& caption = gs.menu_label[2];
   plat::sjis next;
-  if (caption == SJ("包む") && ex_wrap_in_stock()) {
+  if (caption == TR("包む") && ex_wrap_in_stock()) {
     gs.ex_wrap = 1;
     gs.wrap_kind = ex_wrap_for(gs.sel_item);
-    next = SJ("【Ex】包装");
-  } else if (caption == SJ("【Ex】包装")) {
-    next = SJ("包む");  // the choice itself waits for the next left press
+    next = TR("【Ex】包装");
+  } else if (caption == TR("【Ex】包装")) {
+    next = TR("包む");  // the choice itself waits for the next left press
   } else {
     return;
   }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/i18n.h"
 #include "platform/sjis.h"
 
 namespace plat {
@@ -58,8 +59,8 @@ BoxPicture draw_box_picture(std::string_view sjis_text, int focus) {
   const int bx = (w - (2 * button_w + button_gap)) / 2;
   b.yes = {bx, by, button_w, button_h};
   b.no = {bx + button_w + button_gap, by, button_w, button_h};
-  draw_button(c, b.yes, SJ("はい"), focus == 0, st);
-  draw_button(c, b.no, SJ("いいえ"), focus == 1, st);
+  draw_button(c, b.yes, TR("はい"), focus == 0, st);
+  draw_button(c, b.no, TR("いいえ"), focus == 1, st);
   return b;
 }
 

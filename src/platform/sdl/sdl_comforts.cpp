@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/i18n.h"
 #include "platform/midi/midi.h"
 #include "platform/png.h"
 #include "platform/sdl/sdl_audio.h"
@@ -79,7 +80,7 @@ void SdlComforts::set_muted(bool muted, bool announce) {
   muted_ = muted;
   if (audio_) audio_->set_muted(muted);
   MidiSetMuted(muted);
-  if (announce) note(muted ? "消音中 (M で音を戻す)" : "音あり (M で消音)");
+  if (announce) note(to_utf8(muted ? TR("消音中 (M で音を戻す)") : TR("音あり (M で消音)")));
 }
 
 void SdlComforts::set_icon(int w, int h, const std::uint8_t* rgba) {
@@ -110,10 +111,11 @@ bool SdlComforts::on_key(int keycode, int modifiers) {
     const std::string path = save_screenshot(&why);
     if (!path.empty()) {
       std::fprintf(stderr, "florinet: screenshot saved as %s\n", path.c_str());
-      note("スクリーンショット: " + path.substr(path.find_last_of('/') + 1));
+      note(
+          to_utf8(TRF("スクリーンショット: %s", to_sjis(path.substr(path.find_last_of('/') + 1)))));
     } else {
       std::fprintf(stderr, "florinet: cannot save a screenshot: %s\n", why.c_str());
-      note("スクリーンショットを保存できませんでした");
+      note(to_utf8(TR("スクリーンショットを保存できませんでした")));
     }
     return true;
   }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/canvas.h"
+#include "platform/i18n.h"
 #include "platform/sdl/box_picture.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_comforts.h"
@@ -398,8 +399,9 @@ void SdlHost::confirm_box(std::string_view sjis_text) {
   // sending an X event to a window from the audio thread, and a window destroyed meanwhile would
   // make that a fatal X error.
   if (!box_) {
-    box_ = SDL_CreateWindow("フロリネット", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                            bw * scale, bh * scale, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
+    box_ = SDL_CreateWindow(to_utf8(TR("フロリネット")).c_str(), SDL_WINDOWPOS_CENTERED,
+                            SDL_WINDOWPOS_CENTERED, bw * scale, bh * scale,
+                            SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
     box_renderer_ = box_ ? SDL_CreateRenderer(box_, -1, 0) : nullptr;
   }
   if (box_texture_ && (box_tw_ != bw || box_th_ != bh)) {
