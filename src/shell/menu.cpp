@@ -89,6 +89,14 @@ plat::rgb cycling_colour(int frame_counter) {
   return ramp[p <= 6 ? p : 12 - p];
 }
 
+plat::TextStyle caption_style(int frame_counter) {
+  plat::TextStyle st;
+  st.point = 10;
+  st.bold = true;
+  st.colour = cycling_colour(frame_counter);
+  return st;
+}
+
 void draw_buttons(plat::Canvas& cg) {
   // The slide: in from the right while open (halving the distance each tick), out to -160 while
   // closed (the step grows as the buttons leave).
@@ -100,10 +108,7 @@ void draw_buttons(plat::Canvas& cg) {
     s -= (160 - m) / 2 + 1;
   }
 
-  plat::TextStyle caption_style;
-  caption_style.point = 10;
-  caption_style.bold = true;
-  caption_style.colour = cycling_colour(gs.frame_counter);
+  const plat::TextStyle lettering = caption_style(gs.frame_counter);
 
   const int e = std::abs(s / 3) * 3;
   for (int n = 1; n <= 3; ++n) {
@@ -113,8 +118,8 @@ void draw_buttons(plat::Canvas& cg) {
     int x = button_left() - 2 * s;
     if (gs.hovered_button == n) x -= 10;
     draw_masked(cg, x - e - 7, top - 14, 0);
-    const int h = plat::Canvas::text_height(caption, caption_style);
-    cg.text_out(x + 25, top + 14 - h / 2, caption, caption_style);
+    const int h = plat::Canvas::text_height(caption, lettering);
+    cg.text_out(x + 25, top + 14 - h / 2, caption, lettering);
 
     // The Ex hint: a right press on the third button would switch to the special wrapping.
     if (n == 3 && ex_caption(caption) && hooks.ex_wrap_in_stock && hooks.ex_wrap_in_stock()) {

@@ -31,6 +31,9 @@ void draw_buttons(plat::Canvas& cg);
 // The twelve-tick pulse from white to pink used by the captions and "-CLICK HERE-".
 plat::rgb cycling_colour(int frame_counter);
 // Button plate size.
+// A caption's lettering, and the width it has before the picture's edge when its button rests.
+plat::TextStyle caption_style(int frame_counter);
+constexpr int caption_room = 390 - (256 + 25);
 constexpr int button_width = 133;
 constexpr int button_height = 29;
 

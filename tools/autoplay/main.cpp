@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "app/language.h"
+#include "platform/i18n.h"
 #include "robot.h"
 #include "starts.h"
 
@@ -40,12 +42,13 @@ struct options {
   bool keep = false;
   bool quiet = false;
   int hang_seconds = 600;
+  std::string lang;  // the game's language; empty: as the player's settings and locale say
 };
 
 const char* usage =
     "usage: florinet-autoplay [--game DIR] [--from FILE] [--seed N] [--seeds K] [--days N]\n"
     "                         [--late-every K] [--work DIR] [--keep] [--close-at-waits]\n"
-    "                         [--hang-seconds S] [--quiet]\n";
+    "                         [--hang-seconds S] [--lang CODE] [--quiet]\n";
 
 void help() {
   std::printf(
@@ -67,6 +70,8 @@ void help() {
       "  --close-at-waits  also close the window at every click wait and blocking choice, in a\n"
       "                    copy of the game, and check that it exits cleanly saving nothing\n"
       "  --hang-seconds S  wall-clock seconds one day may take before it counts as a hang\n"
+      "  --lang CODE       play the game in this language (en, ja); in a translation every\n"
+      "                    line, caption and panel line must be in it and fit the picture\n"
       "  --quiet           print only the total\n",
       usage);
 }
@@ -137,6 +142,7 @@ std::string self_exe() {
 
 // One seed: lives one after another until its days are played. Answers false on a failure.
 bool run_seed(const options& o, unsigned seed, const std::string& work, totals& t) {
+  const std::string lang_option = o.lang.empty() ? "" : " --lang " + o.lang;
   const auto started = std::chrono::steady_clock::now();
   const std::string dir = work + "/seed-" + std::to_string(seed);
   const std::string root = dir + "/game";
@@ -223,12 +229,13 @@ bool run_seed(const options& o, unsigned seed, const std::string& work, totals& 
         cause = "exit status " + std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
       std::fprintf(stderr,
                    "florinet-autoplay: seed %u failed in life %d (seed %u), on its day %d: %s\n"
-                   "  replay: %s --game %s --from %s --seed %u --days %d%s\n"
+                   "  replay: %s --game %s --from %s --seed %u --days %d%s%s\n"
                    "  or its commands through the driver: %s/florinet-headless --root %s "
-                   "--seed %u --script %s\n",
+                   "--seed %u --script %s%s\n",
                    seed, life, ls, r.days, cause.c_str(), self_exe().c_str(), o.game.c_str(),
                    start.c_str(), ls, days_left, o.close_at_waits ? " --close-at-waits" : "",
-                   FLORINET_GAME_DIR, replay.c_str(), ls, script.c_str());
+                   lang_option.c_str(), FLORINET_GAME_DIR, replay.c_str(), ls, script.c_str(),
+                   lang_option.c_str());
       break;
     }
     days_left -= r.days;
@@ -310,6 +317,9 @@ int main(int argc, char** argv) {
     } else if (a == "--hang-seconds") {
       if (!number(value(), 1, 86400, v)) bad("a number of seconds");
       o.hang_seconds = int(v);
+    } else if (a == "--lang") {
+      o.lang = value();
+      if (!plat::is_language_code(o.lang)) bad("a language code such as en or ja");
     } else if (a == "--close-at-waits") {
       o.close_at_waits = true;
     } else if (a == "--keep") {
@@ -346,6 +356,9 @@ int main(int argc, char** argv) {
   } else {
     std::filesystem::create_directories(o.work);
   }
+
+  // The language of every life (each runs in a child, which inherits it).
+  app::start_language(o.lang, app::locale_dirs(app::program_folder{o.game}), "florinet-autoplay");
 
   const auto started = std::chrono::steady_clock::now();
   totals t;

@@ -31,10 +31,13 @@
 #include "goods/catalogue.h"
 #include "goods/item_panel.h"
 #include "platform/headless/headless_host.h"
+#include "platform/i18n.h"
 #include "platform/sjis.h"
 #include "scenario/install.h"
 #include "scenario/progress.h"
 #include "shell/form.h"
+#include "shell/menu.h"
+#include "shell/message.h"
 #include "shell/state.h"
 #include "shell/trace.h"
 #include "wrapping/seal_box.h"
@@ -134,6 +137,7 @@ class robot {
   void check_day();
   void verify_save();
   void check_purchase();
+  void check_language();
 
   // ---- what the robot knows of the shop ----
   bool eligible(const game::tman& m) const;
@@ -385,22 +389,22 @@ void robot::answer_choice() {
 // The captions the robot knows, and how much a player would want each.
 double caption_weight(const sjis& c, bool seals_held, bool material_held, int collection_views) {
   if (c.empty()) return 0;
-  if (c == SJ("Start")) return 10;
-  if (c == SJ("手紙")) return 20;
-  if (c == SJ("About")) return 0.7;
-  if (c == SJ("Collection")) return collection_views > 0 ? 0.2 : 0.7;
-  if (c == SJ("Back")) return collection_views == 0 ? 0.6 : 3;
-  if (c == SJ("System")) return 1;
-  if (c == SJ("描画速度変更")) return 0.6;
-  if (c == SJ("New Game")) return 0.05;
-  if (c == SJ("ノーマル") || c == SJ("キャラ")) return 1.5 / (1 + collection_views);
-  if (c == SJ("チラシを入れる")) return 0.8;
-  if (c == SJ("包む")) return material_held ? 1 : 0.1;
-  if (c == SJ("【Ex】包装")) return 1;
-  if (c == SJ("断る")) return material_held ? 0.02 : 3;
-  if (c == SJ("シール")) return seals_held ? 1 : 0.05;
-  if (c == SJ("はい終わり")) return seals_held ? 0.08 : 1;
-  if (c == SJ("セーブ")) return 1.5;
+  if (c == TR("Start")) return 10;
+  if (c == TR("手紙")) return 20;
+  if (c == TR("About")) return 0.7;
+  if (c == TR("Collection")) return collection_views > 0 ? 0.2 : 0.7;
+  if (c == TR("Back")) return collection_views == 0 ? 0.6 : 3;
+  if (c == TR("System")) return 1;
+  if (c == TR("描画速度変更")) return 0.6;
+  if (c == TR("New Game")) return 0.05;
+  if (c == TR("ノーマル") || c == TR("キャラ")) return 1.5 / (1 + collection_views);
+  if (c == TR("チラシを入れる")) return 0.8;
+  if (c == TR("包む")) return material_held ? 1 : 0.1;
+  if (c == TR("【Ex】包装")) return 1;
+  if (c == TR("断る")) return material_held ? 0.02 : 3;
+  if (c == TR("シール")) return seals_held ? 1 : 0.05;
+  if (c == TR("はい終わり")) return seals_held ? 0.08 : 1;
+  if (c == TR("セーブ")) return 1.5;
   return 1;  // every other scene: whatever it offers
 }
 
@@ -416,11 +420,11 @@ void robot::choose_caption() {
   const bool ex_held = ex != 0 && gs.stock[std::size_t(ex)] > 0;
 
   // The Ex wrapping: a right press on the third button switches to it and back.
-  if (labels[2] == SJ("包む") && ex_held && chance(0.3)) {
+  if (labels[2] == TR("包む") && ex_held && chance(0.3)) {
     act("rbutton 3");
     return;
   }
-  if (labels[2] == SJ("【Ex】包装") && chance(0.15)) {
+  if (labels[2] == TR("【Ex】包装") && chance(0.15)) {
     act("rbutton 3");
     return;
   }
@@ -440,10 +444,10 @@ void robot::choose_caption() {
     const sjis& c = labels[std::size_t(n)];
     if (c.empty()) continue;
     if (random_caption)
-      w[std::size_t(n)] = c == SJ("New Game") ? 0.05 : 1;
+      w[std::size_t(n)] = c == TR("New Game") ? 0.05 : 1;
     else
       w[std::size_t(n)] = caption_weight(
-          c, seals_held, material_held || (n == 2 && c == SJ("【Ex】包装")), collection_views_);
+          c, seals_held, material_held || (n == 2 && c == TR("【Ex】包装")), collection_views_);
   }
   std::discrete_distribution<int> d(w.begin(), w.end());
   const int n = d(rng_) + 1;
@@ -453,13 +457,13 @@ void robot::choose_caption() {
 
 // What pressing a caption means for the robot's own books.
 void robot::note_caption(const sjis& chosen) {
-  if (chosen == SJ("次")) {
+  if (chosen == TR("次")) {
     if (gs.hours_left <= 0) fail("\"次\" is on offer with no hours left");
     ++customers_this_hour_;
   }
-  if (chosen == SJ("New Game")) new_game_pressed_ = true;
-  if (chosen == SJ("Collection")) collection_views_ = 0;
-  if (chosen == SJ("ノーマル") || chosen == SJ("キャラ")) {
+  if (chosen == TR("New Game")) new_game_pressed_ = true;
+  if (chosen == TR("Collection")) collection_views_ = 0;
+  if (chosen == TR("ノーマル") || chosen == TR("キャラ")) {
     ++collection_views_;
     ++seen_[std::size_t(scene_count - 2)];
   }
@@ -575,7 +579,7 @@ int robot::line_entry(int i) const {
   if (game::panel_mode() == game::print_mode()) {
     for (int d = game::flyer_count - 1; d >= 0; --d) {
       const sjis& name = game::tirasi[std::size_t(d)].name;
-      if (!name.empty() && name + SJ("チラシ") == l) return d;
+      if (!name.empty() && TRF("%sチラシ", name) == l) return d;
     }
     return -1;
   }
@@ -948,8 +952,37 @@ void robot::check_state() {
   if (verify_pending_) verify_save();
   check_hours();
   check_day();
+  if (plat::breaks_at_blanks()) check_language();
   // The save seal's click saves at once, within that click; after it no save is the player's.
   save_expected_ = false;
+}
+
+// In a translation, everything the player reads is in it: plain ASCII in the game's bytes (no
+// Japanese byte left), and the captions and the log's newest lines fit the picture.
+void robot::check_language() {
+  auto read = [this](const char* where, const sjis& text) {
+    if (!plat::is_ascii(text))
+      fail(std::string(where) + " is not translated: " + plat::to_utf8(text));
+  };
+  for (std::size_t i = 0; i < gs.message_log.size(); ++i)
+    read("a log line", gs.message_log[i].text);
+  const plat::TextStyle caption = game::caption_style(0);
+  for (const sjis& c : gs.menu_label) {
+    read("a caption", c);
+    if (plat::Canvas::text_width(c, caption) > game::caption_room)
+      fail("the caption \"" + plat::to_utf8(c) + "\" is wider than its button");
+  }
+  const plat::TextStyle log = game::log_text_style();
+  for (std::size_t i = 0; i < 4; ++i)
+    if (plat::Canvas::text_width(gs.message_log[i].text, log) > game::log_line_room)
+      fail("the log line \"" + plat::to_utf8(gs.message_log[i].text) +
+           "\" is wider than the picture");
+  if (!game::item_box_visible()) return;
+  read("the panel's mode", game::panel_mode());
+  read("the panel's details", game::detail_text());
+  read("the panel's money line", game::money_line());
+  read("the panel's totals line", game::totals_line());
+  for (int i = 0; i < game::list_count(); ++i) read("a panel line", game::list_line(i));
 }
 
 void robot::check_purchase() {
