@@ -184,6 +184,45 @@ def sjis_seeds():
         "あ".encode("utf-8"))
 
 
+# --- MO (translation catalogues) ------------------------------------------------------------
+
+def mo(entries, header="Content-Type: text/plain; charset=UTF-8\nPlural-Forms: nplurals=2; "
+       "plural=(n != 1);\n", big_endian=False, revision=0):
+    """entries: (original, translation) pairs, bytes or str; the header is the empty original."""
+    def b(x):
+        return x.encode("utf-8") if isinstance(x, str) else x
+    pairs = sorted([(b(k), b(v)) for k, v in entries] + [(b"", b(header))])
+    e = ">" if big_endian else "<"
+    n = len(pairs)
+    orig_at, trans_at = 28, 28 + 8 * n
+    data_at = trans_at + 8 * n
+    blob, otab, ttab = b"", b"", b""
+    for k, _ in pairs:
+        otab += struct.pack(e + "II", len(k), data_at + len(blob))
+        blob += k + b"\0"
+    for _, v in pairs:
+        ttab += struct.pack(e + "II", len(v), data_at + len(blob))
+        blob += v + b"\0"
+    head = struct.pack(e + "IIIIIII", 0x950412de, revision, n, orig_at, trans_at, 0, data_at)
+    return head + otab + ttab + blob
+
+
+def mo_seeds():
+    words = [("Start", "Begin"), ("包む", "Wrap"), ("%sが現れた!!", "%s came in!!"),
+             ("totals\0%d items", "%d item\0%d items"), ("caption\x04次", "Next"),
+             ("値段:\\ %d円", "Price: ¥%d")]
+    put("mo", "little-endian", mo(words))
+    put("mo", "big-endian", mo(words, big_endian=True))
+    put("mo", "three-forms", mo([("%d枚", "%d a\0%d b\0%d c")],
+        "Content-Type: text/plain; charset=UTF-8\nPlural-Forms: nplurals=3; plural=(n%10==1 && "
+        "n%100!=11 ? 0 : n%10>=2 && n%10<=4 && (n%100<10 || n%100>=20) ? 1 : 2);\n"))
+    put("mo", "latin1", mo(words, "Content-Type: text/plain; charset=ISO-8859-1\n"))
+    put("mo", "bad-plural", mo(words, "Plural-Forms: nplurals=2; plural=((n>1);\n"))
+    put("mo", "cut", mo(words)[:90])
+    put("mo", "not-cp932", mo([("Start", "Début ✓")]))
+    put("mo", "header-only", mo([]))
+
+
 def main():
     bmp_seeds()
     wave_seeds()
@@ -191,6 +230,7 @@ def main():
     progress_seeds()
     names_seeds()
     sjis_seeds()
+    mo_seeds()
     return 0
 
 

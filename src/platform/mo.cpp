@@ -97,7 +97,7 @@ class rule_parser {
       fail("the expression nests too deeply");
       return -1;
     }
-    if (take("!")) return make('!', 0, unary(depth + 1));
+    if (take("!")) return make('N', 0, unary(depth + 1));
     skip_blanks();
     if (pos_ >= s_.size()) {
       fail("the expression ends too soon");
@@ -143,7 +143,7 @@ unsigned long eval(const std::vector<PluralRule::node>& nodes, int i, unsigned l
       return n;
     case '#':
       return x.value;
-    case '!':
+    case 'N':
       return !eval(nodes, x.a, n);
     case '?':
       return eval(nodes, x.a, n) ? eval(nodes, x.b, n) : eval(nodes, x.c, n);

@@ -25,7 +25,7 @@ class PluralRule {
   // The compiled expression: a node is an operator with up to three operands (indices into
   // nodes_), the count n, or a number.
   struct node {
-    char op = 0;   // 'n', '#' (number), '!', '?', or the operator's first character; see mo.cpp
+    char op = 0;   // 'n', '#' (number), 'N' (not), '?', or a binary operator's first character
     char op2 = 0;  // second character of a two-character operator ("==", "<=", "&&" ...)
     unsigned long value = 0;
     int a = -1, b = -1, c = -1;
