@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "platform/i18n.h"
 #include "shell/menu.h"
 #include "shell/script_host.h"
+#include "support/mo_file.h"
 
 using game::gs;
 using testing_host::traced;
@@ -132,6 +134,62 @@ TEST_F(MessageLog, SpeechRule) {
   game::clear_message_log();
   game::post_speech(bytes(49));
   EXPECT_EQ(gs.message_log[0].text, bytes(49));
+}
+
+// ---- a translation's lines break between words ---------------------------------------------
+
+TEST_F(MessageLog, TranslatedLinesBreakBetweenWordsWithinTheBytesAndThePicture) {
+  plat::MoCatalogue c;
+  ASSERT_TRUE(c.parse(test_support::mo_file({{"x", "y"}}), nullptr));
+  plat::use_catalogue(std::move(c), "en");
+  auto entries = [](const std::string& t, bool speech) {
+    const game::log_split s = game::split_log_text(t, speech);
+    return s.count == 1 ? s.entry[0] : s.entry[0] + "|" + s.entry[1];
+  };
+  // 69 bytes of narrow words: one entry, as in Japanese.
+  const std::string narrow = "it is " + std::string(60, 'i') + " ok";
+  ASSERT_EQ(narrow.size(), 69u);
+  EXPECT_EQ(entries(narrow, false), narrow);
+  // A longer line breaks at the last blank that leaves the first entry within 68 bytes and the
+  // picture's width; the rest is indented by two blanks.
+  const auto fits = [](const std::string& t) {
+    return plat::Canvas::text_width(t, game::log_text_style()) <= game::log_line_room;
+  };
+  const std::string words =
+      "the owner counts the takings twice and frowns at the ledger every night";
+  const game::log_split w = game::split_log_text(words, false);
+  ASSERT_EQ(w.count, 2);
+  EXPECT_EQ(w.entry[0] + " " + w.entry[1].substr(2), words);
+  EXPECT_EQ(w.entry[1].substr(0, 2), "  ");
+  EXPECT_TRUE(fits(w.entry[0]));
+  const std::string next = w.entry[1].substr(2, w.entry[1].find(' ', 2) - 2);
+  EXPECT_FALSE(fits(w.entry[0] + " " + next)) << "the break is the last one that fits";
+  // Speech: 58 bytes stay one entry, 59 break before the last word.
+  const std::string said = "Could you wrap this up nicely for me? It is a present, ok?";
+  ASSERT_EQ(said.size(), 58u);
+  EXPECT_EQ(entries(said, true), said);
+  EXPECT_EQ(entries(said + "!", true),
+            "Could you wrap this up nicely for me? It is a present,|  ok?!");
+  // A word longer than the line is cut where the line ends.
+  const game::log_split x = game::split_log_text(std::string(80, 'x'), false);
+  ASSERT_EQ(x.count, 2);
+  EXPECT_TRUE(fits(x.entry[0]));
+  EXPECT_FALSE(fits(x.entry[0] + "x"));
+  EXPECT_EQ(x.entry[0] + x.entry[1].substr(2), std::string(80, 'x'));
+  // Wide letters break earlier than the bytes allow: no entry runs off the picture.
+  const std::string wide = "WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW WWWW";
+  const game::log_split s = game::split_log_text(wide, false);
+  ASSERT_EQ(s.count, 2);
+  EXPECT_LE(plat::Canvas::text_width(s.entry[0], game::log_text_style()), game::log_line_room);
+  EXPECT_EQ(s.entry[0] + " " + s.entry[1].substr(2), wide);
+  // Japanese text keeps the byte rule even while a translation is in use (a line not yet
+  // translated): a 70-byte text is cut after byte 68.
+  EXPECT_EQ(
+      game::split_log_text(
+          SJ("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもや"), false)
+          .count,
+      2);
+  plat::use_catalogue(plat::MoCatalogue(), "");
 }
 
 // ---- colour names -----------------------------------------------------------------------------

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/i18n.h"
 #include "shell/hooks.h"
 #include "shell/state.h"
+#include "support/mo_file.h"
 
 namespace {
 
@@ -102,6 +104,25 @@ TEST_F(StatusPanel, DescriptionLinesOf22Bytes) {
   EXPECT_EQ(game::description_lines(mixed, l), 2);
   EXPECT_EQ(plat::to_utf8(l[0]), "CUTIEカレッジの制服シ");
   EXPECT_EQ(plat::to_utf8(l[1]), "ャツ。憧れの一枚");
+
+  // A translation's description breaks between words within the same 22 bytes; the third line
+  // takes the rest. A word of more than 22 bytes is cut at the line's end.
+  plat::MoCatalogue c;
+  ASSERT_TRUE(c.parse(test_support::mo_file({{"x", "y"}}), nullptr));
+  plat::use_catalogue(std::move(c), "en");
+  EXPECT_EQ(game::description_lines("A notebook with a cat", l), 1) << "21 bytes";
+  EXPECT_EQ(game::description_lines("A notebook with a cat!", l), 1) << "22 bytes: still whole";
+  EXPECT_EQ(game::description_lines("A notebook where a cat yawns on the cover", l), 2);
+  EXPECT_EQ(l[0], "A notebook where a cat");
+  EXPECT_EQ(l[1], "yawns on the cover");
+  EXPECT_EQ(game::description_lines("Knock it and the cat's tail wags. Writes purr-fectly, too", l),
+            3);
+  EXPECT_EQ(l[0], "Knock it and the cat's");
+  EXPECT_EQ(l[1], "tail wags. Writes");
+  EXPECT_EQ(l[2], "purr-fectly, too");
+  EXPECT_EQ(game::description_lines("Supercalifragilisticexpialidocious", l), 2);
+  EXPECT_EQ(l[0].size(), 22u);
+  plat::use_catalogue(plat::MoCatalogue(), "");
 }
 
 TEST_F(StatusPanel, ItemCardSlidesInAndOut) {
