@@ -48,6 +48,12 @@ function(florinet_library name)
   endif()
 endfunction()
 
+# What every test runs with: no display or sound card of the machine's, and the game's own
+# language unless a test asks for another with --lang, whatever the machine's locale and the
+# player's settings say.
+set(FLORINET_TEST_ENV
+    "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;LANGUAGE=;LC_ALL=C;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
+
 # One test program per tests/ folder; every .cpp in it is part of it.
 function(florinet_test name)
   file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -59,5 +65,5 @@ function(florinet_test name)
     FLORINET_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     FLORINET_BINARY_DIR="${CMAKE_BINARY_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+    PROPERTIES ENVIRONMENT "${FLORINET_TEST_ENV}")
 endfunction()

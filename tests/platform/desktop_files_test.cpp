@@ -114,6 +114,9 @@ TEST(SettingsFile, DamagedContentIsPassedOverLineByLine) {
   // The last good value of a repeated key counts.
   EXPECT_EQ(parse_settings("scale=2\nscale=5\n").scale, 5);
   EXPECT_EQ(parse_settings("scale=10").scale, max_window_scale);
+  // The language is a plain code, kept when the window's settings are written back.
+  EXPECT_EQ(parse_settings("language=en_GB\nlanguage=../../x\n").language, "en_GB");
+  EXPECT_EQ(parse_settings(settings_text(parse_settings("language=en\nscale=2"))).language, "en");
 }
 
 TEST(UserFolders, TheBaseFoldersFollowTheEnvironmentAndIgnoreRelativeValues) {
