@@ -763,6 +763,17 @@ bool japanese(char32_t c) {
 
 }  // namespace
 
+plat::TextStyle list_text_style() {
+  return style(plat::Face::gothic, 0);
+}
+
+bool detail_text_fits(const sjis& text) {
+  const plat::TextStyle st = style(plat::Face::pgothic, 0);
+  std::array<text_span, max_detail_lines> spans;
+  const int n = wrap_text(text, detail_box.w - 2 * detail_pad, st, spans.data(), max_detail_lines);
+  return detail_pad + n * plat::Canvas::text_height("", st) <= detail_box.h;
+}
+
 int wrap_text(std::string_view s, int width, const plat::TextStyle& st, text_span* out,
               int max_lines) {
   int n = 0;

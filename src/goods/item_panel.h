@@ -91,6 +91,13 @@ void draw_item_box(plat::Canvas& window);
 // top, detail, money, totals; texts in UTF-8.
 std::string item_panel_json();
 
+// What a translation's texts are held to: a list line within the list's width beside its scroll
+// bar, at the list's lettering (a glyph cell's last column is its blank bearing, which the bar's
+// edge may take), and a detail text whose every line shows in the detail box.
+plat::TextStyle list_text_style();
+constexpr int list_text_room = 154;
+bool detail_text_fits(const sjis& text);
+
 // Word-wrapping in a box `width` pixels wide: each line as a byte range of `text`. "\r" (or
 // "\r\n", "\n") ends a line; lines break after blanks and between Japanese characters, never
 // inside a double-byte character, never before closing punctuation or after an opening bracket.

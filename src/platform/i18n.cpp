@@ -140,7 +140,7 @@ LanguageResult start_language(const std::vector<std::string>& candidates,
         continue;
       }
       const int lost = use_catalogue(std::move(c), code);
-      r.language = code;
+      r.language = current_language();  // a catalogue without a text leaves the game Japanese
       if (lost > 0)
         r.warning = std::to_string(lost) + " texts of " + path +
                     " cannot be shown in the game's characters; they stay Japanese";

@@ -86,6 +86,13 @@ void dispatch(const plat::sjis& caption) {
   }
 }
 
+int dispatch_caption_count() {
+  return int(caption_table.size());
+}
+const plat::sjis& dispatch_caption(int i) {
+  return captions_sjis()[std::size_t(i)];
+}
+
 void show_title_menu() {
   const plat::sjis& first = gs.play_count > 0 ? TR("Collection") : SJ("");
   clear_message_log();

@@ -8,6 +8,9 @@ namespace game {
 // Runs the action of one caption. Captions are compared byte for byte, in the table's order; a
 // caption in no row does nothing.
 void dispatch(const plat::sjis& caption);
+// The captions the dispatcher knows, as the player reads them in the language in use.
+int dispatch_caption_count();
+const plat::sjis& dispatch_caption(int i);
 
 // "Collection" (when a run has been started) or nothing, "About", "Start"; empties the log.
 void show_title_menu();

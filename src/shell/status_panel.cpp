@@ -201,6 +201,10 @@ void draw_item_card(plat::Canvas& cg) {
 
 }  // namespace
 
+plat::TextStyle panel_text_style(int point) {
+  return text_style(point, white);
+}
+
 int description_lines(std::string_view info, std::array<std::string_view, 3>& lines) {
   lines = {};
   if (plat::breaks_at_blanks() && plat::is_ascii(info)) {
