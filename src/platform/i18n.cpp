@@ -136,8 +136,9 @@ LanguageResult start_language(const std::vector<std::string>& candidates,
       MoCatalogue c;
       std::string why;
       if (!c.parse(bytes, &why)) {
+        // The language's own catalogue is damaged: the next language asked for, if any.
         if (trouble.empty()) trouble = "the catalogue " + path + " is damaged (" + why + ")";
-        continue;
+        break;
       }
       const int lost = use_catalogue(std::move(c), code);
       r.language = current_language();  // a catalogue without a text leaves the game Japanese

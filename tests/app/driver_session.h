@@ -162,15 +162,22 @@ class program_folder {
     std::string err;
     int status = -1;
   };
-  // Runs the driver with tracing on the given script to its end.
-  result run(const std::string& script) const {
+  // Runs the driver with tracing on the given script to its end (with more options, such as
+  // "--lang", "en", when given).
+  result run(const std::string& script, const std::vector<std::string>& options = {}) const {
     const std::string path = root_.dir + "/script.txt";
     test_support::write_all(path, script);
     const std::string err_file = root_.dir + "/stderr.txt";
-    const auto r =
-        proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--root", root_.dir,
-                   "--seed", std::to_string(seed_), "--trace", "--script", path},
-                  {}, err_file);
+    std::vector<std::string> args = {std::string(FLORINET_GAME_DIR) + "/florinet-headless",
+                                     "--root",
+                                     root_.dir,
+                                     "--seed",
+                                     std::to_string(seed_),
+                                     "--trace",
+                                     "--script",
+                                     path};
+    args.insert(args.end(), options.begin(), options.end());
+    const auto r = proc::run(args, {}, err_file);
     result out;
     out.status = r.status;
     out.err = test_support::read_all(err_file);
@@ -186,8 +193,9 @@ class program_folder {
     return out;
   }
   // The lines of a run that must end well.
-  std::vector<std::string> play(const std::string& script) const {
-    result r = run(script);
+  std::vector<std::string> play(const std::string& script,
+                                const std::vector<std::string>& options = {}) const {
+    result r = run(script, options);
     EXPECT_EQ(r.status, 0) << r.err;
     return std::move(r.lines);
   }
