@@ -351,12 +351,12 @@ constexpr story_step nobuhi_1[] = {
     {st::say, N_("…ロックだぜ、母ちゃん。サンキュー、ベイベー")},
 };
 
-// ---- slot 25: バイオン on his night round ----
+// ---- slot 25: バイオン on his night round, who will see the clerk home ----
 constexpr story_step bione_1[] = {
     {st::picture, "bione.bmp"},
-    {st::say, N_("騎士バイオン、夜分に失礼いたす！")},
-    {st::say, N_("町の夜回りの途中、この店の灯りが見えたゆえ")},
+    {st::say, N_("騎士バイオン、夜回りの途中にて参上いたした！")},
     {st::say, N_("店員殿、今宵の帰り道は拙者がお守りいたそう！")},
+    {st::say, N_("…して、拙者の帰り道は、どちらでござったかな？")},
 };
 
 // ---- slot 26: 運坊, grown up, and the rainbow seal on his mother's present ----
@@ -396,12 +396,12 @@ constexpr story_step toku_2[] = {
     {st::say, N_("早う元気になれ、もう一番じゃと言うてきた")},
 };
 
-// ---- slot 28: リチャード goes home ----
+// ---- slot 28: リチャード goes home, his bags full of souvenirs ----
 constexpr story_step richard_1[] = {
     {st::picture, "maichel.bmp"},
-    {st::say, N_("Ｈｅｙ！コンバンハ！ワタシ、リチャードデース")},
-    {st::say, N_("ニッポンのおみやげ、ゼンブこのお店で買いマシタ")},
-    {st::say, N_("アシタ、国に帰りマス。ベリー、サンキュー！")},
+    {st::say, N_("Ｈｅｙ！リチャードデース！アシタ、国に帰りマス")},
+    {st::say, N_("ニッポンのオミヤゲ、ゼンブこのお店で買いマシタ")},
+    {st::say, N_("ゼンブ、ジブン用デース！ベリーサンキュー！")},
 };
 
 // ---- slot 29: ターミン becomes a big sister ----
@@ -552,9 +552,9 @@ constexpr story_step goat_2[] = {
 constexpr story_step screw_1[] = {
     {st::picture, "fukura.bmp"},
     {st::say, N_("ちーっす。オレ、スクリュー智明。ＤＪやってんだ")},
-    {st::say, N_("この店でかかってる曲、ずっと気になっててさ")},
     {st::say, N_("今度、この店のテーマ曲を作らせてくれない？")},
     {st::say, N_("曲名はもう決めてる。「チール・スクリュー」！")},
+    {st::say, N_("…曲のほうは、まだ一小節もできてないけどね")},
 };
 
 // ---- slot 41: 紅花, a year in a new town ----
