@@ -85,7 +85,7 @@ constexpr story_step erika_2[] = {
 // ---- slot 11: 花豆 and his rhinoceros beetle ----
 constexpr story_step hanamame_1[] = {
     {st::picture, "boy00.bmp"},
-    {st::say, N_("おっす！聞いてくれよ、すげーの捕まえたんだ！")},
+    {st::say, N_("おっす！なあなあ、すげーの捕まえたんだ！")},
     {st::say, N_("でっかいかぶとむし！名前はカブ太郎！")},
     {st::say, N_("ここで買った飼育小屋で飼ってんだぜ")},
     {st::say, N_("毎日昆虫ゼリーやってるから、どんどん強くなるぞ！")},
@@ -101,7 +101,7 @@ constexpr story_step hanamame_2[] = {
 // ---- slot 12: はりね and the black cat in her garden ----
 constexpr story_step harine_1[] = {
     {st::picture, "girl03.bmp"},
-    {st::say, N_("こんばんはー。ねえねえ、聞いてくれる？")},
+    {st::say, N_("こんばんはー。ねえねえ、猫ってすき？")},
     {st::say, N_("うちの庭にね、毎晩黒猫さんが来るの")},
     {st::say, N_("飼いたいんだけど、ママがだめって…")},
 };
@@ -115,8 +115,8 @@ constexpr story_step harine_2[] = {
 // ---- slot 13: ヒコ゜ピコ゜ヒコ゜クン's great book of poo ----
 constexpr story_step hiko_1[] = {
     {st::picture, "boy01.bmp"},
-    {st::say, N_("うんちうんちー！ねえ店員さん、聞いて聞いて！")},
-    {st::say, N_("ぼく、世界一のうんち図鑑を作るんだ！")},
+    {st::say, N_("うんちうんちー！店員さん、ぼく決めたんだ！")},
+    {st::say, N_("世界一のうんち図鑑を作るんだ！")},
     {st::say, N_("ここのうんちノートに、百個かくんだぜ！")},
 };
 constexpr story_step hiko_2[] = {
@@ -314,8 +314,8 @@ constexpr story_step yuuka_1[] = {
 };
 constexpr story_step yuuka_2[] = {
     {st::picture, "yuuka.bmp"},
-    {st::say, N_("聞いて。わたしのチール、協会の賞をとったわ")},
-    {st::say, N_("見せた時のあなたの顔で、自信がついたのよ")},
+    {st::say, N_("この前見せたチール、協会の賞をとったわ")},
+    {st::say, N_("あの時のあなたの顔で、自信がついたのよ")},
     {st::say, N_("…お店に並んだら、最初に使ってよね")},
 };
 
@@ -362,14 +362,14 @@ constexpr story_step bione_1[] = {
 // ---- slot 26: 運坊, grown up, and the rainbow seal on his mother's present ----
 constexpr story_step unbou_1[] = {
     {st::picture, "unbou2.bmp"},
-    {st::say, N_("ちわっす。夜分にすんませんっす")},
+    {st::say, N_("ちわっす。懐かしくて、つい寄っちゃったっす")},
     {st::say, N_("オレ、ガキの頃は「うんぼう」って呼ばれてたっす")},
     {st::say, N_("うんちのチールばっか集めてたからっすよ")},
     {st::say, N_("…でも、にじのチールだけは特別なんす")},
 };
 constexpr story_step unbou_2[] = {
     {st::picture, "unbou2.bmp"},
-    {st::say, N_("ちわっす。にじのチールの話、聞いてほしいっす")},
+    {st::say, N_("ちわっす。今日は、にじのチールの話っす")},
     {st::say, N_("昔、母ちゃんへのプレゼントに貼ってもらったっす")},
     {st::say, N_("母ちゃん、今でもその包み紙を取ってあるんすよ")},
     {st::say, N_("今度の誕生日も、ここで包んでもらうっす！")},
@@ -378,7 +378,7 @@ constexpr story_step unbou_2[] = {
 // ---- slot 27: 徳次郎 and fifty years of go against 源さん ----
 constexpr story_step toku_1[] = {
     {st::picture, "toku.bmp"},
-    {st::say, N_("おう、夜分にすまんのう")},
+    {st::say, N_("おう、若いの。遅くまで精が出るのう")},
     {st::say, N_("わしには五十年来の碁がたきがおってな")},
     {st::say, N_("そやつに、一度も勝ったことがないんじゃ")},
     {st::say, N_("今度こそ勝ってみせるわい")},
@@ -386,7 +386,7 @@ constexpr story_step toku_1[] = {
 };
 constexpr story_step toku_2[] = {
     {st::picture, "toku.bmp"},
-    {st::say, N_("おう、ちょいと聞いてくれんか")},
+    {st::say, N_("おう、病院の帰りでな、寄らせてもろうた")},
     {st::say, N_("碁がたきの源さんが、入院してしもうてな")},
     {st::say, N_("見舞いに、ピンクの碁盤を持っていったんじゃ")},
     {st::say, N_("源さん、碁盤の色を見て笑い転げてのう")},
@@ -458,7 +458,7 @@ constexpr story_step sanae_1[] = {
 // ---- slot 32: ぶぶこ is asked to tea by the head of the Goat brand ----
 constexpr story_step bubuko_1[] = {
     {st::picture, "bubuko.bmp"},
-    {st::say, N_("ごきげんよう。ちょっと聞いてちょうだい")},
+    {st::say, N_("ごきげんよう…いいえ、ちっともごきげんじゃないわ")},
     {st::say, N_("ゴートブランドの社長さんに、お茶に誘われたの")},
     {st::say, N_("素敵な殿方だと思って、おめかしして行ったら…")},
     {st::picture, "bubuko2.bmp"},
@@ -589,7 +589,7 @@ constexpr story_step shiki_2[] = {
 };
 constexpr story_step shiki_3[] = {
     {st::picture, "siki.bmp"},
-    {st::say, N_("聞いて。わたしのロボが、ついに完成したの")},
+    {st::say, N_("ふふ、ついにわたしのロボが完成したの")},
     {st::say, N_("お代の払い忘れを見張ってくれるロボよ")},
     {st::say, N_("これでもう、あなたに迷惑はかけないわ")},
     {st::say, N_("…そのロボを、研究所に置いてきたけど")},
@@ -606,7 +606,7 @@ constexpr story_step sumire_1[] = {
 // ---- slot 45: ギャラガ, stranded, means to pay back what he owes ----
 constexpr story_step garaga_1[] = {
     {st::picture, "garaga.bmp"},
-    {st::say, N_("おう、ギャラガ様だ。夜分に悪いな")},
+    {st::say, N_("おう、ギャラガ様のお出ましだぜ")},
     {st::say, N_("実はよ、宇宙船がこわれて星に帰れねえんだ")},
     {st::say, N_("…この前は、お金がなくて、す、すみませんでした")},
     {st::say, N_("今はバイトしてっからよ、ちゃんと返しに来るぜ")},
@@ -617,7 +617,7 @@ constexpr story_step garaga_1[] = {
 constexpr story_step ranzou_1[] = {
     {st::background, "ran.bmp"},
     {st::sound, "ran.wav", 3},
-    {st::say, N_("夜分にすまんのう、大家の乱造じゃ")},
+    {st::say, N_("どれ、大家の乱造じゃ。ちと邪魔するぞい")},
     {st::say, N_("今日は家賃の話じゃないわい、安心せい")},
     {st::say, N_("わしの焼いた湯のみ、売れとるか見に来ただけじゃ")},
 };
