@@ -277,7 +277,7 @@ constexpr story_step yukari_2[] = {
     {st::say, N_("…ユカリーね、Love7に行ってきたの")},
     {st::say, N_("わたちゃん、忙しそうで、お話できなかった…")},
     {st::picture, "yukari2.bmp"},
-    {st::say, N_("でも帰りに、こっそり手をふってくれたの！♪")},
+    {st::say, N_("でも帰りに、こっそり手をふってくれたの♪")},
 };
 
 // ---- slot 21: モナト's invention, モナト素, and its one side effect ----
@@ -491,7 +491,7 @@ constexpr story_step rhapsodia_1[] = {
     {st::picture, "rap.bmp"},
     {st::say, N_("ごきげんよう。お忍びでまいりましたの")},
     {st::say, N_("わたくしのポスター、どんな風に並んでいるかしら")},
-    {st::say, N_("…あら、値札が少し下がっていますわね")},
+    {st::say, N_("…あら、前よりお安くなっていますわね")},
     {st::say, N_("ふふ、いいわ。もっと歌って、値上げさせますわ")},
 };
 
