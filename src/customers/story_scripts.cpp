@@ -542,8 +542,8 @@ constexpr story_step goat_1[] = {
 };
 constexpr story_step goat_2[] = {
     {st::picture, "goat.bmp"},
-    {st::say, N_("…余の茶会の誘いを、断られてしもうた")},
-    {st::say, N_("ヤギはいやだと申すのだ…")},
+    {st::say, N_("…余の茶会に来た婦人が、すぐに帰ってしもうた")},
+    {st::say, N_("ヤギだとは聞いておらぬと申すのだ…")},
     {st::say, N_("余の毛並みは、この国一番だというのに…")},
     {st::say, N_("…今宵は紙でも食べて寝るとしよう")},
 };
