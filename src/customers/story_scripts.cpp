@@ -255,7 +255,7 @@ constexpr story_step mun_3[] = {
 constexpr story_step wata_1[] = {
     {st::picture, "wata.bmp"},
     {st::say, N_("ジャーン☆わたっ娘で→す！Love7の店長なのｖ")},
-    {st::say, N_("…え、怪しい人？し、知らないよ→そんな人☆")},
+    {st::say, N_("…ねえ、怪しい人とか来てないよね→？☆")},
 };
 constexpr story_step wata_2[] = {
     {st::picture, "wata.bmp"},
@@ -337,7 +337,7 @@ constexpr story_step king_3[] = {
     {st::picture, "jisrof.bmp"},
     {st::say, N_("・・・息子から・・・包みが届いた・・・")},
     {st::say, N_("・・・絹のパジャマが・・・入っておった・・・")},
-    {st::say, N_("・・・「父上、風邪など召されませぬよう」・・・")},
+    {st::say, N_("・・・「父上、お風邪など召されませぬよう」・・・")},
     {st::say, N_("・・・・・・・")},
     {st::say, N_("・・・余は・・・よい息子を持った・・・")},
 };
