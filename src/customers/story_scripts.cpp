@@ -85,23 +85,23 @@ constexpr story_step erika_2[] = {
 // ---- slot 11: 花豆 and his rhinoceros beetle ----
 constexpr story_step hanamame_1[] = {
     {st::picture, "boy00.bmp"},
-    {st::say, N_("おっす！聞いてくれよ、すげーの捕まえたんだ！")},
+    {st::say, N_("おっす！なあなあ、すげーの捕まえたんだ！")},
     {st::say, N_("でっかいかぶとむし！名前はカブ太郎！")},
     {st::say, N_("ここで買った飼育小屋で飼ってんだぜ")},
-    {st::say, N_("毎日スイカやってるから、どんどん強くなるぞ！")},
+    {st::say, N_("毎日昆虫ゼリーやってるから、どんどん強くなるぞ！")},
 };
 constexpr story_step hanamame_2[] = {
     {st::picture, "boy00.bmp"},
     {st::say, N_("おっす…あのさ、カブ太郎のことなんだけど")},
-    {st::say, N_("最近元気なくてさ、森に帰してやったんだ")},
-    {st::say, N_("へへっ…べ、べつに泣いてねーよ！")},
+    {st::say, N_("かぶとむしって、夏が終わると弱っちまうんだって")},
+    {st::say, N_("だから森に帰してやった。へへっ…泣いてねーよ！")},
     {st::say, N_("来年の夏、あいつの子どもを探しに行くんだ！")},
 };
 
 // ---- slot 12: はりね and the black cat in her garden ----
 constexpr story_step harine_1[] = {
     {st::picture, "girl03.bmp"},
-    {st::say, N_("こんばんはー。ねえねえ、聞いてくれる？")},
+    {st::say, N_("こんばんはー。ねえねえ、猫ってすき？")},
     {st::say, N_("うちの庭にね、毎晩黒猫さんが来るの")},
     {st::say, N_("飼いたいんだけど、ママがだめって…")},
 };
@@ -115,8 +115,8 @@ constexpr story_step harine_2[] = {
 // ---- slot 13: ヒコ゜ピコ゜ヒコ゜クン's great book of poo ----
 constexpr story_step hiko_1[] = {
     {st::picture, "boy01.bmp"},
-    {st::say, N_("うんちうんちー！ねえ店員さん、聞いて聞いて！")},
-    {st::say, N_("ぼく、世界一のうんち図鑑を作るんだ！")},
+    {st::say, N_("うんちうんちー！店員さん、ぼく決めたんだ！")},
+    {st::say, N_("世界一のうんち図鑑を作るんだ！")},
     {st::say, N_("ここのうんちノートに、百個かくんだぜ！")},
 };
 constexpr story_step hiko_2[] = {
@@ -255,7 +255,7 @@ constexpr story_step mun_3[] = {
 constexpr story_step wata_1[] = {
     {st::picture, "wata.bmp"},
     {st::say, N_("ジャーン☆わたっ娘で→す！Love7の店長なのｖ")},
-    {st::say, N_("…え、怪しい人？し、知らないよ→そんな人☆")},
+    {st::say, N_("…ねえ、怪しい人とか来てないよね→？☆")},
 };
 constexpr story_step wata_2[] = {
     {st::picture, "wata.bmp"},
@@ -277,7 +277,7 @@ constexpr story_step yukari_2[] = {
     {st::say, N_("…ユカリーね、Love7に行ってきたの")},
     {st::say, N_("わたちゃん、忙しそうで、お話できなかった…")},
     {st::picture, "yukari2.bmp"},
-    {st::say, N_("でも帰りに、こっそり手をふってくれたの！♪")},
+    {st::say, N_("でも帰りに、こっそり手をふってくれたの♪")},
 };
 
 // ---- slot 21: モナト's invention, モナト素, and its one side effect ----
@@ -314,8 +314,8 @@ constexpr story_step yuuka_1[] = {
 };
 constexpr story_step yuuka_2[] = {
     {st::picture, "yuuka.bmp"},
-    {st::say, N_("聞いて。わたしのチール、協会の賞をとったわ")},
-    {st::say, N_("見せた時のあなたの顔で、自信がついたのよ")},
+    {st::say, N_("この前見せたチール、協会の賞をとったわ")},
+    {st::say, N_("あの時のあなたの顔で、自信がついたのよ")},
     {st::say, N_("…お店に並んだら、最初に使ってよね")},
 };
 
@@ -337,7 +337,7 @@ constexpr story_step king_3[] = {
     {st::picture, "jisrof.bmp"},
     {st::say, N_("・・・息子から・・・包みが届いた・・・")},
     {st::say, N_("・・・絹のパジャマが・・・入っておった・・・")},
-    {st::say, N_("・・・「父上、風邪など召されませぬよう」・・・")},
+    {st::say, N_("・・・「父上、お風邪など召されませぬよう」・・・")},
     {st::say, N_("・・・・・・・")},
     {st::say, N_("・・・余は・・・よい息子を持った・・・")},
 };
@@ -351,25 +351,25 @@ constexpr story_step nobuhi_1[] = {
     {st::say, N_("…ロックだぜ、母ちゃん。サンキュー、ベイベー")},
 };
 
-// ---- slot 25: バイオン on his night round ----
+// ---- slot 25: バイオン on his night round, who will see the clerk home ----
 constexpr story_step bione_1[] = {
     {st::picture, "bione.bmp"},
-    {st::say, N_("騎士バイオン、夜分に失礼いたす！")},
-    {st::say, N_("町の夜回りの途中、この店の灯りが見えたゆえ")},
+    {st::say, N_("騎士バイオン、夜回りの途中にて参上いたした！")},
     {st::say, N_("店員殿、今宵の帰り道は拙者がお守りいたそう！")},
+    {st::say, N_("…して、拙者の帰り道は、どちらでござったかな？")},
 };
 
 // ---- slot 26: 運坊, grown up, and the rainbow seal on his mother's present ----
 constexpr story_step unbou_1[] = {
     {st::picture, "unbou2.bmp"},
-    {st::say, N_("ちわっす。夜分にすんませんっす")},
+    {st::say, N_("ちわっす。懐かしくて、つい寄っちゃったっす")},
     {st::say, N_("オレ、ガキの頃は「うんぼう」って呼ばれてたっす")},
     {st::say, N_("うんちのチールばっか集めてたからっすよ")},
     {st::say, N_("…でも、にじのチールだけは特別なんす")},
 };
 constexpr story_step unbou_2[] = {
     {st::picture, "unbou2.bmp"},
-    {st::say, N_("ちわっす。にじのチールの話、聞いてほしいっす")},
+    {st::say, N_("ちわっす。今日は、にじのチールの話っす")},
     {st::say, N_("昔、母ちゃんへのプレゼントに貼ってもらったっす")},
     {st::say, N_("母ちゃん、今でもその包み紙を取ってあるんすよ")},
     {st::say, N_("今度の誕生日も、ここで包んでもらうっす！")},
@@ -378,7 +378,7 @@ constexpr story_step unbou_2[] = {
 // ---- slot 27: 徳次郎 and fifty years of go against 源さん ----
 constexpr story_step toku_1[] = {
     {st::picture, "toku.bmp"},
-    {st::say, N_("おう、夜分にすまんのう")},
+    {st::say, N_("おう、若いの。遅くまで精が出るのう")},
     {st::say, N_("わしには五十年来の碁がたきがおってな")},
     {st::say, N_("そやつに、一度も勝ったことがないんじゃ")},
     {st::say, N_("今度こそ勝ってみせるわい")},
@@ -386,7 +386,7 @@ constexpr story_step toku_1[] = {
 };
 constexpr story_step toku_2[] = {
     {st::picture, "toku.bmp"},
-    {st::say, N_("おう、ちょいと聞いてくれんか")},
+    {st::say, N_("おう、病院の帰りでな、寄らせてもろうた")},
     {st::say, N_("碁がたきの源さんが、入院してしもうてな")},
     {st::say, N_("見舞いに、ピンクの碁盤を持っていったんじゃ")},
     {st::say, N_("源さん、碁盤の色を見て笑い転げてのう")},
@@ -396,12 +396,12 @@ constexpr story_step toku_2[] = {
     {st::say, N_("早う元気になれ、もう一番じゃと言うてきた")},
 };
 
-// ---- slot 28: リチャード goes home ----
+// ---- slot 28: リチャード goes home, his bags full of souvenirs ----
 constexpr story_step richard_1[] = {
     {st::picture, "maichel.bmp"},
-    {st::say, N_("Ｈｅｙ！コンバンハ！ワタシ、リチャードデース")},
-    {st::say, N_("ニッポンのおみやげ、ゼンブこのお店で買いマシタ")},
-    {st::say, N_("アシタ、国に帰りマス。ベリー、サンキュー！")},
+    {st::say, N_("Ｈｅｙ！リチャードデース！アシタ、国に帰りマス")},
+    {st::say, N_("ニッポンのオミヤゲ、ゼンブこのお店で買いマシタ")},
+    {st::say, N_("ゼンブ、ジブン用デース！ベリーサンキュー！")},
 };
 
 // ---- slot 29: ターミン becomes a big sister ----
@@ -458,7 +458,7 @@ constexpr story_step sanae_1[] = {
 // ---- slot 32: ぶぶこ is asked to tea by the head of the Goat brand ----
 constexpr story_step bubuko_1[] = {
     {st::picture, "bubuko.bmp"},
-    {st::say, N_("ごきげんよう。ちょっと聞いてちょうだい")},
+    {st::say, N_("ごきげんよう…いいえ、ちっともごきげんじゃないわ")},
     {st::say, N_("ゴートブランドの社長さんに、お茶に誘われたの")},
     {st::say, N_("素敵な殿方だと思って、おめかしして行ったら…")},
     {st::picture, "bubuko2.bmp"},
@@ -491,7 +491,7 @@ constexpr story_step rhapsodia_1[] = {
     {st::picture, "rap.bmp"},
     {st::say, N_("ごきげんよう。お忍びでまいりましたの")},
     {st::say, N_("わたくしのポスター、どんな風に並んでいるかしら")},
-    {st::say, N_("…あら、値札が少し下がっていますわね")},
+    {st::say, N_("…あら、前よりお安くなっていますわね")},
     {st::say, N_("ふふ、いいわ。もっと歌って、値上げさせますわ")},
 };
 
@@ -542,8 +542,8 @@ constexpr story_step goat_1[] = {
 };
 constexpr story_step goat_2[] = {
     {st::picture, "goat.bmp"},
-    {st::say, N_("…余の茶会の誘いを、断られてしもうた")},
-    {st::say, N_("ヤギはいやだと申すのだ…")},
+    {st::say, N_("…余の茶会に来た婦人が、すぐに帰ってしもうた")},
+    {st::say, N_("ヤギだとは聞いておらぬと申すのだ…")},
     {st::say, N_("余の毛並みは、この国一番だというのに…")},
     {st::say, N_("…今宵は紙でも食べて寝るとしよう")},
 };
@@ -552,9 +552,9 @@ constexpr story_step goat_2[] = {
 constexpr story_step screw_1[] = {
     {st::picture, "fukura.bmp"},
     {st::say, N_("ちーっす。オレ、スクリュー智明。ＤＪやってんだ")},
-    {st::say, N_("この店でかかってる曲、ずっと気になっててさ")},
     {st::say, N_("今度、この店のテーマ曲を作らせてくれない？")},
     {st::say, N_("曲名はもう決めてる。「チール・スクリュー」！")},
+    {st::say, N_("…曲のほうは、まだ一小節もできてないけどね")},
 };
 
 // ---- slot 41: 紅花, a year in a new town ----
@@ -589,7 +589,7 @@ constexpr story_step shiki_2[] = {
 };
 constexpr story_step shiki_3[] = {
     {st::picture, "siki.bmp"},
-    {st::say, N_("聞いて。わたしのロボが、ついに完成したの")},
+    {st::say, N_("ふふ、ついにわたしのロボが完成したの")},
     {st::say, N_("お代の払い忘れを見張ってくれるロボよ")},
     {st::say, N_("これでもう、あなたに迷惑はかけないわ")},
     {st::say, N_("…そのロボを、研究所に置いてきたけど")},
@@ -606,7 +606,7 @@ constexpr story_step sumire_1[] = {
 // ---- slot 45: ギャラガ, stranded, means to pay back what he owes ----
 constexpr story_step garaga_1[] = {
     {st::picture, "garaga.bmp"},
-    {st::say, N_("おう、ギャラガ様だ。夜分に悪いな")},
+    {st::say, N_("おう、ギャラガ様のお出ましだぜ")},
     {st::say, N_("実はよ、宇宙船がこわれて星に帰れねえんだ")},
     {st::say, N_("…この前は、お金がなくて、す、すみませんでした")},
     {st::say, N_("今はバイトしてっからよ、ちゃんと返しに来るぜ")},
@@ -617,7 +617,7 @@ constexpr story_step garaga_1[] = {
 constexpr story_step ranzou_1[] = {
     {st::background, "ran.bmp"},
     {st::sound, "ran.wav", 3},
-    {st::say, N_("夜分にすまんのう、大家の乱造じゃ")},
+    {st::say, N_("どれ、大家の乱造じゃ。ちと邪魔するぞい")},
     {st::say, N_("今日は家賃の話じゃないわい、安心せい")},
     {st::say, N_("わしの焼いた湯のみ、売れとるか見に来ただけじゃ")},
 };
@@ -632,7 +632,7 @@ constexpr story_step ranzou_3[] = {
     {st::background, "ran.bmp"},
     {st::sound, "ran.wav", 3},
     {st::say, N_("ここの天長さんとは、古い付き合いでのう")},
-    {st::say, N_("あの人が目を悪くして、研究所をやめた時じゃ")},
+    {st::say, N_("あの人が、わけあって昔の仕事をやめた時じゃ")},
     {st::say, N_("この店を貸してくれと、わしに頭を下げに来てのう")},
     {st::say, N_("あの頑固者がじゃよ。よほどチールが好きなんじゃ")},
     {st::say, N_("…おっと、天長さんには内緒じゃぞい")},
@@ -641,7 +641,7 @@ constexpr story_step ranzou_4[] = {
     {st::background, "ran.bmp"},
     {st::sound, "ran.wav", 3},
     {st::say, N_("あんた、天長さんの店をよう守っとるのう")},
-    {st::say, N_("あの人の目のかわりに、あんたが見とるんじゃな")},
+    {st::say, N_("あの人ひとりじゃ、もう手が回らんかったでな")},
     {st::say, N_("天長さん、口は悪いが、あんたを自慢しとったぞい")},
     {st::say, N_("…これからも、この店を頼んだぞい")},
     {st::say, N_("そいじゃ、おやすみなっさい")},

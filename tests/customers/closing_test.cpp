@@ -29,7 +29,7 @@ TEST_F(Closing, StoriesAreTriedInTableOrderOneStagePerEvening) {
   expected.insert(expected.end(), {30, 30});
   EXPECT_EQ(asked, expected);
 
-  // Under image 3 the stories of image 0 are drawn for and passed over; 平等院エリカ comes.
+  // Under image 3 the stories of image 0 are drawn for and passed over; 平堂院エリカ comes.
   asked.clear();
   draw_default = 0;
   gs.shop_image = 3;
