@@ -23,7 +23,7 @@ namespace driver_test {
 
 class session {
  public:
-  session(const std::string& root, int seed) {
+  session(const std::string& root, int seed, const std::vector<std::string>& options = {}) {
     int in[2], out[2];
     if (pipe(in) != 0 || pipe(out) != 0) return;
     pid_ = fork();
@@ -33,8 +33,13 @@ class session {
       close(in[1]);
       close(out[0]);
       const std::string exe = std::string(FLORINET_GAME_DIR) + "/florinet-headless";
-      execl(exe.c_str(), exe.c_str(), "--root", root.c_str(), "--seed",
-            std::to_string(seed).c_str(), "--trace", static_cast<char*>(nullptr));
+      std::vector<std::string> args = {exe, "--root", root, "--seed", std::to_string(seed),
+                                       "--trace"};
+      args.insert(args.end(), options.begin(), options.end());
+      std::vector<char*> argv;
+      for (std::string& a : args) argv.push_back(a.data());
+      argv.push_back(nullptr);
+      execv(exe.c_str(), argv.data());
       _exit(127);
     }
     close(in[0]);
