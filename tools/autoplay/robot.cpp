@@ -88,11 +88,39 @@ void on_alarm(int) {
 int goods_held();
 int seals_held();
 
+// The longest part of a looked-up text that a format leaves as written, at most its first 20
+// bytes (a long line reaches the log in two entries), in UTF-8, as traced.
+std::string longest_plain_part(const sjis& text) {
+  std::string best, part;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == '%') {
+      if (part.size() > best.size()) best = part;
+      part.clear();
+      if (i + 1 < text.size()) {
+        // Skip the directive: %s, %d, or %N$s / %N$d.
+        ++i;
+        if (i + 1 < text.size() && text[i + 1] == '$') i += 2;
+      }
+      continue;
+    }
+    part += text[i];
+  }
+  if (best.size() > 20) best = best.substr(0, plat::break_at_blank(best, 20).length);
+  return plat::to_utf8(best);
+}
+
 class robot {
  public:
   robot(plat::HeadlessHost& host, app::Driver& driver, FILE* driver_out, const life_options& o)
       : host_(host), driver_(driver), driver_out_(driver_out), o_(o), rng_(o.seed ^ 0x5eed5eedu) {
     progress_path_ = o.root + "/dat/my.dat";
+    // The lines that mark scenes, as the game shows them in the language in use: the longest
+    // stretch of each between the parts a format puts in.
+    for (int i = 0; i < scene_count; ++i)
+      for (const char* id : scene_marks[i].lines)
+        if (id) scene_needles_[std::size_t(i)].push_back(longest_plain_part(plat::tr(id)));
+    game_over_ = plat::to_utf8(TR("ゲームオーバー"));
+    the_end_ = plat::to_utf8(TR("お・し・ま・い"));
   }
 
   // The host's feeder: called whenever the game has run out of events.
@@ -165,6 +193,8 @@ class robot {
   bool game_over_seen_ = false;
   bool ending_seen_ = false;
   std::array<int, scene_count> seen_{};
+  std::array<std::vector<std::string>, scene_count> scene_needles_;
+  std::string game_over_, the_end_;  // the last lines of a bankruptcy and of the ending
 
   // Waits and choices.
   bool new_wait_ = false;
@@ -1096,11 +1126,15 @@ void robot::on_trace(std::string_view kind, std::string_view text) {
     choice_traced_ = true;
   } else if (kind == "msg") {
     for (int i = 0; i < scene_count; ++i)
-      if (text.find(scene_marks[i].line) != std::string_view::npos) ++seen_[std::size_t(i)];
+      for (const std::string& needle : scene_needles_[std::size_t(i)])
+        if (text.find(needle) != std::string_view::npos) {
+          ++seen_[std::size_t(i)];
+          break;
+        }
     last_lines_.emplace_back(text);
     if (int(last_lines_.size()) > 12) last_lines_.pop_front();
-    if (text.find("ゲームオーバー") != std::string_view::npos) game_over_seen_ = true;
-    if (text.find("お・し・ま・い") != std::string_view::npos) ending_seen_ = true;
+    if (text.find(game_over_) != std::string_view::npos) game_over_seen_ = true;
+    if (text.find(the_end_) != std::string_view::npos) ending_seen_ = true;
   } else if (kind == "save") {
     if (!save_expected_ && !new_game_pressed_) fail("a save the player did not ask for");
     // The state being saved, as the file is about to hold it.

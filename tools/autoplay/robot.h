@@ -26,29 +26,33 @@ constexpr int life_failed = 3;  // an invariant broke; the report is on standard
 constexpr int life_hung = 4;    // a day took longer than hang_seconds
 
 // Scenes the robot has been through, counted from the lines the game shows.
+// A scene is known by a line the game shows in it, named by the game's own text (a format's
+// parts left out), so that it is known in every language.
 struct scene_mark {
   const char* name;
-  const char* line;  // UTF-8: a part of the line that marks the scene
+  const char* lines[2];  // UTF-8 message ids; nullptr: no (second) line
 };
 constexpr scene_mark scene_marks[] = {
-    {"printer visits", "私、印刷屋の子なの"},
-    {"batches printed", "なチラシを印刷したわーよ"},
-    {"flyers handed out", "を入れた(残:"},
-    {"flyers handed back", "チラシを返されてしまった"},
-    {"visitors at the door", "誰か来た...."},
-    {"Ex wraps paid", "Ex包装＞チップUp!!"},
-    {"seals misplaced", "ちょっと、ちゃんと貼ってよ!!"},
-    {"customers refused", "は泣きながらどこかへ行った"},
-    {"awards", "チール協会から表彰されました"},
-    {"ten-day charts", "10日間のレポート"},
-    {"promotions", "昇進じゃ！"},
-    {"demotions", "降格させてもらう"},
-    {"rents", "円没収されてしまった"},
-    {"burglaries", "泥棒が侵入した"},
-    {"rumours", "噂が町中に広まってしまった"},
-    {"letters read", "シール王からのお便り"},
-    {"collection views", "\x01collection"},  // counted by the robot itself
-    {"New Games", "....初期化しました"},
+    {"printer visits", {"私、印刷屋の子なの、チラシ刷ってみや..しなーーーい？"}},
+    {"batches printed", {"%sなチラシを印刷したわーよ"}},
+    {"flyers handed out", {"%sを入れた(残: %d枚)"}},
+    {"flyers handed back", {"チラシを返されてしまった..(残: %d枚)"}},
+    {"visitors at the door", {"誰か来た...."}},
+    {"Ex wraps paid", {"Ex包装＞チップUp!!"}},
+    {"seals misplaced", {"ちょっと、ちゃんと貼ってよ!!"}},
+    {"customers refused", {"%sは泣きながらどこかへ行った"}},
+    {"awards", {"なんとあなたはチール協会から表彰されました!!"}},
+    {"ten-day charts", {"10日間のレポートでーーす（ピンク:売上 青:満足度）"}},
+    {"promotions", {"なかなかよくやった！昇進じゃ！"}},
+    {"demotions", {"おまえにはもっと修行が必要だな、降格させてもらう"}},
+    {"rents", {"%d円没収されてしまった...."}},
+    {"burglaries", {"泥棒が侵入した!!"}},
+    {"rumours",
+     {"なんと、この店は接客の悪い悪徳店だという噂が町中に広まってしまった……!!",
+      "なんと、この店は品揃えの悪いボロい店だという噂が町中に広まってしまった…!!"}},
+    {"letters read", {"以上が、あなた様に届いた、シール王からのお便りです"}},
+    {"collection views", {nullptr}},  // counted by the robot itself
+    {"New Games", {"....初期化しました"}},
 };
 constexpr int scene_count = int(sizeof scene_marks / sizeof scene_marks[0]);
 
