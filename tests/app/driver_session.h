@@ -33,7 +33,7 @@ class session {
       close(in[1]);
       close(out[0]);
       const std::string exe = std::string(FLORINET_GAME_DIR) + "/florinet-headless";
-      std::vector<std::string> args = {exe, "--root", root, "--seed", std::to_string(seed),
+      std::vector<std::string> args = {exe,      "--root", root, "--seed", std::to_string(seed),
                                        "--trace"};
       args.insert(args.end(), options.begin(), options.end());
       std::vector<char*> argv;
