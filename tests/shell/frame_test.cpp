@@ -6,9 +6,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/i18n.h"
 #include "program_folder.h"
 #include "shell/status_panel.h"
 #include "support/alloc_count.h"
+#include "support/mo_file.h"
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -404,6 +408,23 @@ TEST_F(DrawTest, AFrameAllocatesNothing) {
   alloc_count::start();
   for (int i = 0; i < 60; ++i) game::advance_tick();
   EXPECT_EQ(alloc_count::stop(), 0);
+
+  // In a translation too: its words (a plural among them) and the card broken between words.
+  plat::MoCatalogue c;
+  ASSERT_TRUE(c.parse(test_support::mo_file({{"オープンから %d日目", "Day %d"},
+                                             {" 時間\0 時間"s, " hr\0 hrs"s},
+                                             {"金:￥%d円", "Cash: ¥%d"}}),
+                      nullptr));
+  plat::use_catalogue(std::move(c), "en");
+  gs.panel_x = -200;
+  for (int i = 0; i < 30; ++i) game::advance_tick();
+  alloc_count::start();
+  for (int i = 0; i < 60; ++i) {
+    gs.hours_left = i % 2 ? 1 : 8;  // the hour's plural changes as the frames go
+    game::advance_tick();
+  }
+  EXPECT_EQ(alloc_count::stop(), 0);
+  plat::use_catalogue(plat::MoCatalogue(), "");
 }
 
 }  // namespace
