@@ -85,7 +85,9 @@ TEST_F(EnglishText, EveryTextIsPlainEnglish) {
   ASSERT_TRUE(c.parse(ss.str(), nullptr));
   std::vector<std::string> japanese;
   c.each_form([&](const std::string& key, const std::string& f) {
-    if (!plat::is_ascii(yen_to_game(f))) japanese.push_back(key + " -> " + f);
+    // The tilde's byte is drawn as an overline by the game's Japanese font.
+    if (!plat::is_ascii(yen_to_game(f)) || f.find('~') != std::string::npos)
+      japanese.push_back(key + " -> " + f);
   });
   EXPECT_TRUE(japanese.empty()) << japanese.size() << " forms are not plain ASCII, e.g. "
                                 << japanese.front();
