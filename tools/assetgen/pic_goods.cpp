@@ -1292,62 +1292,91 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
 }
 
 // ---- wrappings ----
-void bag(Img& im, float w, float h, Col c, bool folded, int deco) {
-  float x0 = C - w / 2, x1 = C + w / 2, y1 = 37, y0 = y1 - h;
+// A ribbon bow: two loops, the knot and two tails, centred at (cx, cy), `s` about its half width.
+void bow(Img& im, float cx, float cy, float s, Col c) {
+  for (int side = -1; side <= 1; side += 2) {
+    const float sd = float(side);
+    im.toon(polygon({{cx, cy + s * 0.1f},
+                     {cx + sd * s * 0.35f, cy + s * 0.95f},
+                     {cx + sd * s * 0.6f, cy + s * 0.8f},
+                     {cx + sd * s * 0.15f, cy}}),
+            c, 1);
+    im.toon(rotated(ellipse(cx + sd * s * 0.55f, cy - s * 0.12f, s * 0.55f, s * 0.36f),
+                    cx + sd * s * 0.55f, cy - s * 0.12f, sd * -18),
+            c, 1);
+    im.fill(ellipse(cx + sd * s * 0.5f, cy - s * 0.1f, s * 0.2f, s * 0.12f), darken(c, 0.3f));
+  }
+  im.toon(circle(cx, cy, s * 0.26f + 0.6f), lighten(c, 0.15f), 1);
+}
+
+// The light on wrapping paper: two slanted streaks on the left of the front.
+void sheen(Img& im, float x0, float y0, float x1, float y1) {
+  im.limit(int(std::floor(x0)), int(std::floor(y0)), int(std::ceil(x1)), int(std::ceil(y1)));
+  const float h = y1 - y0;
+  im.line(x0 + 2, y1 - 3, x0 + 2 + h * 0.45f, y1 - 3 - h * 0.75f, 1.8f, white, 0.85f);
+  im.line(x0 + 6, y1 - 3, x0 + 6 + h * 0.25f, y1 - 3 - h * 0.42f, 1, white, 0.7f);
+  im.unlimit();
+}
+
+void bag(Img& im, float w, float h, Col c, bool folded, int deco, Col ribbon) {
+  float x0 = C - w / 2, x1 = C + w / 2, y1 = 38, y0 = y1 - h;
   if (!folded) {
     // an open paper bag: the back wall shows inside, the front edge is pinked
-    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 4}, {x0 + 1, y0 + 4}}),
-            darken(c, 0.22f), 0.8f);
+    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 5}, {x0 + 1, y0 + 5}}),
+            darken(c, 0.22f), 1);
     std::vector<V2> p{{x0, y1}, {x0, y0 + 2}};
     int teeth = std::max(3, int(w / 4));
     for (int i = 0; i <= teeth * 2; i++)
       p.push_back({x0 + w * float(i) / float(teeth * 2), y0 + (i % 2 ? 4.0f : 2.0f)});
     p.push_back({x1, y1});
     im.toon(polygon(p), c, 1);
-    im.line(x0 + 2.5f, y0 + 6, x0 + 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));  // the side fold
-    im.line(x1 - 2.5f, y0 + 6, x1 - 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));
+    im.line(x0 + 3, y0 + 7, x0 + 3, y1 - 2, 0.8f, darken(c, 0.14f));  // the side folds
+    im.line(x1 - 3, y0 + 7, x1 - 3, y1 - 2, 0.8f, darken(c, 0.14f));
   } else {
+    // folded over at the top and tied with a bow
     im.toon(polygon({{x0, y0 + 5}, {x1, y0 + 5}, {x1 - 1, y1}, {x0 + 1, y1}}), c, 1);
-    im.toon(polygon({{x0 - 0.5f, y0 + 5}, {x1 + 0.5f, y0 + 5}, {x1, y0 + 10}, {x0, y0 + 10}}),
-            darken(c, 0.08f), 0.9f);
-    im.toon(box(C - 2.5f, y0 + 3, C + 2.5f, y0 + 12, 1), white, 0.6f);  // the tape holding it
+    sheen(im, x0 + 1, y0 + 11, x1 - 1, y1 - 1);
+    im.toon(polygon({{x0 - 1, y0 + 4}, {x1 + 1, y0 + 4}, {x1, y0 + 10}, {x0, y0 + 10}}),
+            darken(c, 0.1f), 1);
+    im.fill(box(C - 1.5f, y0 + 4, C + 1.5f, y1), ribbon);
   }
-  float my = (y0 + y1) / 2 + 2;
+  float my = (y0 + y1) / 2 + (folded ? 4.0f : 2.0f);
+  float dx = folded ? w * 0.22f : 0;  // beside the ribbon once it is tied
   switch (deco) {
     case 1:
-      im.toon(heart(C, my, std::min(w, h) * 0.18f), pink, 0.6f);
+      im.toon(heart(C + dx, my, std::max(3.0f, std::min(w, h) * 0.16f)), pink, 0.6f);
       break;
     case 2:
       for (int i = 0; i < 3; i++)
-        im.toon(circle(x0 + w * (0.25f + 0.25f * float(i)), my + (i % 2 ? 3.0f : -2.0f), 1.5f), sky,
+        im.toon(circle(x0 + w * (0.2f + 0.3f * float(i)), my + (i % 2 ? 3.0f : -2.0f), 1.6f), sky,
                 0.4f);
       break;
     case 3:
-      draw_flower(im, C, my, std::min(w, h) * 0.18f, pink);
+      draw_flower(im, C + dx, my, std::max(3.5f, std::min(w, h) * 0.16f), pink);
       break;
     case 4:
-      label(im, "PAN", C, my, 6, hex(0xa06030), white);
-      im.toon(ellipse(C, my + 6, 5, 2.5f), hex(0xe8b070), 0.6f);
+      pixel_text(im, "PAN", C + dx * 0.2f, my - 1, hex(0xa06030), 1, true, white);
+      im.toon(ellipse(C + dx * 0.2f, my + 6, 5, 2.5f), hex(0xe8b070), 0.6f);
       break;
     case 5:
       for (int i = 0; i < 4; i++)
-        im.toon(heart(x0 + w * (0.2f + 0.2f * float(i)), my + (i % 2 ? 4.0f : -3.0f), 2), white,
-                0.4f);
+        im.toon(heart(x0 + w * (0.17f + 0.22f * float(i)), my + (i % 2 ? 4.0f : -3.0f), 2.2f),
+                white, 0.4f);
       break;
     default:
       break;
   }
+  if (folded) bow(im, C, y0 + 5, std::max(6.0f, w * 0.26f), ribbon);
 }
 
-void carton(Img& im, float w, float h, Col c, bool closed, int deco) {
-  float x0 = C - w / 2, x1 = C + w / 2, y1 = 36, y0 = y1 - h;
+void carton(Img& im, float w, float h, Col c, bool closed, int deco, Col ribbon) {
+  float x0 = C - w / 2, x1 = C + w / 2, y1 = 37, y0 = y1 - h;
   im.toon(box(x0, y0, x1, y1, 1.5f), c, 1);
   if (closed) {
+    sheen(im, x0 + 1, y0 + 4, x1 - 1, y1 - 1);
     im.toon(box(x0 - 1.5f, y0 - 3, x1 + 1.5f, y0 + 3, 1.5f), lighten(c, 0.2f), 1);
-    if (deco >= 0) {
-      im.fill(box(C - 1.5f, y0 - 3, C + 1.5f, y1), rose);
-      im.toon(unite(ellipse(C - 4, y0 - 4, 4, 2.5f), ellipse(C + 4, y0 - 4, 4, 2.5f)), rose, 0.8f);
-    }
+    im.fill(box(C - 1.5f, y0 - 3, C + 1.5f, y1), ribbon);
+    im.fill(box(x0 - 1, y0 - 1, x1 + 1, y0 + 1), ribbon);
   } else {
     im.toon(polygon({{x0, y0}, {x0 - 5, y0 - 7}, {x0 + w * 0.4f, y0 - 7}, {x0 + w * 0.45f, y0}}),
             lighten(c, 0.15f), 0.8f);
@@ -1356,14 +1385,15 @@ void carton(Img& im, float w, float h, Col c, bool closed, int deco) {
     im.fill(box(x0 + 1.5f, y0 + 0.5f, x1 - 1.5f, y0 + 3), darken(c, 0.3f));
   }
   float my = (y0 + y1) / 2 + 2;
-  if (deco == 1) im.toon(heart(C + w * 0.22f, my, 3), sky, 0.6f);
+  float side = closed ? w * 0.27f : w * 0.22f;
+  if (deco == 1) im.toon(heart(C + side, my, 3), sky, 0.6f);
   if (deco == 2) {
-    draw_flower(im, C - w * 0.25f, my, 3.5f, pink);
-    draw_flower(im, C + w * 0.25f, my + 3, 3, lemon);
+    draw_flower(im, C - side, my, 3.5f, pink);
+    draw_flower(im, C + side, my + 3, 3, lemon);
   }
   if (deco == 3)
-    for (int i = 0; i < 3; i++)
-      im.toon(heart(x0 + w * (0.25f + 0.25f * float(i)), my, 2.2f), white, 0.5f);
+    for (int i = 0; i < 2; i++) im.toon(heart(C + (i ? side : -side), my, 2.4f), white, 0.5f);
+  if (closed) bow(im, C, y0 - 3, std::max(6.0f, w * 0.24f), ribbon);
 }
 
 void handbag(Img& im, Col c, bool closed, bool lovely) {
@@ -1371,9 +1401,9 @@ void handbag(Img& im, Col c, bool closed, bool lovely) {
   im.fill(ring(inter(ellipse(C, 14, 8, 9), box(0, 0, 40, 14)), 0.7f), lighten(c, 0.3f));
   im.toon(polygon({{6, 14}, {34, 14}, {36, 37}, {4, 37}}), c, 1);
   if (closed) {
-    // folded over at the top and taped shut
-    im.toon(box(5, 13, 35, 19, 1), darken(c, 0.1f), 0.8f);
-    im.toon(box(C - 3, 11.5f, C + 3, 22, 0.8f), lovely ? white : hex(0xf0d890), 0.6f);
+    // folded over at the top, tied with a bow
+    sheen(im, 6, 20, 33, 36);
+    im.toon(box(5, 13, 35, 19, 1), darken(c, 0.1f), 1);
   } else {
     // open, with tissue paper standing up out of it
     im.toon(ellipse(C, 14, 14, 2), darken(c, 0.35f), 0.7f);
@@ -1382,20 +1412,20 @@ void handbag(Img& im, Col c, bool closed, bool lovely) {
                               {27.5f, 12.5f}, {31, 10},    {31, 14.5f}};
     im.toon(polygon(tissue), lovely ? hex(0xfff0f6) : hex(0xf4f0e4), 0.7f);
   }
-  if (lovely) {
-    im.toon(heart(C, 26, 6), white, 0.8f);
-    im.toon(unite(ellipse(C - 4, 15, 4, 2.5f), ellipse(C + 4, 15, 4, 2.5f)), white, 0.6f);
-  } else {
+  if (lovely)
+    im.toon(heart(C, 27, 6), white, 0.8f);
+  else
     im.fill(box(6, 27, 34, 29), lighten(c, 0.2f), 0.6f);
-  }
+  if (closed) bow(im, C, 15, 8, lovely ? white : hex(0xf0d890));
 }
 
 void lunchbox(Img& im, bool closed) {
   im.toon(box(5, 16, 35, 36, 4), hex(0xfff0c8), 1);
   if (closed) {
+    sheen(im, 6, 20, 34, 35);
     im.toon(box(4, 12, 36, 20, 3), hex(0xff9cc0), 1);
     im.fill(box(C - 2, 12, C + 2, 36), rose);
-    im.toon(unite(ellipse(C - 5, 11, 5, 3), ellipse(C + 5, 11, 5, 3)), rose, 0.8f);
+    bow(im, C, 12, 9, rose);
   } else {
     im.fill(box(7, 18, 34, 34, 3), hex(0xfffaf0));
     im.toon(ellipse(13, 25, 4, 4), white, 0.6f);  // rice ball
@@ -1510,26 +1540,28 @@ void add_goods_pictures(PicTable& t) {
   auto w = [&](const char* name, std::function<void(Img&)> f) {
     t[name] = PicRecipe{PicKind::layer, 40, 40, f};
   };
-  w("fukuro_small.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), false, 1); });
-  w("fukuro_small2.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), true, 1); });
-  w("fukuro.bmp", [](Img& im) { bag(im, 20, 22, white, false, 2); });
-  w("fukuro2.bmp", [](Img& im) { bag(im, 20, 22, white, true, 2); });
-  w("fukuro_mid.bmp", [](Img& im) { bag(im, 26, 28, hex(0xfff0d8), false, 2); });
-  w("fukuro_mid2.bmp", [](Img& im) { bag(im, 26, 28, hex(0xfff0d8), true, 2); });
-  w("fukuro_big.bmp", [](Img& im) { bag(im, 32, 33, hex(0xe8f4ff), false, 3); });
-  w("fukuro_big2.bmp", [](Img& im) { bag(im, 32, 33, hex(0xe8f4ff), true, 3); });
-  w("hako0.bmp", [](Img& im) { carton(im, 26, 20, white, false, 1); });
-  w("hako.bmp", [](Img& im) { carton(im, 26, 20, white, true, 1); });
-  w("hako1.bmp", [](Img& im) { carton(im, 32, 26, hex(0xfff0f4), false, 2); });
-  w("hako2.bmp", [](Img& im) { carton(im, 32, 26, hex(0xfff0f4), true, 2); });
+  // The wrappings: the bag or box as opened (wrapped round the goods) and as folded shut. Each
+  // fills at least half its square each way, so that the present on the counter reads at once.
+  w("fukuro_small.bmp", [](Img& im) { bag(im, 22, 22, hex(0xfff4f8), false, 1, rose); });
+  w("fukuro_small2.bmp", [](Img& im) { bag(im, 22, 22, hex(0xfff4f8), true, 1, rose); });
+  w("fukuro.bmp", [](Img& im) { bag(im, 26, 26, white, false, 2, sky); });
+  w("fukuro2.bmp", [](Img& im) { bag(im, 26, 26, white, true, 2, sky); });
+  w("fukuro_mid.bmp", [](Img& im) { bag(im, 30, 30, hex(0xfff0d8), false, 2, mint); });
+  w("fukuro_mid2.bmp", [](Img& im) { bag(im, 30, 30, hex(0xfff0d8), true, 2, mint); });
+  w("fukuro_big.bmp", [](Img& im) { bag(im, 34, 34, hex(0xe8f4ff), false, 3, rose); });
+  w("fukuro_big2.bmp", [](Img& im) { bag(im, 34, 34, hex(0xe8f4ff), true, 3, rose); });
+  w("hako0.bmp", [](Img& im) { carton(im, 30, 22, white, false, 1, sky); });
+  w("hako.bmp", [](Img& im) { carton(im, 30, 22, white, true, 1, sky); });
+  w("hako1.bmp", [](Img& im) { carton(im, 34, 26, hex(0xfff0f4), false, 2, rose); });
+  w("hako2.bmp", [](Img& im) { carton(im, 34, 26, hex(0xfff0f4), true, 2, rose); });
   w("tesage.bmp", [](Img& im) { handbag(im, hex(0x505870), false, false); });
   w("tesage2.bmp", [](Img& im) { handbag(im, hex(0x505870), true, false); });
-  w("kami.bmp", [](Img& im) { bag(im, 22, 28, hex(0xe0c098), false, 4); });
-  w("kami2.bmp", [](Img& im) { bag(im, 22, 28, hex(0xe0c098), true, 4); });
-  w("s_hako1.bmp", [](Img& im) { carton(im, 18, 14, hex(0xff9cc0), false, 3); });
-  w("s_hako0.bmp", [](Img& im) { carton(im, 18, 14, hex(0xff9cc0), true, 3); });
-  w("s_fukuro0.bmp", [](Img& im) { bag(im, 20, 22, hex(0xffc8e0), false, 5); });
-  w("s_fukuro1.bmp", [](Img& im) { bag(im, 20, 22, hex(0xffc8e0), true, 5); });
+  w("kami.bmp", [](Img& im) { bag(im, 26, 30, hex(0xe0c098), false, 4, hex(0xa06030)); });
+  w("kami2.bmp", [](Img& im) { bag(im, 26, 30, hex(0xe0c098), true, 4, hex(0xa06030)); });
+  w("s_hako1.bmp", [](Img& im) { carton(im, 24, 20, hex(0xff9cc0), false, 3, white); });
+  w("s_hako0.bmp", [](Img& im) { carton(im, 24, 20, hex(0xff9cc0), true, 3, white); });
+  w("s_fukuro0.bmp", [](Img& im) { bag(im, 28, 28, hex(0xffc8e0), false, 5, hex(0xf04c98)); });
+  w("s_fukuro1.bmp", [](Img& im) { bag(im, 28, 28, hex(0xffc8e0), true, 5, hex(0xf04c98)); });
   w("s_tesage1.bmp", [](Img& im) { handbag(im, hex(0xff86ad), false, true); });
   w("s_tesage0.bmp", [](Img& im) { handbag(im, hex(0xff86ad), true, true); });
   w("s_pan0.bmp", [](Img& im) { lunchbox(im, false); });

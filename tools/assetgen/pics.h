@@ -10,9 +10,19 @@
 namespace ag {
 
 struct PicRecipe {
+  PicRecipe() = default;
+  PicRecipe(PicKind k, int w_, int h_, std::function<void(Img&)> d)
+      : kind(k), w(w_), h(h_), draw(std::move(d)) {}
   PicKind kind = PicKind::layer;
   int w = 0, h = 0;
   std::function<void(Img&)> draw;
+  // Meant gradients (skies, the night) are dithered rather than banded.
+  bool dither = false;
+  // Shown by the game at its own size beside doubled pictures: drawn at half size (the drawing
+  // laid out in full-size units) and doubled, so that its pixels are the same size as theirs.
+  bool half = false;
+  // Drawn over the doubled picture at full size: what a rule's own geometry places to the pixel.
+  std::function<void(Img&)> detail;
 };
 using PicTable = std::map<std::string, PicRecipe>;
 

@@ -86,20 +86,26 @@ Picture make_picture(const std::string& name) {
     return out;
   }
   out.kind = recipe.kind;
-  Img im(recipe.w, recipe.h);
-  recipe.draw(im);
+  const int grid = recipe.half ? 2 : 1;
+  Img drawn((recipe.w + grid - 1) / grid, (recipe.h + grid - 1) / grid);
+  drawn.unit = 1.0f / float(grid);
+  recipe.draw(drawn);
+  if (recipe.kind == PicKind::layer || recipe.kind == PicKind::masked) remove_strays(drawn);
+  Img im = recipe.half ? doubled(drawn, recipe.w, recipe.h) : std::move(drawn);
+  if (recipe.detail) recipe.detail(im);
+  const Finish finish{recipe.dither, grid};
   switch (recipe.kind) {
     case PicKind::background:
-      out.bmp = to_bitmap_opaque(im);
+      out.bmp = to_bitmap_opaque(im, hex(0), finish);
       break;
     case PicKind::layer:
-      out.bmp = to_bitmap_keyed(im, layer_key);
+      out.bmp = to_bitmap_keyed(im, layer_key, finish);
       break;
     case PicKind::masked:
-      out.bmp = to_bitmap_masked(im);
+      out.bmp = to_bitmap_masked(im, finish);
       break;
     case PicKind::glow:
-      out.bmp = to_bitmap_opaque(im, hex(0));
+      out.bmp = to_bitmap_glow(im, finish);
       break;
   }
   return out;
