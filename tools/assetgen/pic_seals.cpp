@@ -46,6 +46,7 @@ struct SealRecipe {
   Col bg = pink;
   bool shiny = false;
   std::function<void(Img&)> motif;
+  std::string face;  // a character seal: whose head and shoulders it shows
 };
 
 void sticker(Img& im, const SealRecipe& s) {
@@ -64,13 +65,6 @@ void sticker(Img& im, const SealRecipe& s) {
   im.fill(inter(face, ellipse(8, 6, 5, 2.5f)), white, 0.35f);  // the sticker's sheen
 }
 
-void face_seal(Img& im, const std::string& person, Shape shape) {
-  Img p(60, 75);
-  draw_person(p, person);
-  // the head and shoulders, fitted into the sticker face
-  im.paste(p, 11 - 30 * 0.42f, 12.5f - 32 * 0.42f, 0.42f, shape_of(shape, -1.4f));
-}
-
 void note(Img& im, float x, float y, Col c) {
   im.toon(unite(ellipse(x - 2, y + 4, 2.4f, 1.8f), box(x - 0.1f, y - 5, x + 0.9f, y + 4)), c, 0.6f);
   im.toon(polygon({{x + 0.9f, y - 5}, {x + 4, y - 3}, {x + 0.9f, y - 2}}), c, 0.5f);
@@ -82,7 +76,12 @@ const std::map<std::string, SealRecipe>& seals() {
     auto put = [&](int n, Shape sh, Col bg, bool shiny, std::function<void(Img&)> f) {
       char name[32];
       std::snprintf(name, sizeof name, "seal%02d.bmp", n);
-      m[name] = SealRecipe{sh, bg, shiny, std::move(f)};
+      m[name] = SealRecipe{sh, bg, shiny, std::move(f), {}};
+    };
+    auto face = [&](int n, const char* who) {
+      char name[32];
+      std::snprintf(name, sizeof name, "seal%02d.bmp", n);
+      m[name].face = who;
     };
     put(1, ROUND, lemon, false, [](Img& i) { draw_poo(i, S, S + 0.5f, 6, true); });
     put(2, HEART, rose, false, [](Img& i) { i.toon(heart(S, S + 0.5f, 4.5f), white, 0.6f); });
@@ -198,7 +197,7 @@ const std::map<std::string, SealRecipe>& seals() {
         i.glint(S + std::cos(float(k) * 1.256f) * 6, S + std::sin(float(k) * 1.256f) * 6, 1.5f,
                 white);
     });
-    put(32, ROUND, hex(0x80a0d0), true, [](Img& i) { face_seal(i, "owner", ROUND); });
+    face(32, "owner");
     put(33, ROUND, hex(0xfff0c0), true, [](Img& i) {
       i.toon(ellipse(S, 13, 5.5f, 4.5f), white, 0.7f);
       i.toon(circle(8, 8, 3), white, 0.6f);
@@ -273,7 +272,7 @@ const std::map<std::string, SealRecipe>& seals() {
       i.toon(inter(ellipse(S, 10, 6, 4), box(0, 0, 22, 10)), hex(0xd89a60), 0.6f);
       i.toon(box(10, 9, 12, 12, 0.5f), gold, 0.3f);
     });
-    put(47, ROUND, hex(0x80a8f0), true, [](Img& i) { face_seal(i, "prince.bmp", ROUND); });
+    face(47, "prince.bmp");
     put(48, SQUARE, hex(0x5078c8), true,
         [](Img& i) { draw_text(i, "V", S, S, 10, white, true, 1.0f, hex(0x203060)); });
     put(49, ROUND, hex(0xfff0a0), false, [](Img& i) {
@@ -296,14 +295,7 @@ const std::map<std::string, SealRecipe>& seals() {
         {79, "kimi.bmp"},        {80, "retisia.bmp"}, {81, "goat.bmp"},   {82, "fukura.bmp"},
         {83, "jonny.bmp"},       {84, "siki.bmp"},    {85, "sumiko.bmp"}, {86, "kouka.bmp"},
         {110, "boy_sumire.bmp"}, {111, "garaga.bmp"}, {119, "luko.bmp"},  {118, "cstef.bmp"}};
-    const Col bgs[] = {pink, mint, sky, lemon, lilac, peach};
-    int k = 0;
-    for (auto& [n, who] : chara) {
-      std::string w = who;
-      Shape sh = k % 4 == 3 ? SQUARE : ROUND;
-      put(n, sh, bgs[k % 6], true, [w, sh](Img& i) { face_seal(i, w, sh); });
-      k++;
-    }
+    for (auto& [n, who] : chara) face(n, who);
     put(87, OVAL, sky, false, [](Img& i) {
       i.toon(unite(box(4, 10, 18, 15, 2), box(7, 6.5f, 15, 11, 2)), red, 0.6f);
       i.toon(circle(7.5f, 15.5f, 2), hex(0x303040), 0.4f);
@@ -357,7 +349,7 @@ const std::map<std::string, SealRecipe>& seals() {
       i.fill(box(3, 3, 11, 11), navy);
       i.glint(7, 7, 1.6f, white);
     });
-    put(101, HEART, hex(0x7040a0), false, [](Img& i) { face_seal(i, "kabe.bmp", HEART); });
+    face(101, "mayumi");
     put(102, STAR5, lilac, false, [](Img& i) {
       i.line(6, 17, 14, 9, 1.2f, wood_dark);
       i.toon(star(15, 8, 3.5f, 1.5f, 5), lemon, 0.5f);
@@ -437,7 +429,12 @@ const std::map<std::string, SealRecipe>& seals() {
 
 void add_seal_pictures(PicTable& t) {
   for (auto& [name, recipe] : seals())
-    t[name] = PicRecipe{PicKind::layer, 22, 22, [s = recipe](Img& im) { sticker(im, s); }};
+    t[name] = PicRecipe{PicKind::layer, 22, 22, [s = recipe](Img& im) {
+                          if (s.face.empty())
+                            sticker(im, s);
+                          else
+                            draw_face_seal(im, s.face);
+                        }};
 }
 
 }  // namespace ag

@@ -65,6 +65,9 @@ void draw_skull(Img& im, float cx, float cy, float r);
 void draw_person(Img& im, const std::string& name);
 // A customer picture as the game shows it: the person clear of the rows the game never shows.
 void draw_customer(Img& im, const std::string& name);
+// A character seal by the picture name of the one it shows ("owner" for the shop's owner,
+// "mayumi" for 魔夕未): a head and shoulders drawn for the 22 x 22 sticker.
+void draw_face_seal(Img& im, const std::string& who);
 // A catalogue picture by name on its square.
 void draw_goods(Img& im, const std::string& name);
 
