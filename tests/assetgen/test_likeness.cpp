@@ -164,6 +164,23 @@ TEST(Likeness, EveryCharacterSealIsToldApartFromEveryOtherInTheBox) {
     EXPECT_GE(p.d, kSealsApart) << p.a << " and " << p.b << " look alike in the seal box";
 }
 
+TEST(Likeness, EverySealIsToldApartFromEveryOtherInTheBox) {
+  // all 119: the goods seals among themselves and against the faces, the plain and the shiny
+  // (キラキラ) seals of one motif too
+  game::build_catalogue_at(0);
+  std::map<std::string, std::vector<Lab>> seen;
+  for (const auto& it : game::item)
+    if (it.kind == game::kind_seal && !it.pic.empty())
+      seen[it.pic] = glance(load(it.pic), kBoxCell, 2);
+  ASSERT_EQ(seen.size(), 119u);
+  const auto pairs = closest(seen);
+  for (std::size_t i = 0; i < 3; i++)
+    std::printf("closest of all seals: %s %s %.2f\n", pairs[i].a.c_str(), pairs[i].b.c_str(),
+                pairs[i].d);
+  for (const Pair& p : pairs)
+    EXPECT_GE(p.d, kSealsApart) << p.a << " and " << p.b << " look alike in the seal box";
+}
+
 TEST(Likeness, EveryCustomerAndVisitorIsToldApartFromEveryOther) {
   game::build_roster();
   std::set<std::string> people;
