@@ -78,6 +78,9 @@ void note(Img& im, float x, float y, Col c) {
   im.toon(polygon({{x + 0.9f, y - 5}, {x + 4, y - 3}, {x + 0.9f, y - 2}}), c, 0.5f);
 }
 
+// チチール's letter, in English
+std::function<void(Img&)> chi_en;
+
 const std::map<std::string, SealRecipe>& seals() {
   static const std::map<std::string, SealRecipe> m = [] {
     std::map<std::string, SealRecipe> m;
@@ -342,6 +345,7 @@ const std::map<std::string, SealRecipe>& seals() {
     });
     put(92, SQUARE, hex(0xffe0e0), false,
         [](Img& i) { draw_text(i, "チ", S, S, 10, red, true, 1.0f, white); });
+    chi_en = [](Img& i) { draw_text(i, "Chi", S, S, 8, red, true, 1.0f, white); };
     put(93, ROUND, hex(0xc89a30), false, [](Img& i) {
       for (int k2 = 0; k2 < 6; k2++)
         i.fill(ellipse(6.0f + float((k2 * 5) % 11), 6.0f + float((k2 * 7) % 11), 1.2f, 0.8f),
@@ -465,6 +469,10 @@ void add_seal_pictures(PicTable& t) {
                           else
                             draw_face_seal(im, s.face);
                         }};
+  // the seal a player reads a letter on
+  SealRecipe chi = seals().at("seal92.bmp");
+  chi.motif = chi_en;
+  t["seal92.bmp"].draw_en = [chi](Img& im) { sticker(im, chi); };
 }
 
 }  // namespace ag

@@ -23,6 +23,8 @@ struct PicRecipe {
   bool half = false;
   // Drawn over the doubled picture at full size: what a rule's own geometry places to the pixel.
   std::function<void(Img&)> detail;
+  // The picture with its lettering in English (cg/en/NAME), for a picture a player reads words on.
+  std::function<void(Img&)> draw_en;
 };
 using PicTable = std::map<std::string, PicRecipe>;
 

@@ -73,9 +73,25 @@ PicKind picture_kind(const std::string& name) {
   return it != table().end() ? it->second.kind : PicKind::layer;
 }
 
+const std::vector<std::string>& picture_languages() {
+  static const std::vector<std::string> languages = {"en"};
+  return languages;
+}
+
+std::vector<std::string> lettered_picture_names() {
+  std::vector<std::string> v;
+  for (auto& [name, recipe] : table())
+    if (recipe.draw_en) v.push_back(name);
+  return v;
+}
+
 Picture make_picture(const std::string& name) {
+  return make_picture(name, "ja");
+}
+
+Picture make_picture(const std::string& name, const std::string& language) {
   Picture out;
-  out.name = name;
+  out.name = language == "ja" ? name : language + "/" + name;
   auto it = table().find(name);
   PicRecipe recipe;
   if (it != table().end()) {
@@ -83,6 +99,12 @@ Picture make_picture(const std::string& name) {
   } else if (table_names().count(name)) {
     recipe = fallback(name, table_names().at(name));
   } else {
+    return out;
+  }
+  if (language == "en") {
+    if (!recipe.draw_en) return out;
+    recipe.draw = recipe.draw_en;
+  } else if (language != "ja") {
     return out;
   }
   out.kind = recipe.kind;
@@ -148,6 +170,13 @@ int write_all(const std::string& game_dir, std::string* error) {
   for (auto& name : picture_names()) {
     Picture p = make_picture(name);
     put(fs::path(game_dir) / "cg" / name, plat::encode_bmp(p.bmp));
+  }
+  // the lettered pictures in each other language, where the game looks first in that language
+  for (auto& language : picture_languages()) {
+    fs::create_directories(fs::path(game_dir) / "cg" / language, ec);
+    for (auto& name : lettered_picture_names())
+      put(fs::path(game_dir) / "cg" / language / name,
+          plat::encode_bmp(make_picture(name, language).bmp));
   }
   for (auto& name : wave_names()) put(fs::path(game_dir) / "dat" / name, make_wave(name));
   for (auto& name : music_names()) put(fs::path(game_dir) / "dat" / name, make_music(name));
