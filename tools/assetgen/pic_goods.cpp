@@ -487,19 +487,19 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["cd00.bmp"] = [](Img& im) {
       cd(im, hex(0xff9cc0), [](Img& i) {
         disc(i, 22, 21, 10, white);
-        label(i, words("じす", "JIS"), 14, 12, 6, white, rose);
+        label(i, words("じす", "JIS"), english ? C : 14, 12, 6, white, rose);
       });
     };
     m["cd01.bmp"] = [](Img& im) {
       cd(im, hex(0x9cd0ff), [](Img& i) {
         disc(i, 22, 21, 10, pink);
-        label(i, words("じす2", "JIS2"), 14, 12, 6, white, navy);
+        label(i, words("じす2", "JIS2"), english ? C : 14, 12, 6, white, navy);
       });
     };
     m["cd02.bmp"] = [](Img& im) {
       cd(im, hex(0xa8e8b8), [](Img& i) {
         disc(i, 22, 21, 10, lemon);
-        label(i, words("じす3", "JIS3"), 14, 12, 6, white, hex(0x307050));
+        label(i, words("じす3", "JIS3"), english ? C : 14, 12, 6, white, hex(0x307050));
       });
     };
     m["cd03.bmp"] = [](Img& im) {
@@ -900,7 +900,7 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.fill(box(13.5f, 5, 26.5f, 6.2f), hex(0xc03030), 0.8f);
       if (english) {
         for (int k = 0; k < 4; k++)  // "WARD" down the strip
-          pixel_text(im, std::string(1, "WARD"[k]), C, 10.5f + float(k) * 5, hex(0xc03030), 1);
+          pixel_text(im, std::string(1, "WARD"[k]), C, 9.5f + float(k) * 6, hex(0xc03030), 1);
       } else {
         draw_text(im, "魔", C, 13, 9, hex(0xc03030), true);
         draw_text(im, "除", C, 24, 9, hex(0xc03030), true);
@@ -1600,7 +1600,7 @@ void flyer(Img& im, int n) {
     case 8:
       im.fill(ellipse(14, 26, 5, 3), hex(0x908060), 0.6f);
       im.line(22, 8, 30, 30, 0.8f, hex(0x706050));
-      text(words("ボロ", "SHABBY"), 18, 6, hex(0x706050), paper[8]);
+      text(words("ボロ", "WORN"), 18, 6, hex(0x706050), paper[8]);
       break;
     case 9:
       draw_skull(im, C, 20, 7);

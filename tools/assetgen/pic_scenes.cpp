@@ -343,7 +343,7 @@ void letter(Img& im, bool en) {
   for (int i = 0; i < 9; i++)
     im.line(40, 28.0f + 10.5f * float(i), 156, 28.0f + 10.5f * float(i), 0.6f, hex(0xc8b0d0), 0.8f);
   im.unlimit();
-  draw_text(im, say(en, "シールをあつめた あなたへ", "To you, who found every seal"), 97, 20, 7,
+  draw_text(im, say(en, "シールをあつめた あなたへ", "To the seal collector"), 97, 20, 7,
             hex(0x803060), true);
   const char* ja[] = {"すべてのシールを あつめて",
                       "くれて ありがとう。",

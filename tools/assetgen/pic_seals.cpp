@@ -345,7 +345,7 @@ const std::map<std::string, SealRecipe>& seals() {
     });
     put(92, SQUARE, hex(0xffe0e0), false,
         [](Img& i) { draw_text(i, "チ", S, S, 10, red, true, 1.0f, white); });
-    chi_en = [](Img& i) { draw_text(i, "Chi", S, S, 8, red, true, 1.0f, white); };
+    chi_en = [](Img& i) { draw_text(i, "Chi", S, S, 6, red, true, 1.0f, white); };
     put(93, ROUND, hex(0xc89a30), false, [](Img& i) {
       for (int k2 = 0; k2 < 6; k2++)
         i.fill(ellipse(6.0f + float((k2 * 5) % 11), 6.0f + float((k2 * 7) % 11), 1.2f, 0.8f),
