@@ -245,11 +245,12 @@ void morning(Img& im, int what, bool en = false) {
     im.toon(ellipse(cx, cy, 14, 11), pal::white, 1);
     im.toon(polygon({{cx + 10, cy - 4}, {cx + 22, cy - 16}, {cx + 20, cy + 2}}), pal::white, 1);
     if (!hen) {
-      im.toon(polygon({{cx - 14, cy - 2},
-                       {cx - 24, cy - 14},
-                       {cx - 22, cy - 2},
-                       {cx - 26, cy - 6},
-                       {cx - 18, cy + 4}}),
+      // the rooster's blue tail feathers, arching up behind him
+      im.toon(polygon({{cx + 12, cy - 2},
+                       {cx + 20, cy - 20},
+                       {cx + 25, cy - 8},
+                       {cx + 30, cy - 14},
+                       {cx + 26, cy + 4}}),
               hex(0x7a9ad8), 1);
     }
     im.toon(circle(cx - 10, cy - 14, 7), pal::white, 1);
@@ -375,16 +376,17 @@ void blackboard(Img& im) {
   shop_inside(im, true);
   im.fill(box(0, 0, SW, SH), hex(0x201818), 0.3f);
   im.toon(box(3, 3, 192, 134, 3), pal::wood_dark, 1.2f);
-  im.fill(box(8, 8, 187, 134, 1), vgrad(8, hex(0x3e6a52), 130, hex(0x2e5844)));
-  im.fill(ellipse(60, 40, 40, 20), pal::white, 0.04f, 10);
-  // faint chalk rules every ten percent
+  const Col board = hex(0x2e5844), chalk = hex(0x4a7a62);
+  im.fill(box(8, 8, 187, 134, 1), board);
+  // faint chalk rules every ten percent and every day (dotted, as chalk wiped half away), a
+  // smudge where something was written and rubbed out
   for (int i = 0; i < 11; i++)
-    im.line(22, 120.0f - float(i) * 10, 182, 120.0f - float(i) * 10, 0.5f, pal::white, 0.07f);
+    for (int x = 22; x < 182; x += 3) im.blend(x, 120 - i * 10, chalk, 1);
   for (int k = 0; k < 10; k++)
-    im.line(35.0f + float(k) * 15, 12, 35.0f + float(k) * 15, 122, 0.5f, pal::white, 0.05f);
+    for (int y = 12; y < 122; y += 3) im.blend(35 + k * 15, y, chalk, 1);
   im.toon(box(150, 124, 160, 127, 1), pal::white, 0.6f);
   im.toon(box(166, 124, 174, 127, 1), pal::pink, 0.6f);
-  im.line(12, 12, 30, 16, 0.7f, pal::white, 0.12f);
+  im.line(12, 12, 30, 16, 1.5f, chalk);
 }
 
 void door(Img& im) {
@@ -551,15 +553,15 @@ void counter_front(Img& im) {
   }
   im.toon(polygon(edge), hex(0xffe2ec), 1);
   Rng r(9);
-  const Col hearts[] = {pal::pink, pal::sky, pal::rose, pal::lilac, pal::mint, pal::lemon};
+  const Col hearts[] = {pal::pink, pal::sky, pal::rose, pal::lilac, pal::mint};
   for (int i = 0; i < 5; i++) {
     const float x = 14 + float(i) * 76;
     im.toon(box(x, 50, x + 62, 112, 4), hex(0xffe6d4), 1);
     im.fill(box(x + 4, 54, x + 58, 108, 3), hex(0xfff4ec));
     im.toon(capsule(x + 24, 59, x + 38, 59, 2), pal::gold, 1);  // the drawer's pull
-    const float size = r.range(7, 11), hx = x + 31 + r.range(-6, 6), hy = 84 + r.range(-5, 6);
-    im.toon(rotated(heart(hx, hy, size), hx, hy, r.range(-14, 14)), hearts[r.below(6)], 1);
-    if (r.below(3) == 0) im.toon(heart(hx + size + 4, hy - size + 2, 3), hearts[r.below(6)], 1);
+    const float size = r.range(10, 14), hx = x + 31 + r.range(-5, 5), hy = 84 + r.range(-4, 5);
+    im.toon(rotated(heart(hx, hy, size), hx, hy, r.range(-12, 12)), hearts[r.below(5)], 1);
+    if (r.below(3) == 0) im.toon(heart(hx + size + 3, hy - size + 1, 5), hearts[r.below(5)], 1);
   }
   im.fill(box(0, 114, 390, 120), pal::wood_dark);
 }
