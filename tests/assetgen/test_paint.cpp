@@ -170,6 +170,66 @@ TEST(Finishing, HalfSizePicturesAreDoubledPixelForPixel) {
     }
 }
 
+TEST(Palette, RampsRunFromLightToDarkAndEveryHouseColourIsItsOwnNearest) {
+  auto luminance = [](Col c) { return 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b; };
+  const auto& ramps = house_ramps();
+  ASSERT_GE(ramps.size(), 30u);
+  for (std::size_t r = 0; r < ramps.size(); r++)
+    for (int k = 1; k < 4; k++)
+      EXPECT_LT(luminance(ramps[r].step[k]), luminance(ramps[r].step[k - 1]))
+          << "ramp " << r << " step " << k << " is not darker than the one before";
+  // a house colour snaps to itself, and toon shading finds it in its own ramp
+  const auto& colours = house_colours();
+  for (std::size_t i = 0; i + 1 < colours.size(); i++) {
+    const Col c = colours[i];
+    const Col s = snap(c);
+    EXPECT_TRUE(s.r == c.r && s.g == c.g && s.b == c.b) << "colour " << i;
+    const RampStep rs = nearest_step(c);
+    const Col back = ramp_colour(rs);
+    EXPECT_TRUE(back.r == c.r && back.g == c.g && back.b == c.b) << "colour " << i;
+  }
+  // a colour between two house colours is dithered between those two, in proportion
+  const Col a = colours[4], b = colours[5];
+  const Between near_a = between(mix(a, b, 0.2f)), near_b = between(mix(a, b, 0.8f));
+  EXPECT_LT(near_a.t, 0.5f);
+  EXPECT_LT(near_b.t, 0.5f);  // measured from the nearer of the two
+  EXPECT_TRUE(near_a.a.r == a.r && near_a.a.g == a.g && near_a.a.b == a.b);
+  EXPECT_TRUE(near_b.a.r == b.r && near_b.a.g == b.g && near_b.a.b == b.b);
+}
+
+TEST(Painter, LonePixelsAreTakenAwayButSmallDetailsStay) {
+  Img im(10, 10);
+  im.blend(2, 2, hex(0xffffff), 1);  // alone
+  im.blend(6, 6, hex(0xffffff), 1);  // a pair, touching at a corner
+  im.blend(7, 7, hex(0xffffff), 1);
+  remove_strays(im);
+  EXPECT_EQ(im.a[std::size_t(2 * 10 + 2)], 0);
+  EXPECT_EQ(im.a[std::size_t(6 * 10 + 6)], 1);
+  EXPECT_EQ(im.a[std::size_t(7 * 10 + 7)], 1);
+}
+
+TEST(Painter, ThePixelFontSetsEveryLetterApartAndCentresItsText) {
+  // every glyph is its own shape (a digit never reads as a letter it copies)
+  const std::string letters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.!?:/'+";
+  std::set<std::vector<float>> shapes;
+  for (char ch : letters) {
+    Img im(5, 7);
+    EXPECT_EQ(pixel_text(im, std::string(1, ch), 2.5f, 3.5f, hex(0xffffff)), 3);
+    EXPECT_TRUE(shapes.insert(im.a).second) << ch << " looks like another glyph";
+  }
+  // a word is its letters three pixels wide with a pixel between, centred where it is asked
+  EXPECT_EQ(pixel_text_width("STOP"), 15);
+  EXPECT_EQ(pixel_text_width("STOP", 2), 30);
+  Img word(31, 9);
+  pixel_text(word, "STOP", 15.5f, 4.5f, hex(0xffffff));
+  int left = 31, right = -1;
+  for (int y = 0; y < 9; y++)
+    for (int x = 0; x < 31; x++)
+      if (word.a[std::size_t(y * 31 + x)] > 0) left = std::min(left, x), right = std::max(right, x);
+  EXPECT_EQ(left, 8);
+  EXPECT_EQ(right, 22);
+}
+
 TEST(Finishing, TextIsDrawnWithTheGamesFont) {
   Img im(60, 20);
   draw_text(im, "フロリ", 30, 10, 10, hex(0xff0000));

@@ -8,7 +8,7 @@ namespace ag {
 namespace {
 
 constexpr Col cream_light = hex(0xfff2d6);   // where highlights lean
-constexpr Col lilac_shadow = hex(0x7a5a9a);  // where shadows lean
+constexpr Col lilac_shadow = hex(0x5a3a7a);  // where shadows lean
 constexpr Col plum_deep = hex(0x3e2448);     // the darkest step leans further
 
 Ramp made(std::uint32_t base, float hi = 0.42f, float sh = 0.30f, float deep = 0.58f) {
@@ -80,7 +80,7 @@ std::pair<int, int> two_nearest(Col c) {
 const std::vector<Ramp>& house_ramps() {
   static const std::vector<Ramp> ramps = {
       given(0xffffff, 0xf2eaf0, 0xd6c8dc, 0xa48eb4),  // white
-      made(0xfff4e0, 0.6f),                           // cream
+      given(0xfffcf4, 0xfff4e0, 0xe8d4d0, 0xb8a0b4),  // cream
       given(0xfff4f6, 0xffe2ec, 0xf4c4d6, 0xd8a0bc),  // blush (the shop's walls)
       made(0xffb7cf),                                 // pink
       made(0xff86ad),                                 // rose
@@ -108,12 +108,12 @@ const std::vector<Ramp>& house_ramps() {
       made(0xd9a877),                                 // wood
       made(0xa8734a, 0.38f),                          // dark wood
       made(0x8a5a3a, 0.38f),                          // brown
-      made(0x5e3a28, 0.32f),                          // chocolate
+      given(0x8a6048, 0x5e3a28, 0x4a2c3a, 0x2e1a2a),  // chocolate
       made(0xffe0c8, 0.5f, 0.26f, 0.5f),              // skin
       made(0xe8b890, 0.4f, 0.26f, 0.5f),              // tan
       made(0xb8b0b8, 0.4f),                           // grey
       made(0x707888, 0.36f),                          // slate
-      made(0x403848, 0.3f),                           // charcoal
+      given(0x6a6278, 0x403848, 0x32283e, 0x201828),  // charcoal
       given(0x5a5060, 0x3e3448, 0x2a2232, 0x181220),  // black
   };
   return ramps;

@@ -1056,7 +1056,7 @@ const std::map<std::string, Look>& cast() {
       NONE, pal::red);
     P("siki.bmp", hex(0xf4f4ff), LONG, SLEEPY, FLAT, KIMONO, hex(0x40367a), hex(0xe8f0ff), NONE,
       pal::sky, hex(0x6080b0), hex(0xfaf0ec));
-    P("boy_sumire.bmp", hex(0x40367a), SHORT, COLD, SMILE, JACKET, hex(0x3e3448), hex(0xd2b8f0),
+    P("boy_sumire.bmp", hex(0x40367a), SHORT, COLD, SMILE, JACKET, hex(0x7040a0), hex(0xd2b8f0),
       FLOWER, hex(0xb090e0), hex(0x7058a0));
     P("luko.bmp", hex(0xd2b8f0), SIDE, SPARKLE, CAT, HOODIE, hex(0xf04c98), pal::white,
       ANTENNA | VISOR, pal::rose);

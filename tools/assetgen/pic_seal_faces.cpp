@@ -600,8 +600,8 @@ const std::map<std::string, Bust>& busts() {
         Cut::square);
     // 香月スミレ: short violet hair, a white violet flower, a dark jacket
     add(
-        "boy_sumire.bmp", hex(0xb5ead0), hex(0x7058a0), Hair::crop, Eyes::cold, Mouth::smile,
-        hex(0x3e3448), hex(0x7058a0), [](Img& i, const Bust&) { flower(i, 16.5f, 17.5f, white); },
+        "boy_sumire.bmp", hex(0xb5ead0), hex(0x40367a), Hair::crop, Eyes::cold, Mouth::smile,
+        hex(0x7040a0), hex(0x7058a0), [](Img& i, const Bust&) { flower(i, 16.5f, 17.5f, white); },
         Cut::scallop);
     // ギャラガ: a green alien with big black eyes and an antenna
     add("garaga.bmp", hex(0xf04c98), hex(0xa8e8a0), Hair::none, Eyes::alien, Mouth::smile,
