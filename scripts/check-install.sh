@@ -35,6 +35,7 @@ share=$prefix/share/florinet
 
 # The layout.
 for f in bin/florinet bin/florinet-headless share/florinet/MIXER.INI share/florinet/cg/00.bmp \
+  share/florinet/cg/en/title.bmp share/florinet/cg/en/letter.bmp \
   share/florinet/dat/name.dat share/florinet/dat/my.dat share/florinet/dat/shop.mid \
   share/applications/$APP_ID.desktop share/metainfo/$APP_ID.metainfo.xml; do
   [ -e "$prefix/$f" ] || fail "the installation has no $f"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "checkers.h"
 #include "customers/roster.h"
 #include "goods/catalogue.h"
+#include "palette.h"
 #include "scenario/progress.h"
 #include "sound/mixer_internal.h"
 #include "sound/profile.h"
@@ -305,6 +307,153 @@ TEST(AssetPictures, EachGoodsSealAndCustomerPictureIsItsOwn) {
     auto bytes = slurp(fs::path(kGame) / "cg" / n);
     EXPECT_TRUE(seen.insert(std::string(bytes.begin(), bytes.end())).second)
         << n << " looks exactly like another picture";
+  }
+}
+
+// ---- pixel art ----
+
+std::set<plat::rgb> house_set() {
+  std::set<plat::rgb> s;
+  for (const ag::Col& c : ag::house_colours())
+    s.insert(plat::RGB(int(std::lround(c.r)), int(std::lround(c.g)), int(std::lround(c.b))));
+  return s;
+}
+
+// The colours a picture shows, without its see-through colour.
+std::set<plat::rgb> shown_colours(const std::string& name, const plat::Bitmap& b) {
+  const ag::PicKind kind = ag::picture_kind(name.rfind("en/", 0) == 0 ? name.substr(3) : name);
+  const plat::rgb clear = kind == ag::PicKind::layer        ? b.transparent_colour()
+                          : kind == ag::PicKind::background ? 0xFFFFFFFFu
+                                                            : plat::RGB(0, 0, 0);
+  std::set<plat::rgb> s;
+  for (int y = 0; y < b.height(); y++)
+    for (int x = 0; x < b.width(); x++)
+      if (b.pixel(x, y) != clear) s.insert(b.pixel(x, y));
+  return s;
+}
+
+TEST(AssetPixelArt, EveryPictureIsMadeOfTheHousePaletteAndPortraitsAndSealsOfFewColours) {
+  const std::set<plat::rgb> house = house_set();
+  std::size_t most_person = 0, most_seal = 0;
+  std::set<std::string> names = every_picture_name();
+  for (auto& n : ag::lettered_picture_names()) names.insert("en/" + n);
+  for (auto& n : names) {
+    const plat::Bitmap b = load_picture(n);
+    const std::set<plat::rgb> colours = shown_colours(n, b);
+    for (plat::rgb c : colours) {
+      // a layer picture's inside pixel that happened to be the key is moved off it by one
+      const bool moved_off_key = (c ^ 0x000001) == ag::layer_key;
+      EXPECT_TRUE(house.count(c) || moved_off_key)
+          << n << " uses " << std::hex << c << ", not a house colour";
+    }
+    if (b.width() == 60 && b.height() == 75) {
+      EXPECT_LE(colours.size(), 96u) << n;
+      most_person = std::max(most_person, colours.size());
+    }
+    if (b.width() == 22 && b.height() == 22) {
+      EXPECT_LE(colours.size(), 48u) << n;
+      most_seal = std::max(most_seal, colours.size());
+    }
+  }
+  std::printf("most colours: a portrait %zu, a seal %zu\n", most_person, most_seal);
+}
+
+TEST(AssetPixelArt, WhatTheGameShowsAtItsOwnSizeHasTheDoubledPixelSize) {
+  // Pictures the game draws at their own size beside the doubled backgrounds are made of 2 x 2
+  // blocks of one colour, so that their pixels are the size of every other on the screen. The
+  // seal box's cells keep the rule's 25-pixel pitch: only its frame around them is checked.
+  auto blocks = [](const plat::Bitmap& b, int x0, int y0, int x1, int y1) {
+    int broken = 0;
+    for (int y = y0; y + 1 < y1; y += 2)
+      for (int x = x0; x + 1 < x1; x += 2) {
+        const plat::rgb c = b.pixel(x, y);
+        broken += b.pixel(x + 1, y) != c || b.pixel(x, y + 1) != c || b.pixel(x + 1, y + 1) != c;
+      }
+    return broken;
+  };
+  for (const char* n : {"front2.bmp", "front_mid.bmp", "front3.bmp", "box.bmp", "coin.bmp",
+                        "btn_action.bmp", "btn_close.bmp", "btn_mode.bmp", "00.bmp"}) {
+    const plat::Bitmap b = load_picture(n);
+    // a layer picture's bottom-left pixel is set to its key alone
+    const int rows = ag::picture_kind(n) == ag::PicKind::layer ? b.height() - 2 : b.height();
+    EXPECT_EQ(blocks(b, 0, 0, b.width(), rows), 0) << n;
+  }
+  const plat::Bitmap box = load_picture("seal_box.bmp");
+  EXPECT_EQ(blocks(box, 0, 0, 390, 18) + blocks(box, 0, 0, 18, 258) + blocks(box, 372, 0, 390, 258),
+            0);
+}
+
+TEST(AssetPixelArt, WrappedPresentsFillAtLeastHalfTheirSquare) {
+  // the wrappings in both states, as the counter shows them (a 40 x 40 picture doubled)
+  for (const char* n :
+       {"fukuro_small.bmp", "fukuro_small2.bmp", "fukuro.bmp",     "fukuro2.bmp",
+        "fukuro_mid.bmp",   "fukuro_mid2.bmp",   "fukuro_big.bmp", "fukuro_big2.bmp",
+        "hako0.bmp",        "hako.bmp",          "hako1.bmp",      "hako2.bmp",
+        "tesage.bmp",       "tesage2.bmp",       "kami.bmp",       "kami2.bmp",
+        "s_hako1.bmp",      "s_hako0.bmp",       "s_fukuro0.bmp",  "s_fukuro1.bmp",
+        "s_tesage1.bmp",    "s_tesage0.bmp",     "s_pan0.bmp",     "s_pan1.bmp"}) {
+    const plat::Bitmap b = load_picture(n);
+    const plat::rgb key = b.transparent_colour();
+    int x0 = b.width(), y0 = b.height(), x1 = -1, y1 = -1;
+    for (int y = 0; y < b.height(); y++)
+      for (int x = 0; x < b.width(); x++)
+        if (b.pixel(x, y) != key)
+          x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+    EXPECT_GE(x1 - x0 + 1, b.width() / 2) << n;
+    EXPECT_GE(y1 - y0 + 1, b.height() / 2) << n;
+  }
+}
+
+TEST(AssetPixelArt, TheDaysTotalsReadInWhiteOverLogin) {
+  // The totals montage doubles login.bmp and writes "本日の集計" at the top left and the takings
+  // and the count centred at (195, 165) and (195, 180), in white with a shadow: where they lie,
+  // white must stand out at the contrast asked of normal text (4.5).
+  auto luminance = [](plat::rgb c) {
+    auto lin = [](int v) {
+      double s = v / 255.0;
+      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(plat::red_of(c)) + 0.7152 * lin(plat::green_of(c)) +
+           0.0722 * lin(plat::blue_of(c));
+  };
+  for (const std::string dir : {"", "en/"}) {
+    const plat::Bitmap login = load_picture(dir + "login.bmp");
+    int poor = 0;
+    auto check = [&](int x0, int y0, int x1, int y1) {  // on the screen, doubled
+      for (int y = y0 / 2; y < y1 / 2; y++)
+        for (int x = x0 / 2; x < x1 / 2; x++)
+          poor += 1.05 / (luminance(login.pixel(x, y)) + 0.05) < 4.5;
+    };
+    check(0, 0, 100, 18);
+    check(110, 160, 280, 198);
+    EXPECT_EQ(poor, 0) << dir << "login.bmp";
+  }
+}
+
+TEST(AssetPixelArt, LetteredPicturesHaveAnEnglishVersionOtherwiseTheSame) {
+  // Every picture with words a player reads: the English version in cg/en has the same size and
+  // see-through rule, and differs from the Japanese only where the lettering is.
+  const char* const lettered[] = {
+      "title.bmp",    "login.bmp",   "title2.bmp",   "haikei.bmp",  "letter.bmp",  "clear.bmp",
+      "milk.bmp",     "cd00.bmp",    "cd01.bmp",     "cd02.bmp",    "cd03.bmp",    "mayoke.bmp",
+      "monatoso.bmp", "yunomi.bmp",  "bodycare.bmp", "tirasi0.bmp", "tirasi1.bmp", "tirasi6.bmp",
+      "tirasi8.bmp",  "tirasi9.bmp", "seal92.bmp"};
+  auto listed = ag::lettered_picture_names();
+  EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()),
+            std::set<std::string>(std::begin(lettered), std::end(lettered)));
+  for (const char* n : lettered) {
+    const plat::Bitmap ja = load_picture(n), en = load_picture(std::string("en/") + n);
+    ASSERT_EQ(en.width(), ja.width()) << n;
+    ASSERT_EQ(en.height(), ja.height()) << n;
+    EXPECT_EQ(en.pixel(0, en.height() - 1), ja.pixel(0, ja.height() - 1)) << n;
+    int differ = 0;
+    for (int y = 0; y < ja.height(); y++)
+      for (int x = 0; x < ja.width(); x++) differ += ja.pixel(x, y) != en.pixel(x, y);
+    EXPECT_GT(differ, 0) << n << ": the English lettering is missing";
+    // a seal's letter and the letter's lines take a larger share of their picture
+    const bool wordy = n == std::string("letter.bmp") || ja.width() == 22;
+    const int most = ja.width() * ja.height() / (wordy ? 3 : 6);
+    EXPECT_LT(differ, most) << n << ": more than the lettering changed";
   }
 }
 

@@ -35,6 +35,15 @@ constexpr plat::rgb layer_key = plat::RGB(0, 255, 0);
 std::vector<Picture> make_pictures();
 // One picture by name (empty bitmap when the name is not one of the game's).
 Picture make_picture(const std::string& name);
+// The languages besides Japanese whose lettering the pictures are drawn in: each has its own
+// version of every lettered picture in cg/<language>/NAME, the same size and see-through rule.
+const std::vector<std::string>& picture_languages();
+// The pictures a player reads words on (the shop's name on the title, the letter, labels on
+// goods...): those that have a version in each of those languages.
+std::vector<std::string> lettered_picture_names();
+// A picture in a language: "ja" is the original; another language gives the lettered pictures'
+// version, named "LANGUAGE/NAME", and an empty bitmap for any other picture.
+Picture make_picture(const std::string& name, const std::string& language);
 // Every picture name the game loads.
 std::vector<std::string> picture_names();
 // How a picture is drawn by the game (its see-through rule), without making it.
@@ -68,7 +77,7 @@ std::string window_icon_source(int size);
 // fresh game's my.dat. Answers the number of files written.
 int write_desktop_files(const std::string& dir, const std::string& app_id, std::string* error);
 
-// A review sheet: every picture with its file name, on a grid.
+// A review sheet: every picture with its file name (cg/en pictures as "en/NAME"), on a grid.
 plat::Bitmap contact_sheet(const std::vector<Picture>& pics, int columns);
 
 // Little encoders shared with the tests.

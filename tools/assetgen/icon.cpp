@@ -16,6 +16,7 @@ namespace {
 
 Img draw_icon(int size) {
   Img im(size, size);
+  im.smooth = true;                      // a desktop icon, seen at its own size: smooth edges
   const float k = float(size) / 256.0f;  // the drawing is laid out on a 256 square
   auto P = [k](float v) { return v * k; };
   const float line = std::max(1.0f, 4.0f * k);

@@ -1,6 +1,7 @@
 // assetgen GAME_DIR            writes the program folder's pictures, sounds, music and data
 // assetgen --sheet OUT.bmp [PREFIX...]   writes a contact sheet of the pictures (all, or those
-//                                        whose names start with one of the prefixes)
+//                                        whose names start with one of the prefixes), the
+//                                        English lettered ones after them as en/NAME
 // assetgen --desktop DIR APP_ID          writes the icons and the fresh my.dat an installation adds
 // assetgen --window-icon OUT.cpp SIZE    writes the window's icon as C++ source
 #include <cstdio>
@@ -20,6 +21,15 @@ int main(int argc, char** argv) {
         if (name.rfind(argv[i], 0) == 0) want = true;
       if (want) pics.push_back(ag::make_picture(name));
     }
+    // and the lettered pictures in the other languages, "en/NAME", picked by the same prefixes
+    for (auto& language : ag::picture_languages())
+      for (auto& name : ag::lettered_picture_names()) {
+        const std::string shown = language + "/" + name;
+        bool want = argc == 3;
+        for (int i = 3; i < argc; i++)
+          if (shown.rfind(argv[i], 0) == 0 || name.rfind(argv[i], 0) == 0) want = true;
+        if (want) pics.push_back(ag::make_picture(name, language));
+      }
     plat::Bitmap sheet = ag::contact_sheet(pics, 8);
     if (plat::write_bmp_file(argv[2], sheet) != plat::BmpError::none) {
       std::fprintf(stderr, "assetgen: cannot write %s\n", argv[2]);

@@ -1,6 +1,8 @@
-// The generator's little painter: shapes as signed distance functions, painted with soft
-// anti-aliased edges, dark outlines and gentle shading, onto a floating-point picture that keeps
-// coverage so layer pictures can get a clean see-through key colour at the end.
+// The generator's little painter: shapes as signed distance functions, painted as pixel art (hard
+// edges sampled at the pixels' centres, one-pixel outlines, shading in the steps of the house
+// palette's ramps) onto a floating-point picture that keeps coverage, so that layer pictures get
+// a clean see-through key colour at the end and every colour can be snapped to the palette. The
+// desktop icon is drawn smooth (anti-aliased) by the same calls.
 #pragma once
 #include <cmath>
 #include <cstdint>
@@ -62,9 +64,17 @@ class Img {
   Img(int w, int h);
   int w, h;
   std::vector<float> r, g, b, a;  // premultiplied colour and coverage
+  // 1 where the colour belongs to a meant gradient (a sky, a glow), which the finishing of a
+  // dithered picture renders as an ordered dither between house colours; elsewhere it is snapped.
+  std::vector<std::uint8_t> grad;
+  // Pixels per drawing unit: 0.5 draws a picture laid out at its full size in half as many
+  // pixels, to be doubled, so that it shows the same pixel size as the doubled backgrounds.
+  float unit = 1;
+  // Anti-aliased edges and soft shading (the desktop icon), instead of pixel art.
+  bool smooth = false;
 
   // Coverage-weighted "over" of colour c at (x, y).
-  void blend(int x, int y, Col c, float cov) {
+  void blend(int x, int y, Col c, float cov, bool gradient = false) {
     if (x < 0 || y < 0 || x >= w || y >= h || cov <= 0) return;
     if (cov > 1) cov = 1;
     std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
@@ -73,33 +83,53 @@ class Img {
     g[i] = g[i] * k + c.g * cov;
     b[i] = b[i] * k + c.b * cov;
     a[i] = a[i] * k + cov;
+    if (gradient)
+      grad[i] = 1;
+    else if (cov >= 1)
+      grad[i] = 0;
   }
   Col at(int x, int y) const;
 
-  // Paints shape s with paint p (coverage from the distance, `soft` widens the edge).
+  // Paints shape s with paint p: every pixel whose centre lies inside (a shape too small to
+  // cover any centre still gets its nearest pixel). `soft` above 1.5 gives a glow whose edge
+  // fades over that many units (a meant gradient).
   void fill(const Sdf& s, const Paint& p, float opacity = 1, float soft = 1);
   void fill(const Sdf& s, Col c, float opacity = 1, float soft = 1) {
     fill(s, solid(c), opacity, soft);
   }
-  // The house style: a dark outline of width `line` around the shape, the shape filled with
-  // `base` lit from the top left (lighter there, deeper toward the bottom right and the rim).
+  // A fill whose colours are a meant gradient (skies, walls fading, the night): dithered.
+  void gradient(const Sdf& s, const Paint& p, float opacity = 1, float soft = 1);
+  // The house style: the shape in the steps of the ramp nearest to `base`, lit from the top
+  // left (a lighter rim there, a shadow rim at the bottom right, the far corner of a large
+  // shape in shadow), inside a one-pixel outline: `ink` below and right, a dark step of the
+  // shape's own ramp on the lit top and left. `line` below 0.5 draws no outline (small details).
   void toon(const Sdf& s, Col base, float line = 1.0f, Col ink = hex(0x4a3040));
-  // Shading only: soft highlight blob.
+  // A highlight shape of white over what is there.
   void gloss(float cx, float cy, float rx, float ry, float opacity = 0.6f);
+  // A line: one pixel wide and unbroken below 1.6 pixels, else a round-capped stroke.
   void line(float x0, float y0, float x1, float y1, float width, Col c, float opacity = 1);
   void clear(Col c);
-  // Sparkle: four-pointed star glint.
+  // Sparkle: a four-armed glint (a plus of pixels, its arms as long as `size` allows).
   void glint(float cx, float cy, float size, Col c = hex(0xffffff), float opacity = 1);
   // Copies another picture on top (with its coverage), offset by (dx, dy), scaled by `scale`.
   void paste(const Img& src, float dx, float dy, float scale = 1, const Sdf& clip = nullptr);
 
   // Bounding box used by fills (for speed); shapes are sampled only inside it. Default: whole.
+  // In pixels.
   void limit(int x0, int y0, int x1, int y1);
   void unlimit();
 
  private:
+  void fill_px(const Sdf& s, const Paint& p, float opacity, float soft, bool gradient);
+  void fill_smooth(const Sdf& s, const Paint& p, float opacity, float soft);
+  void toon_smooth(const Sdf& s, Col base, float line, Col ink);
   int lx0_ = 0, ly0_ = 0, lx1_ = 0, ly1_ = 0;
 };
+
+// A picture drawn at half size made full: each pixel doubled, cropped to w x h.
+Img doubled(const Img& half, int w, int h);
+// Takes away lone pixels: a covered pixel none of whose eight neighbours is covered.
+void remove_strays(Img& img);
 
 // Text drawn with the game's font as a coverage mask (white = ink), for labels and glyph motifs.
 // `utf8` is converted to the game's Shift-JIS; point size at 96 dpi.
@@ -111,15 +141,30 @@ TextMask text_mask(const std::string& utf8, int point, bool bold, bool fixed = f
 // Draws the text centred at (cx, cy) in colour c, with an optional outline of `outline` pixels.
 void draw_text(Img& img, const std::string& utf8, float cx, float cy, int point, Col c,
                bool bold = true, float outline = 0, Col ink = hex(0x4a3040));
+// Letters of the generator's own pixel font (3 x 5: digits, capitals and a few signs), for the
+// lettering of stickers and the counter: `scale` pixels per font pixel, centred at (cx, cy) in
+// drawing units, with a one-pixel outline in `ink` when `outline` is set. Answers the width.
+int pixel_text(Img& img, const std::string& ascii, float cx, float cy, Col c, int scale = 1,
+               bool outline = false, Col ink = hex(0x4a3040));
+int pixel_text_width(const std::string& ascii, int scale = 1);
 
-// Finishing: an opaque picture (backgrounds, masked pictures), coverage ignored over `under`.
-plat::Bitmap to_bitmap_opaque(const Img& img, Col under = hex(0x000000));
+// Finishing: every colour is snapped to the house palette; with `dither`, the pixels of meant
+// gradients are an ordered dither between the two nearest house colours, its pattern laid on a
+// grid of `grid`-pixel cells (2 for a picture drawn at half size and doubled).
+struct Finish {
+  bool dither = false;
+  int grid = 1;
+};
+// An opaque picture (backgrounds), coverage composited over `under`.
+plat::Bitmap to_bitmap_opaque(const Img& img, Col under = hex(0x000000), Finish f = {});
 // A layer picture: pixels with coverage of at least a half keep their (unpremultiplied) colour,
 // the rest become `key`; the key colour is then made unique (no inside pixel equals it).
-plat::Bitmap to_bitmap_keyed(const Img& img, plat::rgb key);
+plat::Bitmap to_bitmap_keyed(const Img& img, plat::rgb key, Finish f = {});
 // A masked picture: see-through where coverage is below a half (pure black), and no inside pixel
 // is pure black.
-plat::Bitmap to_bitmap_masked(const Img& img);
+plat::Bitmap to_bitmap_masked(const Img& img, Finish f = {});
+// A glowing picture OR-combined onto the game's: lit colours on pure black.
+plat::Bitmap to_bitmap_glow(const Img& img, Finish f = {});
 
 // The game's deterministic generator for scattering details (never the clock).
 class Rng {

@@ -130,6 +130,20 @@ namespace {
 
 constexpr float C = 20;  // centre of a 40 x 40 goods picture
 
+// The goods and flyers with words on them are drawn twice, in Japanese and in English (cg/en):
+// while the English one is drawn, `english` is set and `words` picks the English lettering.
+bool english = false;
+const char* words(const char* ja, const char* en) {
+  return english ? en : ja;
+}
+std::function<void(Img&)> in_english(std::function<void(Img&)> draw) {
+  return [draw](Img& im) {
+    english = true;
+    draw(im);
+    english = false;
+  };
+}
+
 // --- little builders ---
 void keyholder(Img& im, const std::function<void(Img&)>& charm, Col ring_col = hex(0xd8d8e0)) {
   im.fill(ring(circle(C, 7, 4.5f), 1.1f), ink);
@@ -407,11 +421,12 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     // --- pens, erasers, stationery ---
     m["pen00.bmp"] = [](Img& im) {
-      im.toon(rotated(unite(box(C - 3, 8, C + 3, 34, 1.5f),
-                            polygon({{C - 3, 34}, {C + 3, 34}, {C, 39}})),
-                      C, C, 35),
-              pink, 1);
-      draw_cat_face(im, 11, 9, 5, white);
+      // ねこのシャーペン: a pink mechanical pencil with a clip, the cat's head at its top end
+      const float a = 35;
+      im.toon(rotated(polygon({{C - 2, 33}, {C + 2, 33}, {C, 38}}), C, C, a), hex(0xd6dce8), 1);
+      im.toon(rotated(box(C - 3, 11, C + 3, 33, 1.5f), C, C, a), pink, 1);
+      im.toon(rotated(box(C + 2.5f, 13, C + 4, 22, 0.5f), C, C, a), hex(0xd6dce8), 1);
+      draw_cat_face(im, 27, 9, 6, white);
     };
     m["pen01.bmp"] = [](Img& im) {
       im.toon(rotated(unite(box(C - 3, 8, C + 3, 34, 1.5f),
@@ -472,25 +487,25 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["cd00.bmp"] = [](Img& im) {
       cd(im, hex(0xff9cc0), [](Img& i) {
         disc(i, 22, 21, 10, white);
-        label(i, "じす", 14, 12, 6, white, rose);
+        label(i, words("じす", "JIS"), english ? C : 14, 12, 6, white, rose);
       });
     };
     m["cd01.bmp"] = [](Img& im) {
       cd(im, hex(0x9cd0ff), [](Img& i) {
         disc(i, 22, 21, 10, pink);
-        label(i, "じす2", 14, 12, 6, white, navy);
+        label(i, words("じす2", "JIS2"), english ? C : 14, 12, 6, white, navy);
       });
     };
     m["cd02.bmp"] = [](Img& im) {
       cd(im, hex(0xa8e8b8), [](Img& i) {
         disc(i, 22, 21, 10, lemon);
-        label(i, "じす3", 14, 12, 6, white, hex(0x307050));
+        label(i, words("じす3", "JIS3"), english ? C : 14, 12, 6, white, hex(0x307050));
       });
     };
     m["cd03.bmp"] = [](Img& im) {
       cd(im, hex(0xffd890), [](Img& i) {
         i.toon(heart(20, 22, 8), rose, 0.8f);
-        label(i, "るぴあ", C, 11, 6, white, hex(0xa06020));
+        label(i, words("るぴあ", "RUPIA"), C, 11, 6, white, hex(0xa06020));
       });
     };
     m["cd04.bmp"] = [](Img& im) {
@@ -565,19 +580,28 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
         im.line(15, 14.0f + float(i) * 6, 25, 18.0f + float(i) * 6, 1, lemon);
     };
     m["himo.bmp"] = [](Img& im) {
-      // a coiled ribbon cord with tassels
-      for (int pass = 0; pass < 2; pass++)
-        for (int i = 0; i < 40; i++) {
-          float t = float(i) / 39;
-          float x = 7 + t * 26, y = C + std::sin(t * 11) * 9;
-          if (pass == 0)
-            im.fill(circle(x, y, 2.6f), ink);
-          else
-            im.fill(circle(x, y, 1.8f), hex(0x5a90e0));
+      // ラプソディアのひも: a coil of braided blue cord, its two ends hanging with gold tassels
+      const Col c = hex(0x5a90e0);
+      for (int k = 0; k < 4; k++) {
+        const float y = 12.0f + float(k) * 4.5f;
+        im.fill(ring(ellipse(C, y, 13 - float(k), 6), 1.4f), ink);
+        im.fill(ring(ellipse(C, y, 13 - float(k), 6), 0.8f), c);
+        for (int j = 0; j < 9; j++) {
+          const float a = float(j) * 0.7f + float(k);
+          im.blend(int(C + std::cos(a) * (13 - float(k))), int(y + std::sin(a) * 6),
+                   lighten(c, 0.4f), 1);
         }
-      for (float x : {7.0f, 33.0f}) {
-        float y = C + (x < C ? 0.0f : std::sin(11.0f) * 9);
-        im.toon(polygon({{x, y}, {x - 3.5f, y + 10}, {x + 3.5f, y + 10}}), lemon, 0.8f);
+      }
+      for (int s = -1; s <= 1; s += 2) {
+        const float x = C + float(s) * 9;
+        im.line(x, 24, x + float(s) * 2, 29, 1.6f, c);
+        im.toon(polygon({{x + float(s) * 2 - 2, 29},
+                         {x + float(s) * 2 + 2, 29},
+                         {x + float(s) * 2 + 3.5f, 38},
+                         {x + float(s) * 2 - 3.5f, 38}}),
+                gold, 1);
+        im.toon(box(x + float(s) * 2 - 2.5f, 28, x + float(s) * 2 + 2.5f, 30.5f),
+                darken(gold, 0.2f), 1);
       }
     };
     m["cap00.bmp"] = [](Img& im) {
@@ -629,10 +653,21 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(capsule2(C + 4, 20, 1.2f, C + 8, 15, 0.5f), hex(0xe8d8b0), 0.5f);
     };
     m["eod.bmp"] = [](Img& im) {
-      im.toon(box(9, 6, 31, 37, 7), hex(0xf08050), 1);
-      im.toon(box(12, 22, 28, 34, 3), hex(0xf8a070), 0.8f);
-      im.toon(inter(circle(C, 14, 11), box(0, 0, 40, 14)), hex(0xd06040), 0.8f);
-      label(im, "EOD", C, 28, 5, white, ink);
+      // ＥＯＤリュック: a rucksack: a carry loop on top, the flap with two buckles, a front
+      // pocket, the shoulder straps at its sides
+      const Col c = hex(0xf08050);
+      im.toon(capsule(C, 6, C, 3, 2.2f), hex(0x5e3a28), 1);
+      im.toon(box(4, 10, 10, 32, 2), hex(0x5e3a28), 1);
+      im.toon(box(30, 10, 36, 32, 2), hex(0x5e3a28), 1);
+      im.toon(box(7, 6, 33, 37, 7), c, 1);
+      im.toon(inter(box(7, 6, 33, 21, 7), box(0, 0, 40, 21)), darken(c, 0.12f), 1);
+      im.toon(box(11, 24, 29, 35, 3), lighten(c, 0.15f), 1);
+      im.line(12, 27, 28, 27, 1, darken(c, 0.3f));
+      for (int s = -1; s <= 1; s += 2) {
+        im.toon(box(C + float(s) * 7 - 1.5f, 16, C + float(s) * 7 + 1.5f, 25), hex(0x5e3a28), 1);
+        im.toon(box(C + float(s) * 7 - 2, 21, C + float(s) * 7 + 2, 24), gold, 1);
+      }
+      pixel_text(im, "EOD", C, 13, white, 1, true, ink);
     };
     m["wig.bmp"] = [](Img& im) {
       im.toon(unite(ellipse(C, 16, 11, 10), capsule2(8, 14, 4, 5, 34, 2.5f)), hex(0xf0c060), 1);
@@ -770,12 +805,25 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(box(6, 30, 14, 38, 2), red, 0.8f);
     };
     m["case.bmp"] = [](Img& im) {
-      im.toon(box(4, 10, 36, 34, 2), hex(0xdff4ff), 1);
-      im.toon(box(4, 6, 36, 11, 1.5f), green, 1);
-      im.fill(box(6, 28, 34, 33), hex(0xb08050));
-      im.toon(ellipse(C, 23, 7, 4.5f), hex(0x704020), 0.8f);
-      im.toon(capsule(C, 19, C, 13, 1), hex(0x704020), 0.5f);
-      im.gloss(9, 15, 1.5f, 4, 0.6f);
+      // かぶとむし飼育小屋: a clear plastic tank with a green lid, soil and a log, and a rhinoceros
+      // beetle on the log: a shiny red-brown shell split down the back, its great curved horn
+      im.toon(box(3, 12, 37, 36, 2), hex(0xdff4ff), 1);
+      im.toon(box(2, 8, 38, 13, 1.5f), green, 1);
+      for (int k = 0; k < 5; k++)
+        im.fill(box(8.0f + float(k) * 6, 9.5f, 10.0f + float(k) * 6, 11), hex(0x3f9a5a));
+      im.fill(box(4, 29, 36, 35), hex(0x8a5a3a));
+      im.toon(capsule(7, 27, 30, 25, 3), wood_dark, 1);
+      im.line(10, 26, 27, 24.5f, 1, hex(0x5e3a28));
+      const Col shell = hex(0x7a3a20);
+      for (int k = 0; k < 3; k++)
+        im.line(14.0f + float(k) * 4, 22, 12.0f + float(k) * 4.5f, 25.5f, 1, ink);
+      im.toon(ellipse(20, 19, 7, 4.2f), shell, 1);
+      im.line(20, 15.5f, 20, 22.5f, 1, darken(shell, 0.4f));
+      im.toon(ellipse(28, 19, 3, 2.6f), hex(0x5a2a18), 1);
+      im.toon(unite(capsule2(29, 18, 1.4f, 33, 13, 0.8f), capsule(33, 13, 32, 11, 0.6f)),
+              hex(0x5a2a18), 1);
+      im.fill(box(15, 16.5f, 18, 17.5f), hex(0xffb090));  // the shell's shine
+      im.line(6, 14, 6, 27, 1, white, 0.8f);
     };
     m["takara.bmp"] = [](Img& im) {
       im.toon(box(5, 18, 35, 35, 2), wood, 1);
@@ -807,16 +855,27 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(box(6, 32, 34, 36, 1), hex(0xd8a860), 0.8f);
     };
     m["goishi.bmp"] = [](Img& im) {
-      im.toon(ellipse(C, 30, 15, 6), wood, 1);
-      for (int i = 0; i < 5; i++)
-        im.toon(ellipse(12.0f + float(i) * 4, 25.0f - float(i % 2) * 3, 3.5f, 2.5f),
-                i % 2 ? white : hex(0x383038), 0.7f);
+      // 碁石: a squat wooden go bowl full of black stones, its lid beside it, stones in front
+      im.toon(inter(ellipse(31, 34, 7.5f, 5), box(0, 0, 40, 34)), wood, 1);  // the lid, upturned
+      im.toon(inter(ellipse(16, 25, 13, 11), box(0, 20, 40, 40)), wood, 1);
+      im.toon(ellipse(16, 20.5f, 11, 3.2f), hex(0x303038), 1);
+      for (int k = 0; k < 4; k++)
+        im.fill(ellipse(10.0f + float(k) * 4, 20, 1.6f, 0.8f), hex(0x707888));
+      for (int k = 0; k < 3; k++)
+        im.toon(ellipse(6.0f + float(k) * 5.5f, 36.0f - float(k % 2), 3, 1.8f),
+                k == 1 ? white : hex(0x303038), 1);
     };
     m["goishi2.bmp"] = [](Img& im) {
-      im.toon(ellipse(C, 30, 15, 6), pink, 1);
-      for (int i = 0; i < 5; i++)
-        im.toon(ellipse(12.0f + float(i) * 4, 25.0f - float(i % 2) * 3, 3.5f, 2.5f),
-                i % 2 ? hex(0xffe0f0) : hex(0xff70b0), 0.7f);
+      // ピンブル碁石: the same in the brand's pink: a pink bowl, pink and white stones
+      im.toon(inter(ellipse(31, 34, 7.5f, 5), box(0, 0, 40, 34)), rose, 1);
+      im.toon(inter(ellipse(16, 25, 13, 11), box(0, 20, 40, 40)), pink, 1);
+      im.toon(ellipse(16, 20.5f, 11, 3.2f), hex(0xf04c98), 1);
+      for (int k = 0; k < 4; k++)
+        im.fill(ellipse(10.0f + float(k) * 4, 20, 1.6f, 0.8f), hex(0xffb7cf));
+      pixel_text(im, "P", 16, 29, white, 1);
+      for (int k = 0; k < 3; k++)
+        im.toon(ellipse(6.0f + float(k) * 5.5f, 36.0f - float(k % 2), 3, 1.8f),
+                k == 1 ? white : hex(0xf04c98), 1);
     };
     m["keitai.bmp"] = [](Img& im) {
       im.toon(box(12, 4, 28, 36, 4), hex(0xff90c0), 1);
@@ -839,8 +898,13 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       // a cord through the top
       im.toon(box(12, 3, 28, 37, 1), hex(0xfff6e0), 1);
       im.fill(box(13.5f, 5, 26.5f, 6.2f), hex(0xc03030), 0.8f);
-      draw_text(im, "魔", C, 13, 9, hex(0xc03030), true);
-      draw_text(im, "除", C, 24, 9, hex(0xc03030), true);
+      if (english) {
+        for (int k = 0; k < 4; k++)  // "WARD" down the strip
+          pixel_text(im, std::string(1, "WARD"[k]), C, 9.5f + float(k) * 6, hex(0xc03030), 1);
+      } else {
+        draw_text(im, "魔", C, 13, 9, hex(0xc03030), true);
+        draw_text(im, "除", C, 24, 9, hex(0xc03030), true);
+      }
       im.toon(box(C - 3, 29.5f, C + 3, 35.5f, 0.8f), red, 0.6f);
       im.line(C, 0, C, 3, 1, hex(0xd0a040));
     };
@@ -857,8 +921,15 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.toon(ellipse(14, 13, 4, 3.5f), red, 0.7f);  // a strawberry on the rim
     };
     m["coke.bmp"] = [](Img& im) {
-      bottle(im, hex(0xd0e8e0), hex(0x6a3020), red, 7.5f, 3);
-      label(im, "COLA", C, 27, 5, white, red);
+      // コーラ: a curvy glass bottle of dark cola, a red cap, its label inside the bottle's width
+      const Sdf glass = unite({smooth_unite(ellipse(C, 29, 9, 8), ellipse(C, 17, 5.6f, 6), 3),
+                               box(C - 3, 4, C + 3, 14, 1)});
+      im.toon(glass, hex(0xd0e8e0), 1);
+      im.fill(inter(grow(glass, -1.2f), box(0, 14, 40, 40)), hex(0x5e3a28));
+      im.toon(box(C - 3.8f, 2, C + 3.8f, 6, 1), red, 1);
+      im.toon(box(C - 8, 24, C + 8, 31, 1), red, 1);
+      pixel_text(im, "COLA", C, 27.5f, white, 1);
+      im.line(C - 4, 16, C - 5, 22, 1, white, 0.8f);
     };
     m["olive.bmp"] = [](Img& im) {
       bottle(im, hex(0x405a30), hex(0x203018), gold, 8, 2.5f);
@@ -881,7 +952,7 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["bodycare.bmp"] = [](Img& im) {
       bottle(im, white, hex(0xc8f0ff), sky, 9, 5);
-      label(im, "るーこ", C, 27, 5, sky, white);
+      label(im, words("るーこ", "RUKO"), C, 27, 5, sky, white);
     };
     m["rip.bmp"] = [](Img& im) {
       im.toon(box(14, 18, 26, 37, 1.5f), gold, 1);
@@ -900,11 +971,21 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.glint(33, 8, 3.5f, white);
     };
     m["aroma.bmp"] = [](Img& im) {
-      im.toon(ellipse(C, 26, 14, 10), hex(0xd8c8f8), 1);
-      im.toon(ellipse(C, 19, 8, 3), white, 0.6f);
-      draw_flower(im, C, 27, 5, lilac);
-      for (int i = 0; i < 3; i++)
-        im.toon(circle(12.0f + float(i) * 8, 8.0f - float(i % 2) * 3, 2), hex(0xe8f0ff), 0.5f);
+      // 沙耶香の入浴剤: a glass jar of lilac bath salts with a cork and a flowered label, and a
+      // bath bomb fizzing beside it
+      im.toon(box(8, 10, 26, 36, 3), hex(0xeaf4ff), 1);
+      im.fill(box(9.5f, 17, 24.5f, 34.5f, 2), hex(0xd2b8f0));
+      for (int k = 0; k < 6; k++)
+        im.fill(box(10.0f + float(k * 5 % 13), 19.0f + float(k * 7 % 14), 11.0f + float(k * 5 % 13),
+                    20.0f + float(k * 7 % 14)),
+                white);
+      im.toon(box(10, 5, 24, 10.5f, 1), wood, 1);
+      im.toon(box(10, 22, 24, 30, 1), white, 1);
+      draw_flower(im, 17, 26, 3.4f, hex(0x9a70c8));
+      im.line(10, 12, 10, 30, 1, white, 0.8f);
+      im.toon(circle(31, 31, 5), hex(0xffb7cf), 1);
+      for (int k = 0; k < 3; k++)
+        im.toon(circle(31.0f + float(k) * 2 - 2, 23.0f - float(k) * 4, 1.3f), hex(0xeaf4ff), 1);
     };
     m["megane00.bmp"] = [](Img& im) {
       glasses(im, hex(0x303040), hex(0x384860), false);
@@ -927,17 +1008,29 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       draw_flower(im, 12, 25, 3, pink);
     };
     m["steppers.bmp"] = [](Img& im) {
-      im.toon(box(6, 4, 34, 36, 1), hex(0xf8e8c8), 1);
-      im.toon(box(5, 2, 35, 5, 1), wood, 0.8f);
-      for (int i = 0; i < 4; i++)
-        im.toon(ellipse(13.0f + float(i % 2) * 14, 12.0f + float(i) * 6, 3, 2), hex(0x405070),
-                0.5f);
-      label(im, "STOP", C, 31, 5, red, white);
+      // STEPPERS STOP･ﾀﾍﾟｽﾄﾘ: a woven wall hanging on a wooden rod: footprints marching to a stop
+      // sign, a woven border, and a fringe along the bottom
+      im.line(C, 1, 9, 6, 1, ink);
+      im.line(C, 1, 31, 6, 1, ink);
+      im.toon(capsule(4, 6, 36, 6, 1.6f), wood_dark, 1);
+      im.toon(polygon({{8, 7}, {32, 7}, {32, 33}, {8, 33}}), hex(0xf8e8c8), 1);
+      for (int i = 0; i < 6; i++)
+        im.fill(box(9.0f + float(i) * 4, 8.5f, 11.0f + float(i) * 4, 10), red);
+      for (int i = 0; i < 6; i++)
+        im.fill(box(9.0f + float(i) * 4, 30, 11.0f + float(i) * 4, 31.5f), red);
+      for (int i = 0; i < 3; i++)
+        im.toon(ellipse(13.0f + float(i % 2) * 4, 14.0f + float(i) * 4.5f, 1.6f, 2.2f),
+                hex(0x405070), 0.4f);
+      im.toon(ngon(26, 17, 4.6f, 8, 22.5f), red, 1);
+      im.fill(box(23.5f, 16.5f, 28.5f, 17.5f), white);
+      pixel_text(im, "STOP", C, 26, red, 1);
+      for (int i = 0; i < 12; i++)
+        im.line(8.5f + float(i) * 2.1f, 33, 8.5f + float(i) * 2.1f, 37, 1, hex(0xf0d8a0));
     };
     m["monatoso.bmp"] = [](Img& im) {
       im.toon(unite(box(10, 12, 30, 37, 3), box(15, 4, 25, 13, 1)), hex(0xe8fff0), 1);
       im.fill(box(11.5f, 20, 28.5f, 35.5f, 2), hex(0x70d8a0), 0.8f);
-      label(im, "素", C, 27, 8, white, hex(0x307050));
+      label(im, words("素", "M"), C, 27, 8, white, hex(0x307050));
       for (int i = 0; i < 3; i++)
         im.toon(circle(14.0f + float(i) * 5, 17.0f - float(i % 2) * 2, 1.2f), white, 0.4f);
     };
@@ -1043,12 +1136,24 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       im.line(C, 14, 29, 30, 0.6f, grey);
     };
     m["kaijyou.bmp"] = [](Img& im) {
-      im.toon(box(4, 12, 36, 34, 2), hex(0x505868), 1);
-      im.fill(box(6, 14, 34, 32, 1), hex(0xc03040));
-      for (int i = 0; i < 4; i++)
-        im.toon(capsule(9.0f + float(i) * 7, 17, 9.0f + float(i) * 7, 29, 1.2f), hex(0xd8d8e0),
-                0.6f);
-      im.toon(ring(circle(34, 10, 4), 1), gold, 0.6f);
+      // スーパー開錠キット: an open case of lock picks in their slots, an opened padlock beside
+      im.toon(box(2, 16, 28, 38, 2), hex(0x505868), 1);
+      im.fill(box(4, 18, 26, 36, 1), hex(0xc03040));
+      for (int i = 0; i < 5; i++) {
+        const float x = 7.0f + float(i) * 4;
+        im.line(x, 20, x, 34, 1, hex(0xd6dce8));
+        im.toon(box(x - 1, 30, x + 1, 35), hex(0x303040), 0.4f);
+        if (i % 2)
+          im.line(x, 20, x + 1.5f, 19, 1, hex(0xd6dce8));
+        else
+          im.line(x, 20, x - 1, 21.5f, 1, hex(0xd6dce8));
+      }
+      im.toon(box(2, 8, 28, 15, 2), hex(0x707888), 1);
+      im.fill(ring(inter(ellipse(32, 19, 5, 7), box(0, 0, 40, 19)), 1.2f), ink);
+      im.fill(ring(inter(ellipse(32, 19, 5, 7), box(0, 0, 40, 19)), 0.7f), hex(0xd6dce8));
+      im.toon(box(27, 22, 39, 34, 2), gold, 1);
+      im.fill(circle(33, 27, 1.3f), ink);
+      im.line(33, 28, 33, 31, 1, ink);
     };
     m["yunomi.bmp"] = [](Img& im) {
       // a tall, roughly thrown teacup: speckled glaze, a drip of green glaze at the lip, the
@@ -1065,7 +1170,7 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
       Rng r(41);
       for (int i = 0; i < 14; i++)
         im.fill(circle(r.range(12, 28), r.range(22, 35), 0.5f), hex(0x8a6a50), 0.6f);
-      draw_text(im, "湯", C, 28, 9, hex(0x6a4a3a), true);
+      draw_text(im, words("湯", "TEA"), C, 28, english ? 6 : 9, hex(0x6a4a3a), true);
       im.toon(ellipse(C, 12, 10.5f, 2.4f), hex(0xe0c8a4), 0.8f);
       im.fill(ellipse(C, 12.3f, 8.8f, 1.6f), hex(0x9cc860));
       im.line(17, 8, 19, 3, 1.1f, white, 0.7f);
@@ -1181,19 +1286,20 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
                   white);
     };
     m["yamclean.bmp"] = [](Img& im) {
-      // a handheld mini vacuum cleaner seen from the side: a long nozzle to the left, a smiling
-      // body with a see-through dust cup, a carry handle on its back and air vents
-      im.toon(capsule2(17, 25, 5, 3, 33, 2.4f), hex(0xb8c8e8), 1);
-      im.toon(box(1, 31, 6, 36, 1.2f), rose, 0.6f);
-      im.toon(ring(box(23, 5, 38, 22, 5), 2), rose, 0.8f);
-      im.toon(box(13, 14, 38, 32, 7), lemon, 1);
-      im.toon(box(15, 17, 24, 30, 3.5f), hex(0xc8e8f8), 0.8f);
-      im.fill(circle(18, 27, 1), grey, 0.7f);
-      im.fill(circle(21, 25.5f, 0.8f), grey, 0.7f);
+      // ヤムヤムミニクリーナー: a handheld vacuum: a yellow body with a carry handle, a clear dust
+      // cup at the front with dust in it, the nozzle down to the floor, crumbs flying in
+      im.toon(ring(box(22, 6, 37, 22, 5), 2), rose, 1);
+      im.toon(box(14, 15, 37, 30, 6), lemon, 1);
+      im.toon(polygon({{15, 18}, {15, 28}, {5, 36}, {2, 33}}), hex(0xb8c8e8), 1);
+      im.toon(box(8, 16, 19, 29, 3), hex(0xc8e8f8), 1);
+      im.fill(box(9.5f, 24, 17.5f, 27.5f, 1), grey);
+      im.toon(box(1, 33, 7, 37, 1), rose, 1);
+      im.fill(circle(30, 19, 1.6f), rose);
       for (int i = 0; i < 3; i++)
-        im.line(35, 19.0f + float(i) * 3, 37, 19.0f + float(i) * 3, 0.8f, ink, 0.6f);
-      draw_face(im, 29, 24, 7, 1, 0, pink);
-      im.gloss(18, 19, 2, 3, 0.5f);
+        im.line(33, 23.0f + float(i) * 2.5f, 36, 23.0f + float(i) * 2.5f, 0.8f, ink);
+      for (int i = 0; i < 3; i++)
+        im.fill(box(9.0f + float(i) * 4, 37, 10.0f + float(i) * 4, 38), hex(0x9a6a4a));
+      im.line(10, 18, 10, 22, 1, white);
     };
     // --- food ---
     m["ichigopan.bmp"] = [](Img& im) {
@@ -1292,62 +1398,91 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
 }
 
 // ---- wrappings ----
-void bag(Img& im, float w, float h, Col c, bool folded, int deco) {
-  float x0 = C - w / 2, x1 = C + w / 2, y1 = 37, y0 = y1 - h;
+// A ribbon bow: two loops, the knot and two tails, centred at (cx, cy), `s` about its half width.
+void bow(Img& im, float cx, float cy, float s, Col c) {
+  for (int side = -1; side <= 1; side += 2) {
+    const float sd = float(side);
+    im.toon(polygon({{cx, cy + s * 0.1f},
+                     {cx + sd * s * 0.35f, cy + s * 0.95f},
+                     {cx + sd * s * 0.6f, cy + s * 0.8f},
+                     {cx + sd * s * 0.15f, cy}}),
+            c, 1);
+    im.toon(rotated(ellipse(cx + sd * s * 0.55f, cy - s * 0.12f, s * 0.55f, s * 0.36f),
+                    cx + sd * s * 0.55f, cy - s * 0.12f, sd * -18),
+            c, 1);
+    im.fill(ellipse(cx + sd * s * 0.5f, cy - s * 0.1f, s * 0.2f, s * 0.12f), darken(c, 0.3f));
+  }
+  im.toon(circle(cx, cy, s * 0.26f + 0.6f), lighten(c, 0.15f), 1);
+}
+
+// The light on wrapping paper: two slanted streaks on the left of the front.
+void sheen(Img& im, float x0, float y0, float x1, float y1) {
+  im.limit(int(std::floor(x0)), int(std::floor(y0)), int(std::ceil(x1)), int(std::ceil(y1)));
+  const float h = y1 - y0;
+  im.line(x0 + 2, y1 - 3, x0 + 2 + h * 0.45f, y1 - 3 - h * 0.75f, 1.8f, white, 0.85f);
+  im.line(x0 + 6, y1 - 3, x0 + 6 + h * 0.25f, y1 - 3 - h * 0.42f, 1, white, 0.7f);
+  im.unlimit();
+}
+
+void bag(Img& im, float w, float h, Col c, bool folded, int deco, Col ribbon) {
+  float x0 = C - w / 2, x1 = C + w / 2, y1 = 38, y0 = y1 - h;
   if (!folded) {
     // an open paper bag: the back wall shows inside, the front edge is pinked
-    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 4}, {x0 + 1, y0 + 4}}),
-            darken(c, 0.22f), 0.8f);
+    im.toon(polygon({{x0 + 1, y0 - 2}, {x1 - 1, y0 - 2}, {x1 - 1, y0 + 5}, {x0 + 1, y0 + 5}}),
+            darken(c, 0.22f), 1);
     std::vector<V2> p{{x0, y1}, {x0, y0 + 2}};
     int teeth = std::max(3, int(w / 4));
     for (int i = 0; i <= teeth * 2; i++)
       p.push_back({x0 + w * float(i) / float(teeth * 2), y0 + (i % 2 ? 4.0f : 2.0f)});
     p.push_back({x1, y1});
     im.toon(polygon(p), c, 1);
-    im.line(x0 + 2.5f, y0 + 6, x0 + 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));  // the side fold
-    im.line(x1 - 2.5f, y0 + 6, x1 - 2.5f, y1 - 1, 0.6f, darken(c, 0.12f));
+    im.line(x0 + 3, y0 + 7, x0 + 3, y1 - 2, 0.8f, darken(c, 0.14f));  // the side folds
+    im.line(x1 - 3, y0 + 7, x1 - 3, y1 - 2, 0.8f, darken(c, 0.14f));
   } else {
+    // folded over at the top and tied with a bow
     im.toon(polygon({{x0, y0 + 5}, {x1, y0 + 5}, {x1 - 1, y1}, {x0 + 1, y1}}), c, 1);
-    im.toon(polygon({{x0 - 0.5f, y0 + 5}, {x1 + 0.5f, y0 + 5}, {x1, y0 + 10}, {x0, y0 + 10}}),
-            darken(c, 0.08f), 0.9f);
-    im.toon(box(C - 2.5f, y0 + 3, C + 2.5f, y0 + 12, 1), white, 0.6f);  // the tape holding it
+    sheen(im, x0 + 1, y0 + 11, x1 - 1, y1 - 1);
+    im.toon(polygon({{x0 - 1, y0 + 4}, {x1 + 1, y0 + 4}, {x1, y0 + 10}, {x0, y0 + 10}}),
+            darken(c, 0.1f), 1);
+    im.fill(box(C - 1.5f, y0 + 4, C + 1.5f, y1), ribbon);
   }
-  float my = (y0 + y1) / 2 + 2;
+  float my = (y0 + y1) / 2 + (folded ? 4.0f : 2.0f);
+  float dx = folded ? w * 0.22f : 0;  // beside the ribbon once it is tied
   switch (deco) {
     case 1:
-      im.toon(heart(C, my, std::min(w, h) * 0.18f), pink, 0.6f);
+      im.toon(heart(C + dx, my, std::max(3.0f, std::min(w, h) * 0.16f)), pink, 0.6f);
       break;
     case 2:
       for (int i = 0; i < 3; i++)
-        im.toon(circle(x0 + w * (0.25f + 0.25f * float(i)), my + (i % 2 ? 3.0f : -2.0f), 1.5f), sky,
+        im.toon(circle(x0 + w * (0.2f + 0.3f * float(i)), my + (i % 2 ? 3.0f : -2.0f), 1.6f), sky,
                 0.4f);
       break;
     case 3:
-      draw_flower(im, C, my, std::min(w, h) * 0.18f, pink);
+      draw_flower(im, C + dx, my, std::max(3.5f, std::min(w, h) * 0.16f), pink);
       break;
     case 4:
-      label(im, "PAN", C, my, 6, hex(0xa06030), white);
-      im.toon(ellipse(C, my + 6, 5, 2.5f), hex(0xe8b070), 0.6f);
+      pixel_text(im, "PAN", C + dx * 0.2f, my - 1, hex(0xa06030), 1, true, white);
+      im.toon(ellipse(C + dx * 0.2f, my + 6, 5, 2.5f), hex(0xe8b070), 0.6f);
       break;
     case 5:
       for (int i = 0; i < 4; i++)
-        im.toon(heart(x0 + w * (0.2f + 0.2f * float(i)), my + (i % 2 ? 4.0f : -3.0f), 2), white,
-                0.4f);
+        im.toon(heart(x0 + w * (0.17f + 0.22f * float(i)), my + (i % 2 ? 4.0f : -3.0f), 2.2f),
+                white, 0.4f);
       break;
     default:
       break;
   }
+  if (folded) bow(im, C, y0 + 5, std::max(6.0f, w * 0.26f), ribbon);
 }
 
-void carton(Img& im, float w, float h, Col c, bool closed, int deco) {
-  float x0 = C - w / 2, x1 = C + w / 2, y1 = 36, y0 = y1 - h;
+void carton(Img& im, float w, float h, Col c, bool closed, int deco, Col ribbon) {
+  float x0 = C - w / 2, x1 = C + w / 2, y1 = 37, y0 = y1 - h;
   im.toon(box(x0, y0, x1, y1, 1.5f), c, 1);
   if (closed) {
+    sheen(im, x0 + 1, y0 + 4, x1 - 1, y1 - 1);
     im.toon(box(x0 - 1.5f, y0 - 3, x1 + 1.5f, y0 + 3, 1.5f), lighten(c, 0.2f), 1);
-    if (deco >= 0) {
-      im.fill(box(C - 1.5f, y0 - 3, C + 1.5f, y1), rose);
-      im.toon(unite(ellipse(C - 4, y0 - 4, 4, 2.5f), ellipse(C + 4, y0 - 4, 4, 2.5f)), rose, 0.8f);
-    }
+    im.fill(box(C - 1.5f, y0 - 3, C + 1.5f, y1), ribbon);
+    im.fill(box(x0 - 1, y0 - 1, x1 + 1, y0 + 1), ribbon);
   } else {
     im.toon(polygon({{x0, y0}, {x0 - 5, y0 - 7}, {x0 + w * 0.4f, y0 - 7}, {x0 + w * 0.45f, y0}}),
             lighten(c, 0.15f), 0.8f);
@@ -1356,14 +1491,15 @@ void carton(Img& im, float w, float h, Col c, bool closed, int deco) {
     im.fill(box(x0 + 1.5f, y0 + 0.5f, x1 - 1.5f, y0 + 3), darken(c, 0.3f));
   }
   float my = (y0 + y1) / 2 + 2;
-  if (deco == 1) im.toon(heart(C + w * 0.22f, my, 3), sky, 0.6f);
+  float side = closed ? w * 0.27f : w * 0.22f;
+  if (deco == 1) im.toon(heart(C + side, my, 3), sky, 0.6f);
   if (deco == 2) {
-    draw_flower(im, C - w * 0.25f, my, 3.5f, pink);
-    draw_flower(im, C + w * 0.25f, my + 3, 3, lemon);
+    draw_flower(im, C - side, my, 3.5f, pink);
+    draw_flower(im, C + side, my + 3, 3, lemon);
   }
   if (deco == 3)
-    for (int i = 0; i < 3; i++)
-      im.toon(heart(x0 + w * (0.25f + 0.25f * float(i)), my, 2.2f), white, 0.5f);
+    for (int i = 0; i < 2; i++) im.toon(heart(C + (i ? side : -side), my, 2.4f), white, 0.5f);
+  if (closed) bow(im, C, y0 - 3, std::max(6.0f, w * 0.24f), ribbon);
 }
 
 void handbag(Img& im, Col c, bool closed, bool lovely) {
@@ -1371,9 +1507,9 @@ void handbag(Img& im, Col c, bool closed, bool lovely) {
   im.fill(ring(inter(ellipse(C, 14, 8, 9), box(0, 0, 40, 14)), 0.7f), lighten(c, 0.3f));
   im.toon(polygon({{6, 14}, {34, 14}, {36, 37}, {4, 37}}), c, 1);
   if (closed) {
-    // folded over at the top and taped shut
-    im.toon(box(5, 13, 35, 19, 1), darken(c, 0.1f), 0.8f);
-    im.toon(box(C - 3, 11.5f, C + 3, 22, 0.8f), lovely ? white : hex(0xf0d890), 0.6f);
+    // folded over at the top, tied with a bow
+    sheen(im, 6, 20, 33, 36);
+    im.toon(box(5, 13, 35, 19, 1), darken(c, 0.1f), 1);
   } else {
     // open, with tissue paper standing up out of it
     im.toon(ellipse(C, 14, 14, 2), darken(c, 0.35f), 0.7f);
@@ -1382,20 +1518,20 @@ void handbag(Img& im, Col c, bool closed, bool lovely) {
                               {27.5f, 12.5f}, {31, 10},    {31, 14.5f}};
     im.toon(polygon(tissue), lovely ? hex(0xfff0f6) : hex(0xf4f0e4), 0.7f);
   }
-  if (lovely) {
-    im.toon(heart(C, 26, 6), white, 0.8f);
-    im.toon(unite(ellipse(C - 4, 15, 4, 2.5f), ellipse(C + 4, 15, 4, 2.5f)), white, 0.6f);
-  } else {
+  if (lovely)
+    im.toon(heart(C, 27, 6), white, 0.8f);
+  else
     im.fill(box(6, 27, 34, 29), lighten(c, 0.2f), 0.6f);
-  }
+  if (closed) bow(im, C, 15, 8, lovely ? white : hex(0xf0d890));
 }
 
 void lunchbox(Img& im, bool closed) {
   im.toon(box(5, 16, 35, 36, 4), hex(0xfff0c8), 1);
   if (closed) {
+    sheen(im, 6, 20, 34, 35);
     im.toon(box(4, 12, 36, 20, 3), hex(0xff9cc0), 1);
     im.fill(box(C - 2, 12, C + 2, 36), rose);
-    im.toon(unite(ellipse(C - 5, 11, 5, 3), ellipse(C + 5, 11, 5, 3)), rose, 0.8f);
+    bow(im, C, 12, 9, rose);
   } else {
     im.fill(box(7, 18, 34, 34, 3), hex(0xfffaf0));
     im.toon(ellipse(13, 25, 4, 4), white, 0.6f);  // rice ball
@@ -1421,11 +1557,11 @@ void flyer(Img& im, int n) {
     case 0:
       for (int i = 0; i < 5; i++)
         im.line(10, 14.0f + float(i) * 4.5f, 30, 14.0f + float(i) * 4.5f, 0.6f, grey);
-      text("ふつう", 9, 5, ink, paper[0]);
+      text(words("ふつう", "PLAIN"), 9, 5, ink, paper[0]);
       break;
     case 1:
       draw_poo(im, C, 22, 9, true);
-      text("うんち", 9, 5, hex(0x805030), paper[1]);
+      text(words("うんち", "POO"), 9, 5, hex(0x805030), paper[1]);
       break;
     case 2:
       im.fill(rotated(box(8, 10, 32, 14), C, C, ang), hex(0x303848));
@@ -1454,7 +1590,7 @@ void flyer(Img& im, int n) {
       for (int i = 0; i < 6; i++)
         gem(im, 11.0f + float(i % 3) * 9, 14.0f + float(i / 3) * 12, 3,
             i % 2 ? hex(0x90d0ff) : hex(0xfff0a0));
-      text("高級", 32, 6, gold, ink);
+      text(words("高級", "LUXE"), 32, 6, gold, ink);
       break;
     case 7:
       im.fill(ring(circle(C, C, 10), 0.8f), hex(0xd0a0ff));
@@ -1464,11 +1600,11 @@ void flyer(Img& im, int n) {
     case 8:
       im.fill(ellipse(14, 26, 5, 3), hex(0x908060), 0.6f);
       im.line(22, 8, 30, 30, 0.8f, hex(0x706050));
-      text("ボロ", 18, 6, hex(0x706050), paper[8]);
+      text(words("ボロ", "WORN"), 18, 6, hex(0x706050), paper[8]);
       break;
     case 9:
       draw_skull(im, C, 20, 7);
-      text("悪", 33, 6, red, ink);
+      text(words("悪", "EVIL"), 33, 6, red, ink);
       break;
     case 10:
       im.toon(capsule(C, 22, C, 34, 1), white, 0.5f);
@@ -1507,36 +1643,45 @@ void draw_goods(Img& im, const std::string& name) {
 
 void add_goods_pictures(PicTable& t) {
   for (auto& [name, fn] : goods()) t[name] = PicRecipe{PicKind::layer, 40, 40, fn};
+  // the goods a player reads words on
+  for (const char* name : {"cd00.bmp", "cd01.bmp", "cd02.bmp", "cd03.bmp", "mayoke.bmp",
+                           "monatoso.bmp", "yunomi.bmp", "bodycare.bmp"})
+    t[name].draw_en = in_english(goods().at(name));
   auto w = [&](const char* name, std::function<void(Img&)> f) {
     t[name] = PicRecipe{PicKind::layer, 40, 40, f};
   };
-  w("fukuro_small.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), false, 1); });
-  w("fukuro_small2.bmp", [](Img& im) { bag(im, 14, 16, hex(0xfff4f8), true, 1); });
-  w("fukuro.bmp", [](Img& im) { bag(im, 20, 22, white, false, 2); });
-  w("fukuro2.bmp", [](Img& im) { bag(im, 20, 22, white, true, 2); });
-  w("fukuro_mid.bmp", [](Img& im) { bag(im, 26, 28, hex(0xfff0d8), false, 2); });
-  w("fukuro_mid2.bmp", [](Img& im) { bag(im, 26, 28, hex(0xfff0d8), true, 2); });
-  w("fukuro_big.bmp", [](Img& im) { bag(im, 32, 33, hex(0xe8f4ff), false, 3); });
-  w("fukuro_big2.bmp", [](Img& im) { bag(im, 32, 33, hex(0xe8f4ff), true, 3); });
-  w("hako0.bmp", [](Img& im) { carton(im, 26, 20, white, false, 1); });
-  w("hako.bmp", [](Img& im) { carton(im, 26, 20, white, true, 1); });
-  w("hako1.bmp", [](Img& im) { carton(im, 32, 26, hex(0xfff0f4), false, 2); });
-  w("hako2.bmp", [](Img& im) { carton(im, 32, 26, hex(0xfff0f4), true, 2); });
+  // The wrappings: the bag or box as opened (wrapped round the goods) and as folded shut. Each
+  // fills at least half its square each way, so that the present on the counter reads at once.
+  w("fukuro_small.bmp", [](Img& im) { bag(im, 22, 22, hex(0xfff4f8), false, 1, rose); });
+  w("fukuro_small2.bmp", [](Img& im) { bag(im, 22, 22, hex(0xfff4f8), true, 1, rose); });
+  w("fukuro.bmp", [](Img& im) { bag(im, 26, 26, white, false, 2, sky); });
+  w("fukuro2.bmp", [](Img& im) { bag(im, 26, 26, white, true, 2, sky); });
+  w("fukuro_mid.bmp", [](Img& im) { bag(im, 30, 30, hex(0xfff0d8), false, 2, mint); });
+  w("fukuro_mid2.bmp", [](Img& im) { bag(im, 30, 30, hex(0xfff0d8), true, 2, mint); });
+  w("fukuro_big.bmp", [](Img& im) { bag(im, 34, 34, hex(0xe8f4ff), false, 3, rose); });
+  w("fukuro_big2.bmp", [](Img& im) { bag(im, 34, 34, hex(0xe8f4ff), true, 3, rose); });
+  w("hako0.bmp", [](Img& im) { carton(im, 30, 22, white, false, 1, sky); });
+  w("hako.bmp", [](Img& im) { carton(im, 30, 22, white, true, 1, sky); });
+  w("hako1.bmp", [](Img& im) { carton(im, 34, 26, hex(0xfff0f4), false, 2, rose); });
+  w("hako2.bmp", [](Img& im) { carton(im, 34, 26, hex(0xfff0f4), true, 2, rose); });
   w("tesage.bmp", [](Img& im) { handbag(im, hex(0x505870), false, false); });
   w("tesage2.bmp", [](Img& im) { handbag(im, hex(0x505870), true, false); });
-  w("kami.bmp", [](Img& im) { bag(im, 22, 28, hex(0xe0c098), false, 4); });
-  w("kami2.bmp", [](Img& im) { bag(im, 22, 28, hex(0xe0c098), true, 4); });
-  w("s_hako1.bmp", [](Img& im) { carton(im, 18, 14, hex(0xff9cc0), false, 3); });
-  w("s_hako0.bmp", [](Img& im) { carton(im, 18, 14, hex(0xff9cc0), true, 3); });
-  w("s_fukuro0.bmp", [](Img& im) { bag(im, 20, 22, hex(0xffc8e0), false, 5); });
-  w("s_fukuro1.bmp", [](Img& im) { bag(im, 20, 22, hex(0xffc8e0), true, 5); });
+  w("kami.bmp", [](Img& im) { bag(im, 26, 30, hex(0xe0c098), false, 4, hex(0xa06030)); });
+  w("kami2.bmp", [](Img& im) { bag(im, 26, 30, hex(0xe0c098), true, 4, hex(0xa06030)); });
+  w("s_hako1.bmp", [](Img& im) { carton(im, 24, 20, hex(0xff9cc0), false, 3, white); });
+  w("s_hako0.bmp", [](Img& im) { carton(im, 24, 20, hex(0xff9cc0), true, 3, white); });
+  w("s_fukuro0.bmp", [](Img& im) { bag(im, 28, 28, hex(0xffc8e0), false, 5, hex(0xf04c98)); });
+  w("s_fukuro1.bmp", [](Img& im) { bag(im, 28, 28, hex(0xffc8e0), true, 5, hex(0xf04c98)); });
   w("s_tesage1.bmp", [](Img& im) { handbag(im, hex(0xff86ad), false, true); });
   w("s_tesage0.bmp", [](Img& im) { handbag(im, hex(0xff86ad), true, true); });
   w("s_pan0.bmp", [](Img& im) { lunchbox(im, false); });
   w("s_pan1.bmp", [](Img& im) { lunchbox(im, true); });
-  for (int n = 0; n < 12; n++)
-    t["tirasi" + std::to_string(n) + ".bmp"] =
-        PicRecipe{PicKind::layer, 40, 40, [n](Img& im) { flyer(im, n); }};
+  for (int n = 0; n < 12; n++) {
+    const std::string name = "tirasi" + std::to_string(n) + ".bmp";
+    t[name] = PicRecipe{PicKind::layer, 40, 40, [n](Img& im) { flyer(im, n); }};
+    if (n == 0 || n == 1 || n == 6 || n == 8 || n == 9)  // the designs with words on them
+      t[name].draw_en = in_english(t[name].draw);
+  }
 }
 
 }  // namespace ag

@@ -1,7 +1,11 @@
 // Backgrounds (the scene in the top-left 195 x 130, shown doubled), the shop front parts, the
-// button plate, the seal box, the chain pictures and the empty picture.
+// button plate, the seal box, the chain pictures and the empty picture. What the game shows at
+// its own size beside the doubled backgrounds (the counter, the plates, the seal box's frame)
+// is laid out at full size and drawn at half, so that every pixel on the screen is one size.
+// Pictures with lettering take the language to write it in.
 #include <cmath>
 
+#include "palette.h"
 #include "pics.h"
 
 namespace ag {
@@ -10,50 +14,70 @@ namespace {
 
 constexpr int SW = 195, SH = 130;
 
-void wallpaper(Img& im, Col a, Col b, Col dot, int y1) {
-  im.limit(0, 0, im.w, y1);
-  im.fill(box(0, 0, float(im.w), float(y1)), vgrad(0, a, float(y1), b));
-  for (int x = 0; x < im.w; x += 12)
-    im.fill(box(float(x), 0, float(x) + 5, float(y1)), lighten(a, 0.3f), 0.35f);
+// The lettering of a picture in its language: the Japanese original, or English for cg/en.
+const char* say(bool en, const char* ja, const char* english) {
+  return en ? english : ja;
+}
+
+// A papered wall: a flat ground, soft stripes and a sprinkle of hearts, left plain where `calm`
+// says (where the status panel writes over the shop).
+void wallpaper(Img& im, Col ground, Col dot, int y1, const Sdf& calm = nullptr) {
+  im.limit(0, 0, im.w, int(float(y1) * im.unit));
+  im.fill(box(0, 0, float(im.w) / im.unit, float(y1)), ground);
+  const Sdf keep = calm ? calm : Sdf([](float, float) { return 1.0f; });
+  for (int x = 0; x < 195; x += 12)
+    im.fill(minus(box(float(x), 0, float(x) + 5, float(y1)), keep), lighten(ground, 0.35f), 0.5f);
   for (int y = 6; y < y1; y += 12)
-    for (int x = (y / 12) % 2 * 6 + 3; x < im.w; x += 12)
-      im.fill(heart(float(x), float(y), 1.8f), dot, 0.5f);
+    for (int x = (y / 12) % 2 * 6 + 3; x < 195; x += 12)
+      if (keep(float(x), float(y)) > 2) im.fill(heart(float(x), float(y), 1.8f), dot, 0.5f);
   im.unlimit();
 }
 
-// Little goods on a shelf: jars, boxes, dolls, in a row.
+// Little goods on a shelf: jars, boxes, dolls, in a row, no two alike: each thing's kind,
+// width, height, colour and lid are drawn from the row's own seed, and now and then one leans.
 void shelf_goods(Img& im, float x0, float x1, float y, std::uint32_t seed) {
   Rng r(seed);
-  const Col cols[] = {pal::pink,  pal::mint,  pal::sky, pal::lemon,
-                      pal::lilac, pal::peach, pal::rose};
-  float x = x0 + 1;
+  const Col cols[] = {pal::pink,  pal::mint, pal::sky,  pal::lemon,   pal::lilac,
+                      pal::peach, pal::rose, pal::gold, hex(0x7ccf86)};
+  const Col lids[] = {pal::cream, pal::wood, pal::rose, pal::white};
+  float x = x0 + 1 + r.range(0, 2);
   while (x < x1 - 6) {
-    int kind = r.below(5);
-    Col c = cols[r.below(7)];
-    float w = 5 + float(r.below(4));
+    int kind = r.below(6);
+    Col c = cols[r.below(9)];
+    float w = 4 + float(r.below(5));
+    float h = 6 + float(r.below(5));
+    float lean = r.below(6) == 0 ? r.range(-12, 12) : 0;
+    const float cx = x + w / 2;
     switch (kind) {
-      case 0:
-        im.toon(box(x, y - 8, x + w, y, 1), c, 0.8f);
-        im.fill(box(x + 1, y - 9.5f, x + w - 1, y - 7.5f, 0.5f), pal::cream);
+      case 0:  // a jar with a lid
+        im.toon(rotated(box(x, y - h, x + w, y, 1), cx, y, lean), c, 0.8f);
+        im.fill(rotated(box(x + 0.5f, y - h - 1.5f, x + w - 0.5f, y - h + 0.5f, 0.5f), cx, y, lean),
+                lids[r.below(4)]);
         break;
-      case 1:
-        im.toon(box(x, y - 7, x + w, y, 0.5f), c, 0.8f);
-        im.line(x + w / 2, y - 7, x + w / 2, y, 0.8f, pal::white);
+      case 1:  // a ribboned box
+        im.toon(box(x, y - h + 1, x + w, y, 0.5f), c, 0.8f);
+        im.line(cx, y - h + 1, cx, y, 0.8f, pal::white);
         break;
-      case 2:
-        im.toon(circle(x + w / 2, y - 6.5f, 2.6f), pal::cream, 0.7f);
-        im.toon(ellipse(x + w / 2, y - 2.2f, 2.8f, 2.2f), c, 0.7f);
+      case 2:  // a little doll
+        im.toon(circle(cx, y - 6.5f, 2.6f), pal::cream, 0.7f);
+        im.toon(ellipse(cx, y - 2.2f, 2.8f, 2.2f), c, 0.7f);
         break;
-      case 3:
-        im.toon(ellipse(x + w / 2, y - 4, w / 2, 4), c, 0.8f);
-        im.gloss(x + w / 2 - 1, y - 6, 1.2f, 0.8f, 0.7f);
+      case 3:  // a round pot
+        im.toon(ellipse(cx, y - h / 2 + 1, w / 2, h / 2 - 1), c, 0.8f);
         break;
-      default:
-        im.toon(box(x, y - 10, x + w - 1, y, 0.5f), c, 0.8f);
-        im.fill(box(x + 1, y - 8, x + w - 2, y - 6), pal::white, 0.7f);
+      case 4:  // a bottle
+        im.toon(rotated(unite(box(x + 0.5f, y - h + 2, x + w - 0.5f, y, 1),
+                              box(cx - 1, y - h - 1, cx + 1, y - h + 2)),
+                        cx, y, lean),
+                c, 0.8f);
+        break;
+      default:  // a book standing up
+        im.toon(box(x, y - h - 1, x + w - 1, y, 0.5f), c, 0.8f);
+        im.fill(box(x + 1, y - h + 1, x + w - 2, y - h + 2), pal::white, 0.7f);
         break;
     }
-    x += w + 1.5f + float(r.below(3));
+    x += w + 1.5f + float(r.below(4));
+    if (r.below(7) == 0) x += 3;  // a gap where something has been sold
   }
 }
 
@@ -78,24 +102,27 @@ void bunting(Img& im, float x0, float x1, float y, float sag) {
   }
 }
 
-// The shop inside, seen from the counter.
+// The shop inside, seen from the counter. The status panel writes over the top left (the day,
+// the hours, the gauges, the shop's name) and down the right (the takings, the quota, the
+// satisfaction, the level, the money), so those parts of the wall are kept plain: the shelves
+// stand below the left texts and under a plain cupboard on the right.
 void shop_inside(Img& im, bool evening) {
-  Col wall_a = evening ? hex(0xf6c8c0) : hex(0xffe4ec),
-      wall_b = evening ? hex(0xe8a8b4) : hex(0xffd0de);
-  wallpaper(im, wall_a, wall_b, evening ? hex(0xf0a0b0) : hex(0xffb0c8), SH);
-  // floor far back
-  im.fill(box(0, 96, SW, SH), vgrad(96, hex(0xe8c8a8), SH, hex(0xd0a880)));
-  im.fill(box(0, 95, SW, 97), pal::wood_dark, 0.6f);
-  // a window at the back, behind the customer
+  const Col wall = evening ? hex(0xf4c4d6) : hex(0xffe2ec);
+  const Sdf calm = unite(box(-1, -1, 60, 46), box(118, 10, 196, 66));
+  wallpaper(im, wall, evening ? hex(0xf0a0b0) : hex(0xffb0c8), SH, calm);
+  // the floor at the back
+  im.fill(box(0, 96, SW, SH), evening ? hex(0xd0a880) : hex(0xe8c8a8));
+  im.fill(box(0, 95, SW, 97), pal::wood_dark);
+  // a window at the back, behind the customer, with the sky in it
   im.toon(box(62, 10, 133, 58, 3), pal::cream, 1.2f);
-  im.fill(box(66, 14, 129, 54, 2), evening ? vgrad(14, hex(0xffb07a), 54, hex(0xb890d8))
-                                           : vgrad(14, hex(0xbfe6ff), 54, hex(0xe8f6ff)));
+  im.gradient(box(66, 14, 129, 54, 2), evening ? vgrad(14, hex(0xffb07a), 54, hex(0xb890d8))
+                                               : vgrad(14, hex(0xaed8f5), 54, hex(0xf2eaf0)));
   if (!evening) {
-    im.fill(ellipse(82, 30, 9, 4), pal::white, 0.9f);
-    im.fill(ellipse(90, 28, 7, 4), pal::white, 0.9f);
-    im.fill(ellipse(114, 40, 8, 3), pal::white, 0.8f);
+    im.fill(ellipse(82, 30, 9, 4), pal::white);
+    im.fill(ellipse(90, 28, 7, 4), pal::white);
+    im.fill(ellipse(114, 40, 8, 3), pal::white);
   } else {
-    im.fill(circle(112, 44, 7), hex(0xffe0a0), 0.9f);
+    im.toon(circle(112, 44, 7), hex(0xffe0a0), 0);
   }
   im.line(97.5f, 14, 97.5f, 54, 2, pal::cream);
   im.line(66, 34, 129, 34, 2, pal::cream);
@@ -111,28 +138,27 @@ void shop_inside(Img& im, bool evening) {
     im.toon(circle(x + dir * 4, 31, 2), pal::gold, 0.8f);
   }
   im.toon(box(56, 4, 139, 9, 2), pal::wood, 1);
-  // shelves left and right
-  for (int i = 0; i < 3; i++) {
-    shelf(im, 4, 54, 26.0f + 22.0f * float(i), 11u + unsigned(i));
-    shelf(im, 141, 191, 26.0f + 22.0f * float(i), 21u + unsigned(i));
-  }
-  // sign and garland
-  bunting(im, 0, 60, 2, 6);
-  bunting(im, 135, 195, 2, 6);
-  // hanging lamps
-  for (float lx : {30.0f, 165.0f}) {
-    im.line(lx, 0, lx, 8, 0.7f, pal::ink);
-    im.toon(polygon({{lx - 5, 13}, {lx + 5, 13}, {lx + 2.5f, 8}, {lx - 2.5f, 8}}), pal::lemon,
-            0.8f);
-    im.fill(circle(lx, 14, 6), hex(0xfff4c0), evening ? 0.35f : 0.2f, 6);
-  }
+  bunting(im, 66, 129, 10, 5);
+  // the left wall: two shelves under the plain top corner
+  for (int i = 0; i < 2; i++) shelf(im, 4, 54, 68.0f + 22.0f * float(i), 11u + unsigned(i));
+  // the right wall: a plain cupboard, its open shelves below the panel's texts
+  im.toon(box(142, 12, 192, 96, 2), pal::wood, 1);
+  im.toon(box(145, 15, 166, 64, 1), hex(0xe8c090), 1);
+  im.toon(box(168, 15, 189, 64, 1), hex(0xe8c090), 1);
+  im.toon(circle(163, 40, 1.2f), pal::gold, 0.8f);
+  im.toon(circle(171, 40, 1.2f), pal::gold, 0.8f);
+  im.fill(box(145, 67, 189, 93), pal::wood_dark);
+  shelf(im, 145, 189, 80, 21);
+  shelf(im, 145, 189, 93, 22);
+  // one lamp over the window
+  im.line(97.5f, 0, 97.5f, 3, 0.7f, pal::ink);
   if (evening) im.fill(box(0, 0, SW, SH), hex(0xff9060), 0.08f);
 }
 
 void stars(Img& im, int n, std::uint32_t seed, float y1) {
   Rng r(seed);
   for (int i = 0; i < n; i++) {
-    float x = r.range(0, float(im.w)), y = r.range(0, y1);
+    float x = r.range(0, float(im.w) / im.unit), y = r.range(0, y1);
     float s = r.range(0.5f, 1.6f);
     if (r.below(4) == 0)
       im.glint(x, y, s * 1.8f, hex(0xfff8d0), 0.9f);
@@ -142,7 +168,7 @@ void stars(Img& im, int n, std::uint32_t seed, float y1) {
 }
 
 void night_sky(Img& im, int moon) {
-  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0x1c1a48), SH, hex(0x4a3a78)));
+  im.gradient(box(0, 0, SW, SH), vgrad(0, hex(0x1c1a48), SH, hex(0x4a3a78)));
   stars(im, 60, 7u + unsigned(moon), 80);
   if (moon == 1) {
     im.fill(circle(150, 28, 14), hex(0xfff6c0), 0.25f, 8);
@@ -165,37 +191,40 @@ void night_sky(Img& im, int moon) {
     if (r.below(3)) im.fill(box(x + 4, y + 5, x + 8, y + 9), hex(0xffe08a), 0.9f);
   }
   if (moon == 3) {
-    // the wolf sitting on a crag, muzzle raised to the full moon
-    Col sil = hex(0x14122c);
-    im.fill(polygon({{0, 130},
-                     {0, 98},
-                     {14, 94},
-                     {34, 92},
-                     {58, 93},
-                     {80, 94},
-                     {92, 97},
-                     {100, 106},
-                     {104, 130}}),
-            hex(0x1c1a3c));
-    im.fill(unite({// haunch, back and chest
-                   ellipse(58, 85, 10, 8.5f),
-                   polygon({{49, 92}, {70, 92}, {74, 80}, {76, 68}, {71, 60}, {63, 66}, {52, 78}}),
-                   // raised head with pointed ears and a long muzzle pointing at the moon
-                   ellipse(73, 60, 5.5f, 5), polygon({{68, 58}, {65, 47}, {72, 55}}),
-                   polygon({{71, 56}, {71, 46}, {75, 55}}), capsule2(75, 58, 3.2f, 87, 46, 1.2f),
-                   // ruff of fur at the throat
-                   polygon({{74, 64}, {79, 66}, {75, 68}, {78, 71}, {73, 72}}),
-                   // front legs and paws
-                   capsule(70, 74, 70, 92, 1.9f), capsule(73, 75, 74, 92, 1.7f),
-                   ellipse(62, 92, 6.5f, 2), ellipse(72, 92.5f, 4, 1.4f),
-                   // bushy tail along the rock
-                   capsule2(51, 88, 3.6f, 38, 92, 2.2f), capsule2(40, 92, 2.4f, 33, 90, 1)}),
-            sil);
+    // the wolf sitting on a crag, head thrown back, howling at the full moon: ears pricked, the
+    // muzzle open, a ruff at the throat, front legs straight, the tail curled along the rock;
+    // the moon lights its upper right edges
+    im.fill(
+        polygon(
+            {{0, 130}, {0, 100}, {20, 96}, {45, 93}, {70, 95}, {88, 99}, {98, 108}, {104, 130}}),
+        hex(0x1c1a3c));
+    const Sdf wolf = unite(
+        {capsule2(56, 91, 3.5f, 42, 93.5f, 2.4f), capsule2(42, 93.5f, 2.4f, 34, 90, 1.2f),
+         ellipse(60, 85, 9.5f, 9),
+         polygon({{52, 92},
+                  {51, 80},
+                  {56, 70},
+                  {63, 62},
+                  {70, 56},
+                  {76, 53},
+                  {80, 60},
+                  {78, 70},
+                  {75, 80},
+                  {70, 92}}),
+         polygon({{72, 55}, {80, 48}, {85, 55}, {82, 64}, {78, 72}, {74, 74}}),
+         rotated(ellipse(80, 47, 5.5f, 4.6f), 80, 47, -35), capsule2(83, 44, 2.6f, 93, 38, 1.1f),
+         capsule2(83, 48, 1.6f, 90, 44.5f, 0.8f), polygon({{75.5f, 45}, {73.5f, 35}, {79, 42}}),
+         polygon({{78.5f, 43.5f}, {79, 34.5f}, {82.5f, 41.5f}}),
+         polygon({{82, 56}, {87, 59}, {82.5f, 61}, {86, 64}, {80, 66}}),
+         capsule(76, 68, 76, 93, 2.1f), capsule(72, 70, 71, 93, 1.9f),
+         ellipse(77.5f, 93.5f, 3, 1.3f), ellipse(72, 93.5f, 2.8f, 1.2f)});
+    im.fill(wolf, hex(0x14122c));
+    im.fill(inter(wolf, minus(wolf, moved(wolf, -1.2f, 1.2f))), hex(0x5a4a8a));
   }
 }
 
-void morning(Img& im, int what) {
-  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xffd8a8), 90, hex(0xfff4d8)));
+void morning(Img& im, int what, bool en = false) {
+  im.gradient(box(0, 0, SW, SH), vgrad(0, hex(0xffd8a8), 90, hex(0xfff4d8)));
   im.fill(circle(150, 60, 26), hex(0xfff0b0), 0.5f, 14);
   im.toon(circle(150, 60, 14), hex(0xffcc70), 1, hex(0xd08040));
   im.fill(ellipse(40, 30, 18, 6), pal::white, 0.8f);
@@ -216,11 +245,12 @@ void morning(Img& im, int what) {
     im.toon(ellipse(cx, cy, 14, 11), pal::white, 1);
     im.toon(polygon({{cx + 10, cy - 4}, {cx + 22, cy - 16}, {cx + 20, cy + 2}}), pal::white, 1);
     if (!hen) {
-      im.toon(polygon({{cx - 14, cy - 2},
-                       {cx - 24, cy - 14},
-                       {cx - 22, cy - 2},
-                       {cx - 26, cy - 6},
-                       {cx - 18, cy + 4}}),
+      // the rooster's blue tail feathers, arching up behind him
+      im.toon(polygon({{cx + 12, cy - 2},
+                       {cx + 20, cy - 20},
+                       {cx + 25, cy - 8},
+                       {cx + 30, cy - 14},
+                       {cx + 26, cy + 4}}),
               hex(0x7a9ad8), 1);
     }
     im.toon(circle(cx - 10, cy - 14, 7), pal::white, 1);
@@ -265,7 +295,7 @@ void morning(Img& im, int what) {
       im.fill(box(x - 2, 86, x + 2, 89), i == 1 ? pal::pink : pal::sky);
       im.fill(box(x - 3, 100, x + 3, 106), hex(0x90c8f0));
     }
-    draw_text(im, "ミルク", 82, 78, 7, pal::ink, true);
+    draw_text(im, say(en, "ミルク", "MILK"), 82, 78, 7, pal::ink, true);
   }
 }
 
@@ -296,13 +326,17 @@ void person_on(Img& im, const std::string& who, float x, float y) {
   im.paste(p, x, y);
   // the counter in front of them
   im.toon(box(-4, 98, 199, 134, 2), hex(0xf3c9a0), 1.2f);
-  im.fill(box(0, 104, SW, SH), vgrad(104, hex(0xffe6d4), SH, hex(0xf0c0a0)));
-  for (int i = 0; i < 5; i++)
-    im.toon(heart(20.0f + float(i) * 39, 117, 5), i % 2 ? pal::sky : pal::pink, 0.8f);
+  im.fill(box(0, 104, SW, SH), hex(0xffe6d4));
+  Rng r(17);
+  const Col hearts[] = {pal::pink, pal::sky, pal::rose, pal::lilac, pal::mint};
+  for (int i = 0; i < 5; i++) {
+    const float x = 20.0f + float(i) * 39 + r.range(-4, 4), y = 117 + r.range(-2, 2);
+    im.toon(rotated(heart(x, y, r.range(4, 6)), x, y, r.range(-12, 12)), hearts[r.below(5)], 0.8f);
+  }
 }
 
-void letter(Img& im) {
-  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xe8d8f8), SH, hex(0xf8e0ec)));
+void letter(Img& im, bool en) {
+  im.gradient(box(0, 0, SW, SH), vgrad(0, hex(0xe8d8f8), SH, hex(0xf8e0ec)));
   for (int i = 0; i < 14; i++)
     im.fill(heart(float(8 + (i * 37) % 190), float(8 + (i * 53) % 124), 3), pal::pink, 0.5f);
   im.toon(rotated(box(30, 6, 166, 124, 2), 97, 65, -2), hex(0xfffaf0), 1);
@@ -310,17 +344,27 @@ void letter(Img& im) {
   for (int i = 0; i < 9; i++)
     im.line(40, 28.0f + 10.5f * float(i), 156, 28.0f + 10.5f * float(i), 0.6f, hex(0xc8b0d0), 0.8f);
   im.unlimit();
-  draw_text(im, "シールをあつめた あなたへ", 97, 20, 7, hex(0x803060), true);
-  const char* lines[] = {"すべてのシールを あつめて",
-                         "くれて ありがとう。",
-                         "あなたの つつんだ しなものは",
-                         "まちの みんなの たからもの。",
-                         "これからも すてきな シールを",
-                         "たくさん はってね。",
-                         "",
-                         "シール王より"};
+  draw_text(im, say(en, "シールをあつめた あなたへ", "To the seal collector"), 97, 20, 7,
+            hex(0x803060), true);
+  const char* ja[] = {"すべてのシールを あつめて",
+                      "くれて ありがとう。",
+                      "あなたの つつんだ しなものは",
+                      "まちの みんなの たからもの。",
+                      "これからも すてきな シールを",
+                      "たくさん はってね。",
+                      "",
+                      "シール王より"};
+  const char* english[] = {"Thank you for gathering",
+                           "all of the seals.",
+                           "The presents you wrapped",
+                           "are the whole town's treasure.",
+                           "Keep on sticking lovely",
+                           "seals on them, won't you?",
+                           "",
+                           "The Seal King"};
   for (int i = 0; i < 8; i++)
-    draw_text(im, lines[i], i == 7 ? 118 : 97, 33.0f + 10.5f * float(i), 7, pal::ink, false);
+    draw_text(im, en ? english[i] : ja[i], i == 7 ? 118 : 97, 33.0f + 10.5f * float(i), 7, pal::ink,
+              false);
   // the royal seal beside the signature
   im.toon(star(152, 106, 8, 3.8f, 5), pal::gold, 1);
   im.toon(circle(152, 106.5f, 2.6f), pal::red, 0.7f);
@@ -332,20 +376,21 @@ void blackboard(Img& im) {
   shop_inside(im, true);
   im.fill(box(0, 0, SW, SH), hex(0x201818), 0.3f);
   im.toon(box(3, 3, 192, 134, 3), pal::wood_dark, 1.2f);
-  im.fill(box(8, 8, 187, 134, 1), vgrad(8, hex(0x3e6a52), 130, hex(0x2e5844)));
-  im.fill(ellipse(60, 40, 40, 20), pal::white, 0.04f, 10);
-  // faint chalk rules every ten percent
+  const Col board = hex(0x2e5844), chalk = hex(0x4a7a62);
+  im.fill(box(8, 8, 187, 134, 1), board);
+  // faint chalk rules every ten percent and every day (dotted, as chalk wiped half away), a
+  // smudge where something was written and rubbed out
   for (int i = 0; i < 11; i++)
-    im.line(22, 120.0f - float(i) * 10, 182, 120.0f - float(i) * 10, 0.5f, pal::white, 0.07f);
+    for (int x = 22; x < 182; x += 3) im.blend(x, 120 - i * 10, chalk, 1);
   for (int k = 0; k < 10; k++)
-    im.line(35.0f + float(k) * 15, 12, 35.0f + float(k) * 15, 122, 0.5f, pal::white, 0.05f);
+    for (int y = 12; y < 122; y += 3) im.blend(35 + k * 15, y, chalk, 1);
   im.toon(box(150, 124, 160, 127, 1), pal::white, 0.6f);
   im.toon(box(166, 124, 174, 127, 1), pal::pink, 0.6f);
-  im.line(12, 12, 30, 16, 0.7f, pal::white, 0.12f);
+  im.line(12, 12, 30, 16, 1.5f, chalk);
 }
 
 void door(Img& im) {
-  wallpaper(im, hex(0xffe4ec), hex(0xffd0de), hex(0xffb0c8), SH);
+  wallpaper(im, hex(0xffe2ec), hex(0xffb0c8), SH);
   im.fill(box(0, 112, SW, SH), hex(0xd8b090));
   im.toon(box(52, 6, 143, 122, 3), hex(0xf0c8a0), 1.4f);
   im.toon(box(58, 12, 137, 122, 2), pal::wood, 1.2f);
@@ -362,11 +407,11 @@ void door(Img& im) {
   im.toon(circle(97, 46, 1.5f), pal::gold, 0.6f);
 }
 
-void title_scene(Img& im) {
-  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xbfe4ff), SH, hex(0xfff0f6)));
-  im.fill(ellipse(30, 20, 18, 6), pal::white, 0.9f);
-  im.fill(ellipse(45, 17, 12, 5), pal::white, 0.9f);
-  im.fill(ellipse(165, 28, 16, 5), pal::white, 0.9f);
+void title_scene(Img& im, bool en) {
+  im.gradient(box(0, 0, SW, SH), vgrad(0, hex(0xaed8f5), 118, hex(0xfff4f6)));
+  im.fill(ellipse(30, 20, 18, 6), pal::white);
+  im.fill(ellipse(45, 17, 12, 5), pal::white);
+  im.fill(ellipse(165, 28, 16, 5), pal::white);
   // the shop building
   im.toon(box(36, 34, 159, 118, 2), hex(0xfff2e6), 1.2f);
   // the awning
@@ -378,8 +423,9 @@ void title_scene(Img& im) {
   im.toon(box(30, 36, 165, 42, 2), pal::rose, 1);
   // sign board with the name
   im.toon(box(50, 12, 145, 34, 5), pal::cream, 1.3f);
-  im.fill(box(53, 15, 142, 31, 4), vgrad(15, hex(0xffe8f0), 31, hex(0xffd0e0)));
-  draw_text(im, "フロリネット", 97.5f, 23.5f, 11, pal::rose, true, 1.2f, pal::white);
+  im.fill(box(53, 15, 142, 31, 4), hex(0xffe2ec));
+  draw_text(im, say(en, "フロリネット", "Florinet"), 97.5f, 23.5f, 11, pal::rose, true, 1.2f,
+            pal::white);
   im.glint(56, 15, 4, pal::white);
   im.glint(141, 30, 3, pal::white);
   // windows and door
@@ -392,34 +438,42 @@ void title_scene(Img& im) {
   im.toon(box(87, 62, 108, 118, 2), pal::wood, 1);
   im.toon(heart(97.5f, 76, 4), pal::pink, 0.8f);
   im.toon(circle(104, 92, 1.6f), pal::gold, 0.6f);
-  // flower boxes
+  // flower boxes, the flowers as they grew: no two the same size, colour or place
   im.fill(box(0, 118, SW, SH), hex(0xc8e8b0));
-  for (int i = 0; i < 9; i++)
-    draw_flower(im, 8.0f + float(i) * 22, 121, 4,
-                i % 3 == 0   ? pal::pink
-                : i % 3 == 1 ? pal::lemon
-                             : pal::lilac);
+  Rng r(31);
+  const Col petals[] = {pal::pink, pal::lemon, pal::lilac, pal::rose, pal::white, pal::sky};
+  for (float x = 4 + r.range(0, 4); x < SW - 2; x += 13 + r.range(0, 12)) {
+    const float y = 121 + r.range(-2, 2), size = r.range(3, 5);
+    im.line(x, y + 2, x + r.range(-1.5f, 1.5f), 130, 1, hex(0x3f9a5a));
+    if (r.below(2)) im.toon(ellipse(x + 3, y + 5, 2.2f, 1.2f), pal::green, 0.6f);
+    draw_flower(im, x, y, size, petals[r.below(6)], 4 + r.below(3));
+  }
   for (int i = 0; i < 8; i++)
     im.glint(float(10 + (i * 47) % 180), float(6 + (i * 29) % 28), 2.5f, pal::white, 0.9f);
 }
 
-void login_scene(Img& im) {
-  // the menu room: a soft pastel backdrop with ribbons and wrapped presents
-  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xffe8f2), SH, hex(0xe8dcff)));
-  for (int i = 0; i < 40; i++) {
-    float x = float((i * 41) % 195), y = float((i * 67) % 130);
+void login_scene(Img& im, bool en) {
+  // the menu room at dusk: deep plum walls with a few dim hearts and stars, the shop's ribbon and
+  // a pile of wrapped presents; the day's totals are written over it in white, so the places
+  // they take (the top left, and the middle just below the centre) stay dark and plain
+  im.gradient(box(0, 0, SW, SH), vgrad(0, hex(0x2c2040), SH, hex(0x4a3468)));
+  const Sdf text_places = unite(box(0, 0, 60, 10), box(50, 78, 146, 100));
+  Rng r(12);
+  for (int i = 0; i < 30; i++) {
+    const float x = r.range(0, SW), y = r.range(0, 116);
+    if (text_places(x, y) < 4) continue;
     if (i % 3 == 0)
-      im.fill(heart(x, y, 2.5f), pal::pink, 0.45f);
+      im.fill(heart(x, y, 2.4f), hex(0x8a4a7a));
     else if (i % 3 == 1)
-      im.fill(star(x, y, 3, 1.3f, 5), pal::lemon, 0.6f);
+      im.glint(x, y, 2, hex(0xc8a050));
     else
-      im.fill(circle(x, y, 1.5f), pal::sky, 0.6f);
+      im.fill(circle(x, y, 1), hex(0x6a5a9a));
   }
   // title ribbon
   im.toon(polygon({{10, 14}, {22, 20}, {10, 26}, {26, 26}, {26, 14}}), pal::rose, 1);
   im.toon(polygon({{116, 14}, {104, 20}, {116, 26}, {100, 26}, {100, 14}}), pal::rose, 1);
   im.toon(box(20, 10, 106, 24, 3), pal::pink, 1.2f);
-  draw_text(im, "フロリネット", 63, 17, 9, pal::white, true, 1.0f, pal::rose);
+  draw_text(im, say(en, "フロリネット", "Florinet"), 63, 17, 9, pal::white, true, 1.0f, pal::rose);
   // a pile of presents on the left
   auto present = [&](float x, float y, float w, float h, Col c, Col rib) {
     im.toon(box(x, y, x + w, y + h, 1.5f), c, 1);
@@ -428,19 +482,17 @@ void login_scene(Img& im) {
     im.toon(unite(ellipse(x + w / 2 - 4, y - 2, 4, 2.5f), ellipse(x + w / 2 + 4, y - 2, 4, 2.5f)),
             rib, 0.8f);
   };
-  present(14, 92, 34, 26, pal::sky, pal::rose);
-  present(52, 100, 24, 18, pal::lemon, pal::lilac);
-  present(22, 70, 22, 18, pal::mint, pal::gold);
-  present(80, 104, 20, 14, pal::lilac, pal::pink);
-  im.fill(box(0, 118, SW, SH), hex(0xf0d0e0));
-  for (int i = 0; i < 6; i++)
-    im.glint(float(12 + i * 31), float(36 + (i * 17) % 30), 3, pal::white);
+  present(8, 94, 30, 24, pal::sky, pal::rose);
+  present(22, 74, 20, 17, pal::mint, pal::gold);
+  present(150, 98, 26, 20, pal::lemon, pal::lilac);
+  present(174, 106, 18, 12, pal::lilac, pal::pink);
+  im.fill(box(0, 118, SW, SH), hex(0x3e2c52));
+  im.fill(box(0, 118, SW, 119), hex(0x6a4a88));
 }
 
-void about_scene(Img& im) {
-  login_scene(im);
-  im.fill(box(0, 0, SW, SH), hex(0xfff0f8), 0.35f);
-  // a wrapping counter with ribbon and scissors
+void about_scene(Img& im, bool en) {
+  login_scene(im, en);
+  // a wrapping counter with ribbon and scissors, lit on the dusky wall
   im.toon(box(110, 40, 180, 90, 3), pal::cream, 1.2f);
   im.toon(box(118, 50, 150, 80, 2), pal::pink, 1);
   im.fill(box(132, 50, 136, 80), pal::white);
@@ -451,8 +503,8 @@ void about_scene(Img& im) {
   im.toon(ring(circle(173, 58, 3), 1), pal::rose, 0.6f);
 }
 
-void clear_scene(Img& im) {
-  im.fill(box(0, 0, SW, SH), vgrad(0, hex(0xfff0a8), SH, hex(0xffc8e0)));
+void clear_scene(Img& im, bool en) {
+  im.gradient(box(0, 0, SW, SH), vgrad(0, hex(0xfff0a8), SH, hex(0xffc8e0)));
   for (int i = 0; i < 12; i++) {
     float a = float(i) * 30 * 3.14159f / 180;
     im.fill(polygon({{97, 60},
@@ -467,99 +519,98 @@ void clear_scene(Img& im) {
     im.fill(rotated(box(x - 2, y - 1, x + 2, y + 1), x, y, r.range(0, 180)), cols[i % 5], 0.9f);
   }
   im.toon(heart(97, 62, 30), pal::pink, 1.5f);
-  im.gloss(86, 50, 7, 5, 0.5f);
-  draw_text(im, "クリア", 97, 58, 14, pal::white, true, 1.5f, pal::rose);
-  draw_text(im, "ありがとう!", 97, 112, 9, pal::rose, true, 1.0f, pal::white);
+  draw_text(im, say(en, "クリア", "CLEAR!"), 97, 58, 14, pal::white, true, 1.5f, pal::rose);
+  draw_text(im, say(en, "ありがとう!", "Thank you!"), 97, 112, 9, pal::rose, true, 1.0f,
+            pal::white);
 }
 
-void shop_outside(Img& im) {
-  title_scene(im);
+void shop_outside(Img& im, bool en) {
+  title_scene(im, en);
   im.fill(box(0, 0, SW, SH), hex(0xffffff), 0.15f);
 }
 
 void dark_title(Img& im) {
-  im.fill(box(0, 0, float(im.w), float(im.h)), vgrad(0, hex(0x2a1e3e), float(im.h), hex(0x4a2e52)));
+  im.gradient(box(0, 0, 390, 260), vgrad(0, hex(0x2a1e3e), 260, hex(0x4a2e52)));
   stars(im, 90, 99, float(im.h));
   for (int i = 0; i < 16; i++)
     im.fill(heart(float((i * 53) % 390), float((i * 71) % 260), 4), hex(0xff90c0), 0.18f);
 }
 
 // ---- shop front parts ----
+// All three are drawn at half size and doubled (see add_scene_pictures); their layouts are in the
+// screen's pixels.
 void counter_front(Img& im) {
-  // 390 x 120: the counter top, its cloth and the front panels
-  im.fill(box(0, 0, 390, 120), vgrad(0, hex(0xf4d0b0), 120, hex(0xe0a880)));
-  im.toon(box(-4, 0, 394, 12, 2), hex(0xf3c9a0), 1.2f);
-  im.fill(box(0, 2, 390, 5), pal::white, 0.35f);
-  // scalloped valance
-  for (int i = 0; i < 20; i++) {
-    float x = float(i) * 20;
-    im.toon(unite(box(x, 12, x + 20, 20), circle(x + 10, 20, 10)),
-            i % 2 ? hex(0xffd6e4) : hex(0xfff0f4), 1);
-    im.toon(circle(x + 10, 25, 2), i % 2 ? pal::white : pal::pink, 0.7f);
+  // 390 x 120 at (0, 140): the counter top, a plain valance (the goods' card is written over
+  // it) and five drawers below, each heart its own size, colour and place
+  im.fill(box(0, 0, 390, 120), hex(0xf0c8a0));
+  im.toon(box(-4, 0, 394, 12, 2), hex(0xf3c9a0), 1);
+  im.fill(box(0, 2, 390, 4), hex(0xfff4e0));
+  std::vector<V2> edge{{-2, 12}, {392, 12}};
+  for (int i = 20; i >= 0; i--) {
+    const float x = float(i) * 19.5f;
+    edge.push_back({x + 9.75f, 26});
+    edge.push_back({x, 22});
   }
-  // panels with hearts
+  im.toon(polygon(edge), hex(0xffe2ec), 1);
+  Rng r(9);
+  const Col hearts[] = {pal::pink, pal::sky, pal::rose, pal::lilac, pal::mint};
   for (int i = 0; i < 5; i++) {
-    float x = 14 + float(i) * 76;
-    im.toon(box(x, 42, x + 62, 110, 4), hex(0xffe6d4), 1);
-    im.fill(box(x + 4, 46, x + 58, 106, 3), vgrad(46, hex(0xfff4ec), 106, hex(0xffe2d0)));
-    im.toon(heart(x + 31, 74, 9), i % 2 ? pal::sky : pal::pink, 1);
-    im.gloss(x + 27, 70, 2.5f, 1.8f, 0.7f);
+    const float x = 14 + float(i) * 76;
+    im.toon(box(x, 50, x + 62, 112, 4), hex(0xffe6d4), 1);
+    im.fill(box(x + 4, 54, x + 58, 108, 3), hex(0xfff4ec));
+    im.toon(capsule(x + 24, 59, x + 38, 59, 2), pal::gold, 1);  // the drawer's pull
+    const float size = r.range(10, 14), hx = x + 31 + r.range(-5, 5), hy = 84 + r.range(-4, 5);
+    im.toon(rotated(heart(hx, hy, size), hx, hy, r.range(-12, 12)), hearts[r.below(5)], 1);
+    if (r.below(3) == 0) im.toon(heart(hx + size + 3, hy - size + 1, 5), hearts[r.below(5)], 1);
   }
-  im.fill(box(0, 114, 390, 120), pal::wood_dark, 0.6f);
+  im.fill(box(0, 114, 390, 120), pal::wood_dark);
 }
 
 void counter_left(Img& im) {
   // 130 x 58 at (0, 90): the register, a candy jar and a little plant on the counter
   float base = 54;
   // register
-  im.toon(polygon({{8, base}, {62, base}, {58, base - 24}, {12, base - 24}}), hex(0xb8d8f0), 1.2f);
-  im.toon(box(16, base - 36, 54, base - 22, 2), hex(0xd8ecff), 1.2f);
-  im.fill(box(19, base - 33, 51, base - 26, 1), hex(0x90e0a8));
-  draw_text(im, "1280", 35, base - 29.5f, 6, hex(0x206040), true);
+  im.toon(polygon({{8, base}, {62, base}, {58, base - 24}, {12, base - 24}}), hex(0xb8d8f0), 1);
+  im.toon(box(16, base - 36, 54, base - 22, 2), hex(0xd8ecff), 1);
+  im.fill(box(20, base - 33, 50, base - 25, 1), hex(0x90e0a8));
+  pixel_text(im, "1280", 35, base - 29, hex(0x206040), 1);
   for (int r = 0; r < 2; r++)
     for (int c = 0; c < 5; c++)
       im.toon(box(16.0f + float(c) * 8.4f, base - 19.0f + float(r) * 7, 22.0f + float(c) * 8.4f,
                   base - 14.0f + float(r) * 7, 1),
-              c == 4 ? pal::pink : pal::white, 0.7f);
+              c == 4 ? pal::pink : pal::white, 1);
   // candy jar
   im.toon(unite(box(70, base - 28, 94, base, 5), box(74, base - 33, 90, base - 27, 1.5f)),
-          hex(0xeaf6ff), 1.2f);
+          hex(0xeaf6ff), 1);
   Rng r(5);
   const Col cc[] = {pal::rose, pal::lemon, pal::mint, pal::sky, pal::lilac};
-  for (int i = 0; i < 12; i++)
-    im.toon(circle(74 + r.range(0, 16), base - 4 - r.range(0, 18), 2.6f), cc[i % 5], 0.6f);
-  im.gloss(76, base - 20, 1.8f, 6, 0.5f);
+  for (int i = 0; i < 10; i++)
+    im.toon(circle(75 + r.range(0, 14), base - 5 - r.range(0, 16), 2.6f), cc[i % 5], 1);
   im.toon(box(73, base - 36, 91, base - 32, 1.5f), pal::pink, 1);
   // little plant
   im.toon(polygon({{100, base}, {118, base}, {120, base - 14}, {98, base - 14}}), hex(0xffb890), 1);
   for (int i = 0; i < 5; i++) {
     float a = (-150.0f + float(i) * 30.0f) * 3.14159f / 180;
-    im.toon(ellipse(109 + std::cos(a) * 8, base - 18 + std::sin(a) * 8, 4, 2.4f), pal::green, 0.8f);
+    im.toon(ellipse(109 + std::cos(a) * 8, base - 18 + std::sin(a) * 8, 4, 2.4f), pal::green, 1);
   }
   draw_flower(im, 109, base - 24, 4, pal::pink);
 }
 
 void counter_right(Img& im) {
-  // 130 x 150 at (260, 0): a curtain drape and a hanging basket at the right
-  im.toon(polygon({{130, 0}, {96, 0}, {104, 40}, {112, 66}, {108, 110}, {130, 150}}), pal::rose,
-          1.2f);
-  for (int i = 0; i < 3; i++)
-    im.line(104.0f + float(i) * 8, 4, 116.0f + float(i) * 4, 100, 1.2f, darken(pal::rose, 0.12f),
-            0.5f);
-  im.toon(circle(114, 66, 4), pal::gold, 1);
-  im.toon(box(70, 0, 130, 8, 2), pal::wood, 1);
-  // a hanging basket of flowers
-  im.line(64, 8, 56, 34, 0.8f, pal::ink);
-  im.line(64, 8, 72, 34, 0.8f, pal::ink);
-  im.toon(polygon({{48, 34}, {80, 34}, {74, 48}, {54, 48}}), pal::wood, 1);
-  draw_flower(im, 56, 32, 5, pal::pink);
-  draw_flower(im, 70, 31, 5, pal::lemon);
-  draw_flower(im, 63, 27, 4.5f, pal::lilac);
-  for (int i = 0; i < 3; i++) im.toon(ellipse(52.0f + float(i) * 12, 52, 2, 5), pal::green, 0.7f);
-  // a price board standing on the counter
-  im.toon(box(74, 112, 104, 142, 2), pal::cream, 1);
-  draw_text(im, "SALE", 89, 122, 7, pal::rose, true);
-  im.toon(heart(89, 133, 4), pal::pink, 0.8f);
+  // 130 x 150 at (260, 0): the status panel writes its takings, satisfaction and money down the
+  // right from y 29 and the goods' card below y 135, so this part keeps to the edges: a narrow
+  // plain drape at the right and a hanging basket of flowers above the first line
+  im.toon(polygon({{130, 0}, {110, 0}, {116, 40}, {120, 70}, {116, 110}, {130, 150}}), pal::rose,
+          1);
+  im.toon(circle(121, 70, 4), pal::gold, 1);
+  im.toon(box(96, 0, 130, 6, 2), pal::wood, 1);
+  im.line(70, 0, 60, 16, 1.2f, pal::ink);
+  im.line(70, 0, 80, 16, 1.2f, pal::ink);
+  im.toon(polygon({{52, 16}, {88, 16}, {82, 26}, {58, 26}}), pal::wood, 1);
+  draw_flower(im, 60, 14, 5, pal::pink);
+  draw_flower(im, 80, 13, 5, pal::lemon);
+  draw_flower(im, 70, 10, 4.5f, pal::lilac);
+  for (int i = 0; i < 3; i++) im.toon(ellipse(58.0f + float(i) * 12, 27, 2, 3), pal::green, 1);
 }
 
 // ---- interface pictures ----
@@ -568,9 +619,9 @@ void button_plate(Img& im) {
   // captions pulse from white to pink over it, so the plate is a deep berry with a pastel rim.
   Sdf plate = box(4, 16, 146, 42, 13);
   im.toon(plate, hex(0x7a3470), 1.4f, hex(0x3a1838));
-  im.fill(plate, vgrad(16, hex(0x7e3674), 42, hex(0x56224f)), 1, 0.5f);
-  im.fill(ring(box(6.5f, 18.5f, 143.5f, 39.5f, 10.5f), 0.8f), hex(0xffb0d0), 0.9f);
-  im.fill(box(14, 18.5f, 136, 21.5f, 1.5f), pal::white, 0.22f);
+  im.fill(grow(plate, -1), hex(0x6a2a62));
+  im.fill(ring(box(6.5f, 18.5f, 143.5f, 39.5f, 10.5f), 1), hex(0xffb0d0));
+  im.fill(box(14, 19, 136, 21, 1), hex(0xa04a90));
   im.toon(heart(17, 29, 5), hex(0xffc0da), 1, hex(0x3a1838));
   im.glint(136, 21, 3, pal::white, 0.9f);
 }
@@ -578,12 +629,11 @@ void button_plate(Img& im) {
 // The item panel's buttons: plates on the panel's black, white captions in their middle (the
 // panel writes them), so each plate is a deep jewel colour with a pale rim and a soft gloss.
 void panel_plate(Img& im, Col top, Col bottom, Col rim) {
-  const float w = float(im.w), h = float(im.h);
+  const float w = float(im.w) / im.unit, h = float(im.h) / im.unit;
   Sdf plate = box(1.5f, 1.5f, w - 1.5f, h - 1.5f, 8);
   im.toon(plate, mix(top, bottom, 0.5f), 1.2f, hex(0x1a0c18));
-  im.fill(plate, vgrad(2, top, h - 2, bottom), 1, 0.6f);
-  im.fill(ring(box(3.5f, 3.5f, w - 3.5f, h - 3.5f, 6), 0.55f), rim, 0.85f);
-  im.fill(box(8, 4.2f, w - 8, 8.5f, 2.5f), pal::white, 0.16f);
+  im.fill(box(2, h / 2, w - 2, h - 2, 6), bottom);
+  im.fill(ring(box(3.5f, 3.5f, w - 3.5f, h - 3.5f, 6), 1), rim);
 }
 
 void action_plate(Img& im) {
@@ -621,28 +671,33 @@ void coin_icon(Img& im) {
   im.glint(6.5f, 6, 2.6f, pal::white, 0.95f);
 }
 
-void seal_box_picture(Img& im) {
-  // 390 x 260: a seal album with a 14 x 8 grid of 25 x 30 cells from (20, 20). A seal sits in
-  // the top 22 pixels of its cell; the light pink name of the cell under the pointer is written
-  // just above the cell, on the dark band below the row before, so the album is a deep plum with
-  // light seal places. Behind the last two rows it turns light, where the collection view writes
-  // the seal's name and description in dark pink. The band above the first row carries no title:
-  // the names of the first row's seals are written there.
-  im.toon(box(6, 4, 386, 258, 10), hex(0x7a4870), 1.6f);
-  im.fill(box(10, 8, 382, 254, 8), vgrad(8, hex(0x8e5a86), 254, hex(0x6a3a64)));
+// 390 x 260: a seal album with a 14 x 8 grid of 25 x 30 cells from (20, 20). A seal sits in the
+// top 22 pixels of its cell; the light pink name of the cell under the pointer is written just
+// above the cell, on the dark band below the row before, so the album is a deep plum with light
+// seal places. Behind the last two rows it turns light, where the collection view writes the
+// seal's name and description in dark pink. The band above the first row carries no title: the
+// names of the first row's seals are written there. The album is drawn at half size and
+// doubled like the counter; the cells are drawn over it at full size, because the game's rule
+// lays them out on a 25-pixel pitch that no doubled pixel grid can follow.
+void seal_box_frame(Img& im) {
+  im.toon(box(6, 4, 386, 258, 10), hex(0x7a4870), 1);
+  im.fill(box(10, 8, 382, 254, 8), hex(0x7e4a78));
   im.toon(box(14, 199, 378, 254, 6), hex(0xfff0f6), 1);
+  for (int i = 0; i < 3; i++)
+    im.toon(heart(342.0f + float(i) * 14, 11, 5), i % 2 ? pal::pink : pal::sky, 1);
+  for (int i = 0; i < 3; i++)
+    im.toon(heart(22.0f + float(i) * 14, 11, 5), i % 2 ? pal::sky : pal::pink, 1);
+}
+
+void seal_box_cells(Img& im) {
   for (int c = 0; c < 14; c++)
     for (int r = 0; r < 8; r++) {
       float x = 20.0f + 25.0f * float(c), y = 20.0f + 30.0f * float(r);
       Sdf place = box(x + 1, y + 0.5f, x + 24, y + 23, 4);
-      im.fill(grow(place, 0.8f), hex(0x4a2848), r < 6 ? 1.0f : 0.25f);
+      if (r < 6) im.fill(grow(place, 1), hex(0x4a2848));
       im.fill(place, (c + r) % 2 ? hex(0xfff6fa) : hex(0xffe6f0));
-      im.fill(ring(grow(place, -1.5f), 0.4f), hex(0xf0b8d0), 0.8f);
+      im.fill(ring(grow(place, -1.5f), 0.5f), hex(0xf0b8d0));
     }
-  for (int i = 0; i < 4; i++)
-    im.toon(heart(340.0f + float(i) * 10, 11, 3), i % 2 ? pal::pink : pal::sky, 0.6f);
-  for (int i = 0; i < 4; i++)
-    im.toon(heart(20.0f + float(i) * 10, 11, 3), i % 2 ? pal::sky : pal::pink, 0.6f);
 }
 
 void chain_digits(Img& im, int n) {
@@ -665,12 +720,23 @@ void chain_word(Img& im) {
 void add_scene_pictures(PicTable& t) {
   auto bg = [&](const char* name, std::function<void(Img&)> f) {
     t[name] = PicRecipe{PicKind::background, SW, SH, f};
+    t[name].dither = true;
   };
-  t["00.bmp"] = PicRecipe{PicKind::background, 390, 260, dark_title};
-  bg("title.bmp", title_scene);
-  bg("login.bmp", login_scene);
-  bg("title2.bmp", about_scene);
-  bg("haikei.bmp", shop_outside);
+  // a picture with lettering: the Japanese drawing and the English one
+  auto lettered = [&](const char* name, std::function<void(Img&, bool)> f) {
+    bg(name, [f](Img& im) { f(im, false); });
+    t[name].draw_en = [f](Img& im) { f(im, true); };
+  };
+  auto half = [&](const char* name, PicKind kind, int w, int h, std::function<void(Img&)> f) {
+    t[name] = PicRecipe{kind, w, h, f};
+    t[name].half = true;
+  };
+  half("00.bmp", PicKind::background, 390, 260, dark_title);
+  t["00.bmp"].dither = true;
+  lettered("title.bmp", title_scene);
+  lettered("login.bmp", login_scene);
+  lettered("title2.bmp", about_scene);
+  lettered("haikei.bmp", shop_outside);
   bg("haikei2.bmp", [](Img& im) { shop_inside(im, false); });
   bg("haikei_churu.bmp", [](Img& im) { shop_inside(im, true); });
   bg("ten.bmp", [](Img& im) {
@@ -681,7 +747,7 @@ void add_scene_pictures(PicTable& t) {
     shop_inside(im, true);
     person_on(im, "landlord", 67, 22);
   });
-  bg("letter.bmp", letter);
+  lettered("letter.bmp", letter);
   bg("kokuban.bmp", blackboard);
   bg("door.bmp", door);
   bg("night.bmp", [](Img& im) { night_sky(im, 0); });
@@ -694,17 +760,20 @@ void add_scene_pictures(PicTable& t) {
   bg("asa3.bmp", [](Img& im) { morning(im, 1); });
   bg("asa2.bmp", [](Img& im) { morning(im, 2); });
   bg("asa2a.bmp", [](Img& im) { morning(im, 3); });
-  bg("milk.bmp", [](Img& im) { morning(im, 4); });
-  bg("clear.bmp", clear_scene);
-  t["front2.bmp"] = PicRecipe{PicKind::background, 390, 120, counter_front};
-  t["front_mid.bmp"] = PicRecipe{PicKind::masked, 130, 58, counter_left};
-  t["front3.bmp"] = PicRecipe{PicKind::masked, 130, 150, counter_right};
-  t["box.bmp"] = PicRecipe{PicKind::masked, 150, 56, button_plate};
-  t["seal_box.bmp"] = PicRecipe{PicKind::layer, 390, 260, seal_box_picture};
-  t["btn_action.bmp"] = PicRecipe{PicKind::layer, 213, 25, action_plate};
-  t["btn_close.bmp"] = PicRecipe{PicKind::layer, 105, 25, close_plate};
-  t["btn_mode.bmp"] = PicRecipe{PicKind::layer, 105, 25, mode_plate};
-  t["coin.bmp"] = PicRecipe{PicKind::layer, 20, 20, coin_icon};
+  lettered("milk.bmp", [](Img& im, bool en) { morning(im, 4, en); });
+  lettered("clear.bmp", clear_scene);
+  half("front2.bmp", PicKind::background, 390, 120, counter_front);
+  half("front_mid.bmp", PicKind::masked, 130, 58, counter_left);
+  half("front3.bmp", PicKind::masked, 130, 150, counter_right);
+  half("box.bmp", PicKind::masked, 150, 56, button_plate);
+  half("seal_box.bmp", PicKind::layer, 390, 260, seal_box_frame);
+  t["seal_box.bmp"].detail = seal_box_cells;
+  half("btn_action.bmp", PicKind::layer, 213, 25, action_plate);
+  half("btn_close.bmp", PicKind::layer, 105, 25, close_plate);
+  half("btn_mode.bmp", PicKind::layer, 105, 25, mode_plate);
+  half("coin.bmp", PicKind::layer, 20, 20, coin_icon);
+  // the chain counter lights up among the screen effects and the message log, which the game
+  // draws at its own size: so are these
   for (int n = 2; n <= 10; n++)
     t[std::to_string(n) + "chain.bmp"] =
         PicRecipe{PicKind::glow, 22, 16, [n](Img& im) { chain_digits(im, n); }};

@@ -10,9 +10,21 @@
 namespace ag {
 
 struct PicRecipe {
+  PicRecipe() = default;
+  PicRecipe(PicKind k, int w_, int h_, std::function<void(Img&)> d)
+      : kind(k), w(w_), h(h_), draw(std::move(d)) {}
   PicKind kind = PicKind::layer;
   int w = 0, h = 0;
   std::function<void(Img&)> draw;
+  // Meant gradients (skies, the night) are dithered rather than banded.
+  bool dither = false;
+  // Shown by the game at its own size beside doubled pictures: drawn at half size (the drawing
+  // laid out in full-size units) and doubled, so that its pixels are the same size as theirs.
+  bool half = false;
+  // Drawn over the doubled picture at full size: what a rule's own geometry places to the pixel.
+  std::function<void(Img&)> detail;
+  // The picture with its lettering in English (cg/en/NAME), for a picture a player reads words on.
+  std::function<void(Img&)> draw_en;
 };
 using PicTable = std::map<std::string, PicRecipe>;
 
@@ -55,6 +67,9 @@ void draw_skull(Img& im, float cx, float cy, float r);
 void draw_person(Img& im, const std::string& name);
 // A customer picture as the game shows it: the person clear of the rows the game never shows.
 void draw_customer(Img& im, const std::string& name);
+// A character seal by the picture name of the one it shows ("owner" for the shop's owner,
+// "mayumi" for 魔夕未): a head and shoulders drawn for the 22 x 22 sticker.
+void draw_face_seal(Img& im, const std::string& who);
 // A catalogue picture by name on its square.
 void draw_goods(Img& im, const std::string& name);
 

@@ -73,9 +73,25 @@ PicKind picture_kind(const std::string& name) {
   return it != table().end() ? it->second.kind : PicKind::layer;
 }
 
+const std::vector<std::string>& picture_languages() {
+  static const std::vector<std::string> languages = {"en"};
+  return languages;
+}
+
+std::vector<std::string> lettered_picture_names() {
+  std::vector<std::string> v;
+  for (auto& [name, recipe] : table())
+    if (recipe.draw_en) v.push_back(name);
+  return v;
+}
+
 Picture make_picture(const std::string& name) {
+  return make_picture(name, "ja");
+}
+
+Picture make_picture(const std::string& name, const std::string& language) {
   Picture out;
-  out.name = name;
+  out.name = language == "ja" ? name : language + "/" + name;
   auto it = table().find(name);
   PicRecipe recipe;
   if (it != table().end()) {
@@ -85,21 +101,33 @@ Picture make_picture(const std::string& name) {
   } else {
     return out;
   }
+  if (language == "en") {
+    if (!recipe.draw_en) return out;
+    recipe.draw = recipe.draw_en;
+  } else if (language != "ja") {
+    return out;
+  }
   out.kind = recipe.kind;
-  Img im(recipe.w, recipe.h);
-  recipe.draw(im);
+  const int grid = recipe.half ? 2 : 1;
+  Img drawn((recipe.w + grid - 1) / grid, (recipe.h + grid - 1) / grid);
+  drawn.unit = 1.0f / float(grid);
+  recipe.draw(drawn);
+  if (recipe.kind == PicKind::layer || recipe.kind == PicKind::masked) remove_strays(drawn);
+  Img im = recipe.half ? doubled(drawn, recipe.w, recipe.h) : std::move(drawn);
+  if (recipe.detail) recipe.detail(im);
+  const Finish finish{recipe.dither, grid};
   switch (recipe.kind) {
     case PicKind::background:
-      out.bmp = to_bitmap_opaque(im);
+      out.bmp = to_bitmap_opaque(im, hex(0), finish);
       break;
     case PicKind::layer:
-      out.bmp = to_bitmap_keyed(im, layer_key);
+      out.bmp = to_bitmap_keyed(im, layer_key, finish);
       break;
     case PicKind::masked:
-      out.bmp = to_bitmap_masked(im);
+      out.bmp = to_bitmap_masked(im, finish);
       break;
     case PicKind::glow:
-      out.bmp = to_bitmap_opaque(im, hex(0));
+      out.bmp = to_bitmap_glow(im, finish);
       break;
   }
   return out;
@@ -142,6 +170,13 @@ int write_all(const std::string& game_dir, std::string* error) {
   for (auto& name : picture_names()) {
     Picture p = make_picture(name);
     put(fs::path(game_dir) / "cg" / name, plat::encode_bmp(p.bmp));
+  }
+  // the lettered pictures in each other language, where the game looks first in that language
+  for (auto& language : picture_languages()) {
+    fs::create_directories(fs::path(game_dir) / "cg" / language, ec);
+    for (auto& name : lettered_picture_names())
+      put(fs::path(game_dir) / "cg" / language / name,
+          plat::encode_bmp(make_picture(name, language).bmp));
   }
   for (auto& name : wave_names()) put(fs::path(game_dir) / "dat" / name, make_wave(name));
   for (auto& name : music_names()) put(fs::path(game_dir) / "dat" / name, make_music(name));
