@@ -505,7 +505,7 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     m["cd03.bmp"] = [](Img& im) {
       cd(im, hex(0xffd890), [](Img& i) {
         i.toon(heart(20, 22, 8), rose, 0.8f);
-        label(i, words("るぴあ", "RUPIA"), C, 11, 6, white, hex(0xa06020));
+        label(i, words("るぴあ", "LUPIA"), C, 11, 6, white, hex(0xa06020));
       });
     };
     m["cd04.bmp"] = [](Img& im) {
@@ -952,7 +952,7 @@ const std::map<std::string, std::function<void(Img&)>>& goods() {
     };
     m["bodycare.bmp"] = [](Img& im) {
       bottle(im, white, hex(0xc8f0ff), sky, 9, 5);
-      label(im, words("るーこ", "RUKO"), C, 27, 5, sky, white);
+      label(im, words("るーこ", "LUKO"), C, 27, 5, sky, white);
     };
     m["rip.bmp"] = [](Img& im) {
       im.toon(box(14, 18, 26, 37, 1.5f), gold, 1);
