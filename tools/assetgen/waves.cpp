@@ -972,6 +972,34 @@ Bytes encode_wav_16(const std::vector<float>& samples, int rate) {
   return out;
 }
 
+std::string wave_kind(const std::string& name) {
+  static const std::map<std::string, std::string> kinds = [] {
+    std::map<std::string, std::string> k;
+    auto put = [&](const char* kind, std::initializer_list<const char*> names) {
+      for (const char* n : names) k[n] = kind;
+    };
+    put("ui", {"1.wav", "3.wav", "4.wav", "key.wav", "key2.wav", "pi.wav", "moji.wav", "shift.wav",
+               "back.wav", "box.wav", "point.wav"});
+    put("wrap",
+        {"paper.wav",   "paper2.wav",  "small.wav",     "small2.wav",    "white0.wav", "white.wav",
+         "mis.wav",     "mis2.wav",    "don.wav",       "big.wav",       "dan.wav",    "hako2.wav",
+         "hako3.wav",   "hako4.wav",   "tesage.wav",    "tesage2.wav",   "kami.wav",   "kami2.wav",
+         "s_hako0.wav", "s_hako1.wav", "s_fukuro0.wav", "s_fukuro1.wav", "set.wav",    "katan.wav",
+         "pen.wav",     "draw.wav"});
+    put("reward", {"coin.wav", "buy.wav", "item.wav", "kira.wav", "exp.wav", "up2.wav", "love4.wav",
+                   "great.wav", "lvup.wav", "cong.wav", "takara.wav", "tirasi.wav", "save.wav",
+                   "ex_fukuro.wav", "start.wav", "start2.wav", "start3.wav", "hit.wav"});
+    put("fanfare", {"combo3.wav", "combo4.wav", "combo5.wav", "combo6.wav"});
+    put("bad", {"no.wav", "down.wav", "bad.wav", "gameover.wav"});
+    put("event", {"night.wav", "koke.wav", "milk.wav", "wolf.wav", "dorobou.wav", "kaminari.wav",
+                  "door.wav", "nock.wav", "gun.wav"});
+    put("owner", {"fun.wav", "aha.wav", "eto.wav", "kora.wav", "yosi.wav", "aa.wav"});
+    return k;
+  }();
+  auto it = kinds.find(name);
+  return it != kinds.end() ? it->second : "voice";
+}
+
 std::vector<std::string> wave_names() {
   std::vector<std::string> v;
   for (auto& [name, fn] : recipes()) v.push_back(name);
