@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
 #include <cstring>
@@ -86,19 +87,17 @@ struct Biquad {
 };
 
 // The K-weighting of loudness meters at any rate: a high shelf (+4 dB over ~1.7 kHz) and a
-// high-pass at ~38 Hz.
+// high-pass at ~38 Hz, from their analogue prototypes (the meters' own 48 kHz coefficients come
+// out exactly).
 std::vector<double> k_weighted(const std::vector<float>& s, int rate) {
-  double G = 3.999843853973347, Q = 0.7071752369554196, fc = 1681.974450955533;
-  double A = std::pow(10.0, G / 40), w0 = 2 * kPi * fc / rate, al = std::sin(w0) / (2 * Q),
-         c = std::cos(w0), sa = 2 * std::sqrt(A) * al;
-  double a0 = (A + 1) - (A - 1) * c + sa;
-  Biquad shelf{A * ((A + 1) + (A - 1) * c + sa) / a0, -2 * A * ((A - 1) + (A + 1) * c) / a0,
-               A * ((A + 1) + (A - 1) * c - sa) / a0, 2 * ((A - 1) - (A + 1) * c) / a0,
-               ((A + 1) - (A - 1) * c - sa) / a0};
-  Q = 0.5003270373238773, fc = 38.13547087602444;
-  w0 = 2 * kPi * fc / rate, al = std::sin(w0) / (2 * Q), c = std::cos(w0);
-  a0 = 1 + al;
-  Biquad high{(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - al) / a0};
+  double f0 = 1681.974450955533, Q = 0.7071752369554196;
+  double K = std::tan(kPi * f0 / rate), Vh = std::pow(10.0, 3.999843853973347 / 20),
+         Vb = std::pow(Vh, 0.4996667741545416), a0 = 1 + K / Q + K * K;
+  Biquad shelf{(Vh + Vb * K / Q + K * K) / a0, 2 * (K * K - Vh) / a0,
+               (Vh - Vb * K / Q + K * K) / a0, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0};
+  f0 = 38.13547087602444, Q = 0.5003270373238773;
+  K = std::tan(kPi * f0 / rate), a0 = 1 + K / Q + K * K;
+  Biquad high{1, -2, 1, 2 * (K * K - 1) / a0, (1 - K / Q + K * K) / a0};
   std::vector<double> out(s.size());
   for (std::size_t i = 0; i < s.size(); i++) out[i] = high.run(shelf.run(s[i]));
   return out;
@@ -231,19 +230,14 @@ double share_above(const Sound& w, double hz) {
 }
 
 double faint_tail_seconds(const Sound& w) {
-  if (!w.rate || w.s.empty()) return 0;
-  std::size_t loudest = 0;
-  for (std::size_t i = 0; i < w.s.size(); i++)
-    if (std::fabs(w.s[i]) > std::fabs(w.s[loudest])) loudest = i;
-  const std::size_t piece = std::size_t(w.rate / 100);
-  int faint = 0;
-  for (std::size_t at = loudest; at < w.s.size(); at += piece) {
-    float top = 0;
-    for (std::size_t i = at; i < std::min(w.s.size(), at + piece); i++)
-      top = std::max(top, std::fabs(w.s[i]));
-    if (top > 0 && top < 1.0f / 128) faint++;
+  if (!w.rate) return 0;
+  const float step = 1.0f / 128;
+  std::size_t audible = 0, sounding = 0;
+  for (std::size_t i = 0; i < w.s.size(); i++) {
+    if (std::fabs(w.s[i]) >= step) audible = i;
+    if (w.s[i] != 0) sounding = i;
   }
-  return faint * 0.01;
+  return sounding > audible ? double(sounding - audible) / w.rate : 0;
 }
 
 // ---- tunes ----
@@ -371,18 +365,19 @@ TuneShape tune_shape(const Tune& t) {
   s.bars = bar > 0 ? int((end + bar - 1) / bar) : 0;
   s.seconds = t.seconds_at(end);
 
-  // Bars as what they play: every event in them, relative to the bar's start.
-  std::vector<std::string> sig(std::size_t(s.bars));
-  for (auto& e : t.events) {
-    std::size_t b = std::size_t(std::min<long>(e.tick / bar, s.bars - 1));
-    sig[b] += std::to_string(e.tick % bar) + ":";
-    for (auto x : e.bytes) sig[b] += std::to_string(x) + ",";
-    sig[b] += ";";
+  // Bars as the notes they play (channel, key, start in the bar, length), loudness aside.
+  std::vector<std::vector<std::array<long, 4>>> sig(std::size_t(s.bars));
+  for (auto& n : t.notes) {
+    std::size_t b = std::size_t(std::clamp<long>(n.on / bar, 0, s.bars - 1));
+    sig[b].push_back({n.channel, n.key, n.on % bar, n.off - n.on});
   }
+  for (auto& v : sig) std::sort(v.begin(), v.end());
   for (int i = 0; i < s.bars; i++)
     for (int j = i + 1; j < s.bars; j++) {
       int k = 0;
-      while (j + k < s.bars && sig[std::size_t(i + k)] == sig[std::size_t(j + k)]) k++;
+      while (j + k < s.bars && !sig[std::size_t(i + k)].empty() &&
+             sig[std::size_t(i + k)] == sig[std::size_t(j + k)])
+        k++;
       s.longest_exact_repeat_bars = std::max(s.longest_exact_repeat_bars, k);
     }
 

@@ -31,8 +31,8 @@ double loudness_db(const Sound& w);
 double exposure_db(const Sound& w);
 // Share (0..1) of the sound's energy above `hz`.
 double share_above(const Sound& w, double hz);
-// How long, after its loudest moment, the sound lingers under the 8-bit mixer's step (1/128)
-// without being silent: what 8 bits turn into a faint buzz. Counted in 10 ms pieces.
+// How long the sound goes on after its last sample that reaches the 8-bit mixer's step (1/128)
+// before it is silent: a tail that 8 bits turn into a faint buzz.
 double faint_tail_seconds(const Sound& w);
 
 // ---- tunes ----
@@ -71,7 +71,7 @@ struct TuneShape {
   long late_note_ticks = 0;          // how far the latest note sounds past that end
   int bars = 0;
   double seconds = 0;
-  int longest_exact_repeat_bars = 0;  // the longest stretch of bars that replays an earlier one
+  int longest_exact_repeat_bars = 0;  // the longest stretch of bars whose notes replay earlier ones
   double clash_share =
       0;  // share of the melody's time a semitone off a sounding accompaniment note
   int strong_beat_clashes = 0;  // melody notes clashing a semitone on a strong beat

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   if (sf.empty()) std::printf("(no General MIDI soundfont: the tunes were not rendered)\n");
 
   std::printf("\n%-14s %-8s %6s %7s %6s %6s %6s %6s %6s\n", "WAVE", "kind", "secs", "LAFmax", "LAE",
-              "peak", ">500", ">1k", "faint");
+              "peak", ">500", ">1k", "tail");
   std::map<std::string, ag::Sound> waves;
   std::map<std::string, std::vector<double>> by_kind;
   std::vector<double> effects;
