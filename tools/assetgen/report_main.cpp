@@ -3,6 +3,8 @@
 // loudness, the melody over the bass, how each tune loops, semitone clashes, the voices'
 // brightness, the fanfares in the chain's order, and the sounds a good reaction starts together
 // against the 8-bit mixer's range.
+// audio-report --render TUNE.mid OUT.wav: one pass of a tune as the game's FluidSynth plays it,
+// as a 16-bit stereo WAV file to listen to.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -31,11 +33,44 @@ std::vector<int> as_8bit(const ag::Sound& w) {
   return v;
 }
 
+// A 16-bit stereo WAV file of a render.
+bool write_render(const std::string& path, const ag::Render& r) {
+  ag::Bytes out;
+  auto u32 = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; i++) out.push_back(std::uint8_t(v >> (8 * i)));
+  };
+  auto u16 = [&](std::uint16_t v) {
+    out.push_back(std::uint8_t(v)), out.push_back(std::uint8_t(v >> 8));
+  };
+  const std::uint32_t data = std::uint32_t(r.l.size() * 4);
+  out.insert(out.end(), {'R', 'I', 'F', 'F'});
+  u32(36 + data);
+  out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  u32(16), u16(1), u16(2), u32(std::uint32_t(r.rate)), u32(std::uint32_t(r.rate * 4)), u16(4),
+      u16(16);
+  out.insert(out.end(), {'d', 'a', 't', 'a'});
+  u32(data);
+  for (std::size_t i = 0; i < r.l.size(); i++)
+    for (float v : {r.l[i], r.r[i]})
+      u16(std::uint16_t(std::int16_t(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767))));
+  return ag::write_file(path, out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--render") {
+    const ag::Tune t = ag::read_tune(slurp(argv[2]));
+    ag::Render r;
+    if (!t.ok || !ag::render_tune(t, ag::game_soundfont(), 44100, r) || !write_render(argv[3], r)) {
+      std::fprintf(stderr, "audio-report: cannot render %s (%s)\n", argv[2],
+                   t.ok ? "no soundfont, or the file cannot be written" : t.why.c_str());
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: audio-report GAME_DIR\n");
+    std::fprintf(stderr, "usage: audio-report GAME_DIR | audio-report --render TUNE.mid OUT.wav\n");
     return 2;
   }
   const fs::path dat = fs::path(argv[1]) / "dat";

@@ -225,13 +225,13 @@ Score shop4() {
 // The evening, when the shop is quiet: slow and warm, electric piano, flute and strings.
 Score star() {
   Score s;
-  s.gain_db = 6.0f;
+  s.gain_db = 4.0f;
   s.bpm = 76;
   s.key = 63;  // E flat
   s.seed = 505;
   s.legato = 0.98f;
-  s.lead = {flute, 104, 60};
-  s.comp = {epiano, 96, 70};
+  s.lead = {flute, 96, 60, 1.2f};
+  s.comp = {epiano, 100, 70, 1.15f};
   s.bass = {fingerbass, 86, 64};
   s.counter = {cello, 74, 50};
   s.pad = {warmpad, 60, 64};
@@ -251,7 +251,7 @@ Score star() {
       {"IVM7 | iv6 | iii7 | VI7 | ii7 | V7 | IVM7 | V7sus",
        "6 - - - 5 - 6 1' | 2' - - - b6 - 4 - | 5 - - - 3 - 2 3 | #1' - - - 6 - - - |"
        "4 - - 6 1' - 6 - | 7 - - 5 2' - 7 - | 1' - - 6 5 - 6 - | 5 - - - . . . .",
-       Comp::arp, Bass::halves, Kit::shaker, 0.9f, horn, -1, 0, "", -1, true},
+       Comp::arp, Bass::halves, Kit::shaker, 0.72f, horn, -1, 0, "", -1, true},
       // the night sky: a harp over far-away chords
       {"bVIM7 | bVII | IM7 | IM7 | bVIM7 | bVII | V7sus | V7",
        "b3 - - - 1 - - - | 4 - - - 2 - - - | 3 - - - 5 - - - | 5 - - - - - . . |"
