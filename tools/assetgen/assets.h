@@ -52,6 +52,10 @@ PicKind picture_kind(const std::string& name);
 // Sounds: every wave the game plays, as 16-bit mono PCM WAV files.
 std::vector<std::string> wave_names();
 Bytes make_wave(const std::string& name);
+// The family a wave's level is set by: "ui" (buttons and the typing tick), "wrap" (paper, bags
+// and boxes), "reward", "fanfare" (the chain's), "bad" (bad news), "event" (morning, night and
+// visitors), "voice" (customers and visitors) or "owner".
+std::string wave_kind(const std::string& name);
 
 // Music: the six standard MIDI files.
 std::vector<std::string> music_names();

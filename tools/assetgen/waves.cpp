@@ -1,5 +1,8 @@
-// The game's sound effects, synthesised: blips, chimes, paper, coins, knocks, thunder, fanfares
-// and a little formant voice for the customers' and the owner's spoken reactions.
+// The game's sound effects and voices, synthesised: blips, chimes, paper, coins, knocks, thunder,
+// the chain's fanfares, and the customers', the owner's and the visitors' spoken reactions. Each
+// sound belongs to a family whose level it is set to, so that a day sounds even: buttons and the
+// typing tick a step under the rewards, voices up where they carry, and the sounds a good
+// reaction starts together inside the 8-bit mixer's range.
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -7,233 +10,16 @@
 
 #include "assets.h"
 #include "paint.h"
+#include "synth.h"
+#include "voice.h"
 
 namespace ag {
 
 namespace {
 
-constexpr int kRate = 22050;
-constexpr float kTau = 6.2831853f;
+using namespace snd;
 
-struct Buf {
-  std::vector<float> s;
-  void ensure(std::size_t n) {
-    if (s.size() < n) s.resize(n, 0.0f);
-  }
-  float dur() const { return float(s.size()) / kRate; }
-};
-
-std::size_t at(float t) {
-  return std::size_t(std::max(0.0f, t) * kRate);
-}
-
-// Envelope: attack a, then exponential decay with time constant d, for `len` seconds.
-float env(float t, float a, float d, float len) {
-  if (t < 0 || t > len) return 0;
-  float e = a > 0 && t < a ? t / a : std::exp(-(t - a) / d);
-  float rel = std::min(1.0f, (len - t) / 0.006f);  // a short release so nothing clicks
-  return e * rel;
-}
-
-enum Wave { SINE, TRI, SQUARE, SAW };
-float osc(Wave w, float ph) {
-  ph -= std::floor(ph);
-  switch (w) {
-    case SINE:
-      return std::sin(ph * kTau);
-    case TRI:
-      return ph < 0.5f ? ph * 4 - 1 : 3 - ph * 4;
-    case SQUARE:
-      return ph < 0.5f ? 0.7f : -0.7f;
-    case SAW:
-      return (ph * 2 - 1) * 0.7f;
-  }
-  return 0;
-}
-
-// A tone with a frequency glide from f0 to f1 (exponential), placed at time t0.
-void tone(Buf& b, float t0, float len, float f0, float f1, float amp, Wave w = SINE,
-          float a = 0.003f, float d = 1e9f, float vib = 0) {
-  std::size_t s0 = at(t0), n = at(len);
-  b.ensure(s0 + n + 1);
-  float ph = 0;
-  for (std::size_t i = 0; i < n; i++) {
-    float t = float(i) / kRate;
-    float f = f0 * std::pow(f1 / f0, t / len);
-    if (vib > 0) f *= 1 + vib * std::sin(t * kTau * 6.0f);
-    ph += f / kRate;
-    b.s[s0 + i] += osc(w, ph) * amp * env(t, a, d, len);
-  }
-}
-
-// A bell: a few inharmonic partials decaying at their own rates.
-void bell(Buf& b, float t0, float f, float amp, float len = 0.6f) {
-  const float ratio[] = {1, 2.01f, 2.76f, 4.07f, 5.43f};
-  const float gain[] = {1, 0.45f, 0.3f, 0.16f, 0.08f};
-  for (int k = 0; k < 5; k++)
-    tone(b, t0, len, f * ratio[k], f * ratio[k], amp * gain[k], SINE, 0.002f,
-         len / (1.5f + float(k)));
-}
-
-// Filtered noise: a one-pole low-pass (lp 0..1) and high-pass, with an envelope.
-void noise(Buf& b, float t0, float len, float amp, float lp, float hp, float a, float d,
-           std::uint32_t seed) {
-  Rng r(seed);
-  std::size_t s0 = at(t0), n = at(len);
-  b.ensure(s0 + n + 1);
-  float y = 0, low = 0;
-  for (std::size_t i = 0; i < n; i++) {
-    float t = float(i) / kRate;
-    float x = r.unit() * 2 - 1;
-    y += (x - y) * lp;
-    low += (y - low) * hp;
-    b.s[s0 + i] += (y - low) * amp * env(t, a, d, len);
-  }
-}
-
-// A noise whose low-pass cutoff sweeps (a swish).
-void swish(Buf& b, float t0, float len, float amp, float lp0, float lp1, std::uint32_t seed) {
-  Rng r(seed);
-  std::size_t s0 = at(t0), n = at(len);
-  b.ensure(s0 + n + 1);
-  float y = 0, low = 0;
-  for (std::size_t i = 0; i < n; i++) {
-    float t = float(i) / kRate, u = t / len;
-    float lp = lp0 + (lp1 - lp0) * u;
-    y += (r.unit() * 2 - 1 - y) * lp;
-    low += (y - low) * 0.02f;
-    float e = std::sin(u * 3.14159f);
-    b.s[s0 + i] += (y - low) * amp * e * e;
-  }
-}
-
-// A knock or thump: a low sine drop with a noise click.
-void thump(Buf& b, float t0, float f, float amp, std::uint32_t seed) {
-  tone(b, t0, 0.16f, f * 1.6f, f, amp, SINE, 0.001f, 0.045f);
-  noise(b, t0, 0.03f, amp * 0.5f, 0.5f, 0.05f, 0.0005f, 0.008f, seed);
-}
-
-// ---- The little voice ----
-// A glottal pulse through two formant resonators; a syllable is a vowel with a pitch contour
-// and an optional consonant burst in front.
-struct Syl {
-  char vowel;    // a i u e o, or 'n' for a hummed n, ' ' for a pause
-  float len;     // seconds
-  float p0, p1;  // pitch contour, as multiples of the speaker's base pitch
-  float amp = 1;
-  char cons = 0;  // 's' hiss, 'k' click, 'h' breath, 'r' flap, 't' tap, 0 none
-};
-
-struct Resonator {
-  float a1 = 0, a2 = 0, g = 0, y1 = 0, y2 = 0;
-  void set(float f, float bw) {
-    float r = std::exp(-3.14159f * bw / kRate);
-    a1 = 2 * r * std::cos(kTau * f / kRate);
-    a2 = -r * r;
-    g = 1 - r;
-  }
-  float run(float x) {
-    float y = g * x + a1 * y1 + a2 * y2;
-    y2 = y1, y1 = y;
-    return y;
-  }
-};
-
-void formants(char v, float& f1, float& f2, float& f3) {
-  switch (v) {
-    case 'a':
-      f1 = 850, f2 = 1250, f3 = 2800;
-      break;
-    case 'i':
-      f1 = 320, f2 = 2500, f3 = 3200;
-      break;
-    case 'u':
-      f1 = 360, f2 = 1350, f3 = 2600;
-      break;
-    case 'e':
-      f1 = 520, f2 = 2000, f3 = 2900;
-      break;
-    case 'o':
-      f1 = 540, f2 = 900, f3 = 2600;
-      break;
-    default:
-      f1 = 280, f2 = 1100, f3 = 2500;
-      break;  // n, hummed
-  }
-}
-
-void speak(Buf& b, float t0, float base, const std::vector<Syl>& syls, float amp,
-           std::uint32_t seed, float breathy = 0.1f) {
-  float t = t0;
-  Rng r(seed);
-  Resonator r1, r2, r3;
-  float ph = 0;
-  float cf1 = 500, cf2 = 1500, cf3 = 2700;
-  for (const Syl& s : syls) {
-    if (s.vowel == ' ') {
-      t += s.len;
-      continue;
-    }
-    if (s.cons == 's')
-      noise(b, t, 0.07f, amp * 0.35f, 0.9f, 0.5f, 0.01f, 0.03f, r.next()), t += 0.05f;
-    if (s.cons == 'h')
-      noise(b, t, 0.06f, amp * 0.25f, 0.4f, 0.1f, 0.01f, 0.03f, r.next()), t += 0.03f;
-    if (s.cons == 'k' || s.cons == 't')
-      noise(b, t, 0.025f, amp * 0.45f, 0.7f, 0.2f, 0.001f, 0.006f, r.next()), t += 0.02f;
-    float f1, f2, f3;
-    formants(s.vowel, f1, f2, f3);
-    std::size_t s0 = at(t), n = at(s.len);
-    b.ensure(s0 + n + 1);
-    for (std::size_t i = 0; i < n; i++) {
-      float u = float(i) / float(n);
-      // glide the formants toward the vowel
-      float k = std::min(1.0f, float(i) / (0.04f * kRate));
-      float g1 = cf1 + (f1 - cf1) * k, g2 = cf2 + (f2 - cf2) * k, g3 = cf3 + (f3 - cf3) * k;
-      if (i % 32 == 0) r1.set(g1, 90), r2.set(g2, 130), r3.set(g3, 200);
-      float pitch = base * (s.p0 + (s.p1 - s.p0) * u) *
-                    (1 + 0.015f * std::sin(float(i) / kRate * kTau * 5.5f));
-      ph += pitch / kRate;
-      if (ph >= 1) ph -= 1;
-      float src = (ph < 0.6f ? std::sin(ph / 0.6f * 3.14159f) : 0) - 0.38f;  // a soft glottal pulse
-      src += (r.unit() - 0.5f) * breathy;
-      float y = r1.run(src) * 1.0f + r2.run(src) * 0.6f + r3.run(src) * 0.25f;
-      float e = std::min(1.0f, u / 0.12f) * std::min(1.0f, (1 - u) / 0.2f);
-      if (s.cons == 'r' && u < 0.1f) e *= 0.4f + u * 6;
-      b.s[s0 + i] += y * amp * 3.0f * e * s.amp;
-    }
-    cf1 = f1, cf2 = f2, cf3 = f3;
-    t += s.len;
-  }
-}
-
-// ---- Finishing ----
-Buf finish(Buf b, float peak = 0.85f) {
-  if (b.s.empty()) b.s.assign(kRate / 10, 0);
-  // a little room: one soft echo makes the dry synth friendlier
-  std::size_t d = at(0.045f);
-  Buf out;
-  out.s.assign(b.s.size() + d, 0);
-  for (std::size_t i = 0; i < b.s.size(); i++) out.s[i] += b.s[i], out.s[i + d] += b.s[i] * 0.18f;
-  // even loudness: aim at one RMS level, never past the peak limit
-  float m = 0, e = 0;
-  for (float v : out.s) m = std::max(m, std::fabs(v)), e += v * v;
-  float rms = std::sqrt(e / float(out.s.size()));
-  float k = m > 0 ? std::min(peak / m, rms > 0 ? 0.2f / rms : 1e9f) : 0;
-  for (float& v : out.s) v *= k;
-  // fade the very ends so nothing clicks
-  std::size_t f = std::min<std::size_t>(at(0.004f), out.s.size() / 2);
-  for (std::size_t i = 0; i < f; i++) {
-    float g = float(i) / float(f);
-    out.s[i] *= g;
-    out.s[out.s.size() - 1 - i] *= g;
-  }
-  return out;
-}
-
-// Note numbers to frequency.
-float mf(float note) {
-  return 440.0f * std::pow(2.0f, (note - 69.0f) / 12.0f);
-}
+using Maker = std::function<Buf()>;
 
 // An arpeggio of bell-ish plucks.
 void arp(Buf& b, float t0, float step, std::initializer_list<float> notes, float amp, Wave w = TRI,
@@ -246,10 +32,73 @@ void arp(Buf& b, float t0, float step, std::initializer_list<float> notes, float
   }
 }
 
-// Speakers' base pitches.
-constexpr float kGirl = 330, kGirlLow = 260, kBoy = 220, kOwner = 125, kOld = 110;
+// A brass-like chord stab: a few saws per note, slightly detuned, with a swell.
+void brass(Buf& b, float t0, float len, std::initializer_list<float> notes, float amp) {
+  for (float n : notes) {
+    tone(b, t0, len, mf(n) * 0.997f, mf(n) * 0.997f, amp, SAW, 0.02f, len * 0.8f);
+    tone(b, t0, len, mf(n) * 1.003f, mf(n) * 1.003f, amp * 0.8f, SQUARE, 0.02f, len * 0.8f);
+  }
+}
 
-using Maker = std::function<Buf()>;
+// A cymbal's shimmer.
+void shimmer(Buf& b, float t0, float len, float amp, std::uint32_t seed) {
+  band_noise(b, t0, len, amp, 7000, 0.8f, 0.002f, len / 3, seed);
+  band_noise(b, t0, len, amp * 0.6f, 4200, 1.2f, 0.002f, len / 4, seed + 1);
+}
+
+// A knock on a wooden door: the knuckle's crack and the panel's ring.
+void knock(Buf& b, float t0, float amp, std::uint32_t seed) {
+  band_noise(b, t0, 0.012f, amp * 1.2f, 2400, 1.0f, 0.0003f, 0.003f, seed);
+  band_noise(b, t0, 0.14f, amp * 2.4f, 520, 7.0f, 0.0005f, 0.045f, seed + 1);
+  band_noise(b, t0, 0.1f, amp * 1.5f, 1150, 8.0f, 0.0005f, 0.03f, seed + 2);
+  tone(b, t0, 0.14f, 150, 120, amp * 0.9f, SINE, 0.001f, 0.05f);
+  tone(b, t0, 0.1f, 330, 300, amp * 0.5f, SINE, 0.001f, 0.035f);
+}
+
+// A creak: a hinge slipping and sticking, each slip ringing the wood.
+void creak(Buf& b, float t0, float len, float rate0, float rate1, float amp, std::uint32_t seed) {
+  Rng r(seed);
+  float t = 0;
+  while (t < len) {
+    const float u = t / len;
+    const float e = std::sin(u * 3.14159f);
+    band_noise(b, t0 + t, 0.02f, amp * e * r.range(0.6f, 1.0f), 900 + 500 * u, 9, 0.0003f, 0.004f,
+               r.next());
+    band_noise(b, t0 + t, 0.015f, amp * 0.5f * e, 2300, 6, 0.0003f, 0.003f, r.next());
+    t += 1 / (rate0 + (rate1 - rate0) * u) * r.range(0.85f, 1.15f);
+  }
+}
+
+// Speakers and their lines.
+Maker say(const Speaker& who, Line line, std::uint32_t seed) {
+  return [=] {
+    Buf b;
+    speak(b, 0, who, line, 1, seed);
+    return b;
+  };
+}
+
+// Sobbing: a few wavering cries with a catch of breath between them.
+Buf sobs(const Speaker& who, std::initializer_list<const char*> cries, float pitch,
+         std::uint32_t seed) {
+  Buf b;
+  Rng r(seed);
+  float t = 0;
+  int i = 0;
+  for (const char* c : cries) {
+    const float p = pitch + r.range(-0.7f, 0.7f) - float(i) * 0.6f;
+    Line l{c, {{0, p + 1}, {0.25f, p + 2.5f}, {1, p - 3}}, 1, 0.3f, 0.9f, 7.5f, 0.12f};
+    speak(b, t, who, l, 1, seed + unsigned(i));
+    t += line_seconds(l) - 0.06f;
+    if (i % 2 == 1) {
+      Line in{". =130", {{0, 0}}, 1, 0, 0, 5.5f, 0.3f};
+      speak(b, t, who, in, 0.6f, seed + 50 + unsigned(i));
+      t += line_seconds(in) - 0.06f;
+    }
+    i++;
+  }
+  return b;
+}
 
 std::map<std::string, Maker> recipes() {
   std::map<std::string, Maker> m;
@@ -290,7 +139,7 @@ std::map<std::string, Maker> recipes() {
   };
   m["moji.wav"] = [=] {
     Buf b;
-    tone(b, 0, 0.022f, 3100, 2900, 0.3f, SQUARE, 0.0005f, 0.006f);
+    tone(b, 0, 0.032f, 3100, 2900, 0.3f, SQUARE, 0.0005f, 0.012f);
     noise(b, 0, 0.012f, 0.15f, 0.8f, 0.4f, 0.0005f, 0.003f, 7);
     return b;
   };
@@ -454,16 +303,6 @@ std::map<std::string, Maker> recipes() {
     arp(b, 0, 0.05f, {84, 88, 91, 96, 100}, 0.35f, SINE, 0.3f);
     return b;
   };
-  m["sealwa.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl,
-          {{'e', 0.12f, 1.2f, 1.3f, 1, 's'},
-           {'i', 0.1f, 1.3f, 1.35f},
-           {'u', 0.1f, 1.3f, 1.2f, 1, 'r'},
-           {'a', 0.22f, 1.3f, 1.5f, 1, 'h'}},
-          0.6f, 81);
-    return b;
-  };
   // --- money and rewards ---
   m["coin.wav"] = [=] {
     Buf b;
@@ -492,7 +331,7 @@ std::map<std::string, Maker> recipes() {
   };
   m["exp.wav"] = [=] {
     Buf b;
-    tone(b, 0, 0.2f, 600, 1500, 0.4f, TRI, 0.003f, 0.15f);
+    tone(b, 0, 0.22f, 600, 1500, 0.4f, TRI, 0.09f, 0.15f);
     bell(b, 0.15f, 1760, 0.25f, 0.3f);
     return b;
   };
@@ -513,34 +352,44 @@ std::map<std::string, Maker> recipes() {
     bell(b, 0.36f, mf(96), 0.3f, 0.5f);
     return b;
   };
-  m["suki.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'u', 0.12f, 1.3f, 1.4f, 1, 's'}, {'i', 0.28f, 1.5f, 1.8f, 1, 'k'}}, 0.6f,
-          83);
-    arp(b, 0.3f, 0.06f, {84, 88, 91}, 0.2f, SINE);
-    return b;
-  };
-  m["combo3.wav"] = [=] {
-    Buf b;
-    arp(b, 0, 0.05f, {72, 76, 79, 84}, 0.4f, SQUARE, 0.15f);
-    return b;
-  };
+  // The chain's fanfares, in the order the chain reaches them (4-5, 6-7, 8-9, 10): each a step
+  // higher, longer and fuller than the one before.
   m["combo4.wav"] = [=] {
     Buf b;
-    arp(b, 0, 0.05f, {74, 78, 81, 86, 90}, 0.4f, SQUARE, 0.15f);
-    return b;
-  };
-  m["combo5.wav"] = [=] {
-    Buf b;
-    arp(b, 0, 0.045f, {76, 80, 83, 88, 92, 95}, 0.4f, SQUARE, 0.15f);
-    noise(b, 0.2f, 0.4f, 0.15f, 0.9f, 0.5f, 0.01f, 0.15f, 84);
+    arp(b, 0, 0.055f, {72, 76, 79}, 0.4f, SQUARE, 0.16f);
+    tone(b, 0.165f, 0.25f, mf(84), mf(84), 0.32f, SQUARE, 0.004f, 0.12f);
     return b;
   };
   m["combo6.wav"] = [=] {
     Buf b;
-    arp(b, 0, 0.04f, {77, 81, 84, 89, 93, 96, 101}, 0.4f, SQUARE, 0.15f);
-    noise(b, 0.15f, 0.6f, 0.3f, 0.5f, 0.02f, 0.005f, 0.2f, 85);
-    tone(b, 0.15f, 0.5f, 80, 50, 0.4f, SINE, 0.005f, 0.2f);
+    arp(b, 0, 0.05f, {74, 78, 81, 86}, 0.4f, SQUARE, 0.16f);
+    brass(b, 0.2f, 0.36f, {74, 78, 81}, 0.11f);
+    tone(b, 0.2f, 0.4f, mf(90), mf(90), 0.3f, SQUARE, 0.004f, 0.2f, 0.004f);
+    shimmer(b, 0.2f, 0.35f, 0.12f, 85);
+    return b;
+  };
+  m["combo3.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.045f, {76, 80, 83, 88, 92}, 0.4f, SQUARE, 0.16f);
+    brass(b, 0.23f, 0.16f, {64, 71, 76, 80}, 0.09f);
+    brass(b, 0.4f, 0.65f, {64, 71, 76, 80, 83}, 0.1f);
+    tone(b, 0.4f, 0.65f, mf(95), mf(95), 0.3f, SQUARE, 0.004f, 0.35f, 0.005f);
+    tone(b, 0.23f, 0.16f, mf(52), mf(52), 0.35f, TRI, 0.004f, 0.1f);
+    tone(b, 0.4f, 0.6f, mf(52), mf(52), 0.35f, TRI, 0.004f, 0.3f);
+    shimmer(b, 0.4f, 0.65f, 0.2f, 86);
+    return b;
+  };
+  m["combo5.wav"] = [=] {
+    Buf b;
+    arp(b, 0, 0.04f, {77, 81, 84, 89, 93, 96}, 0.4f, SQUARE, 0.16f);
+    brass(b, 0.24f, 0.3f, {65, 72, 77, 81}, 0.09f);
+    brass(b, 0.56f, 1.05f, {67, 74, 79, 83, 86}, 0.1f);
+    tone(b, 0.56f, 1.1f, mf(98), mf(98), 0.3f, SQUARE, 0.004f, 0.6f, 0.006f);
+    tone(b, 0.24f, 0.3f, mf(41), mf(41), 0.4f, TRI, 0.004f, 0.2f);
+    tone(b, 0.56f, 1.0f, mf(43), mf(43), 0.45f, TRI, 0.004f, 0.5f);
+    // the tenth brings down lightning
+    noise(b, 0.56f, 1.0f, 0.5f, 0.06f, 0.004f, 0.003f, 0.4f, 87);
+    shimmer(b, 0.56f, 1.0f, 0.22f, 88);
     return b;
   };
   m["lvup.wav"] = [=] {
@@ -645,9 +494,8 @@ std::map<std::string, Maker> recipes() {
   // --- the day and the night ---
   m["night.wav"] = [=] {
     Buf b;
-    for (int i = 0; i < 5; i++)
-      bell(b, 0.16f * float(i), mf(std::vector<float>{84, 81, 77, 76, 72}[std::size_t(i)]), 0.2f,
-           0.6f);
+    const float notes[] = {84, 81, 77, 76, 72};
+    for (int i = 0; i < 5; i++) bell(b, 0.16f * float(i), mf(notes[i]), 0.2f, 0.6f);
     return b;
   };
   m["koke.wav"] = [=] {
@@ -665,26 +513,27 @@ std::map<std::string, Maker> recipes() {
     Buf b;
     bell(b, 0, 1046, 0.2f, 0.3f);
     tone(b, 0.1f, 0.3f, 1200, 1200, 0.1f, SINE);
-    for (int i = 0; i < 2; i++) {
+    for (int i = 0; i < 2; i++)
       tone(b, 0.1f + 0.18f * float(i), 0.12f, 2000, 2000, 0.2f, SQUARE, 0.002f, 0.05f);
-    }
     return b;
   };
-  m["oha.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl,
-          {{'o', 0.1f, 1.2f, 1.3f},
-           {'a', 0.12f, 1.3f, 1.35f, 1, 'h'},
-           {'o', 0.3f, 1.35f, 1.1f, 1, 'h'}},
-          0.6f, 88);
-    bell(b, 0.45f, mf(84), 0.15f, 0.4f);
-    return b;
-  };
+  // A wolf far off in the night: a howl that swells up, holds and sinks, through an open
+  // "oo-ah-oo" mouth, and its echo off the hills.
   m["wolf.wav"] = [=] {
+    const Speaker wolf{430, 1.15f, 0.55f, 0.45f, 0.09f, 0.004f, 0.04f, 0.0f, 0.0f, 1.1f};
+    const Line howl{"u=180 o=250 a=520 o=300 u=260",
+                    {{0, -6}, {0.2f, 1}, {0.35f, 4}, {0.7f, 3.5f}, {0.88f, 0}, {1, -7}},
+                    1,
+                    -0.2f,
+                    0.25f,
+                    4.8f,
+                    0.06f};
     Buf b;
-    tone(b, 0, 1.6f, 380, 560, 0.35f, SAW, 0.3f, 1e9f, 0.01f);
-    tone(b, 0, 1.6f, 380, 560, 0.35f, SINE, 0.3f, 1e9f, 0.01f);
-    noise(b, 0, 1.6f, 0.05f, 0.2f, 0.05f, 0.3f, 1.0f, 89);
+    speak(b, 0, wolf, howl, 1, 89);
+    Buf echo;
+    speak(echo, 0, wolf, howl, 1, 89);
+    b.ensure(at(0.3f) + echo.s.size());
+    for (std::size_t i = 0; i < echo.s.size(); i++) b.s[at(0.3f) + i] += echo.s[i] * 0.22f;
     return b;
   };
   m["dorobou.wav"] = [=] {
@@ -702,241 +551,193 @@ std::map<std::string, Maker> recipes() {
     noise(b, 0.3f, 1.2f, 0.6f, 0.05f, 0.002f, 0.1f, 0.4f, 92);
     return b;
   };
+  // The shop's door opening for a visitor: the latch, a short creak of the hinge and the
+  // little bell over the door.
   m["door.wav"] = [=] {
     Buf b;
-    tone(b, 0, 0.5f, 300, 420, 0.12f, SAW, 0.05f, 1e9f, 0.03f);
-    thump(b, 0.5f, 90, 0.6f, 93);
+    band_noise(b, 0, 0.02f, 0.5f, 3200, 2, 0.0003f, 0.004f, 93);
+    tone(b, 0.002f, 0.05f, 2900, 2900, 0.08f, SINE, 0.0005f, 0.012f);
+    tone(b, 0.002f, 0.05f, 4100, 4100, 0.05f, SINE, 0.0005f, 0.01f);
+    creak(b, 0.06f, 0.32f, 45, 70, 0.35f, 94);
+    bell(b, 0.2f, 2350, 0.16f, 0.5f);
+    bell(b, 0.31f, 2790, 0.13f, 0.5f);
+    bell(b, 0.43f, 2350, 0.09f, 0.45f);
+    knock(b, 0.5f, 0.12f, 95);  // the door swings to against its stop
     return b;
   };
+  // "ドンドン": a fist on the shop's wooden door, twice and twice again.
   m["nock.wav"] = [=] {
     Buf b;
-    thump(b, 0, 160, 0.7f, 94);
-    thump(b, 0.16f, 160, 0.7f, 95);
-    thump(b, 0.5f, 160, 0.7f, 96);
-    thump(b, 0.66f, 160, 0.7f, 97);
+    knock(b, 0, 0.5f, 96);
+    knock(b, 0.17f, 0.45f, 97);
+    knock(b, 0.5f, 0.5f, 98);
+    knock(b, 0.67f, 0.45f, 99);
     return b;
   };
-  m["ran.wav"] = [=] {
+
+  // --- voices ---
+  // The owner: gruff, low and pressed, so that he carries across the shop.
+  m["fun.wav"] = say(kOwner, {"f=90 u=70 N=230", {{0, 3}, {0.3f, 4}, {1, -3}}, 1, 0.5f}, 101);
+  m["aha.wav"] = say(
+      kOwner,
+      {"a! Q=35 h a! Q=25 h a Q=20 h a:", {{0, 8}, {0.3f, 7}, {0.6f, 5}, {1, 0}}, 1.1f, 0.7f}, 102);
+  m["eto.wav"] = say(kOwner, {"e:: t o::", {{0, 1}, {0.45f, 2}, {0.6f, 1}, {1, -2}}, 1, 0.1f}, 103);
+  m["kora.wav"] =
+      say(kOwner, {"k o! r a!: Q", {{0, 7}, {0.35f, 10}, {0.8f, 5}, {1, 2}}, 1.1f, 1.0f}, 104);
+  m["yosi.wav"] = say(kOwner, {"y o! sh i", {{0, 4}, {0.4f, 6}, {1, 1}}, 1, 0.6f}, 105);
+  m["aa.wav"] =
+      say(kOwner, {"a::: a", {{0, 3}, {0.5f, 1}, {1, -4}}, 0.9f, -0.1f, 0, 5.5f, 0.12f}, 106);
+  // The landlord, 乱造: an old man's chuckle, shaky and breathy.
+  m["ran.wav"] =
+      say(kLandlord, {"h o Q=40 h o Q=40 h o::", {{0, 5}, {0.4f, 4}, {1, 0}}, 1, 0.2f}, 98);
+  // Customers and visitors.
+  m["sealwa.wav"] =
+      say(kGirl, {"sh i: r u w a!:", {{0, 2}, {0.45f, 1}, {0.7f, 4}, {1, 8}}, 1.1f, 0.7f}, 81);
+  m["suki.wav"] = [=] {
     Buf b;
-    speak(b, 0, kOld, {{'o', 0.25f, 1.0f, 0.95f, 1, 'h'}, {'o', 0.35f, 0.95f, 0.85f, 1}}, 0.6f, 98,
-          0.25f);
+    speak(b, 0, kGirl, {"s u k i!::", {{0, 4}, {0.4f, 6}, {0.75f, 11}, {1, 8}}, 1, 0.5f}, 1, 83);
+    arp(b, 0.32f, 0.06f, {84, 88, 91}, 0.04f, SINE);
     return b;
   };
-  m["nene.wav"] = [=] {
+  m["oha.wav"] = [=] {
     Buf b;
-    speak(b, 0, kGirl,
-          {{'e', 0.13f, 1.3f, 1.4f},
-           {'e', 0.2f, 1.4f, 1.6f},
-           {' ', 0.06f, 1, 1},
-           {'e', 0.13f, 1.3f, 1.4f},
-           {'e', 0.22f, 1.4f, 1.7f}},
-          0.6f, 99);
+    speak(b, 0, kGirl, {"o h a y o:: !", {{0, 2}, {0.3f, 5}, {0.55f, 8}, {1, 3}}, 1, 0.35f}, 1, 88);
+    bell(b, 0.5f, mf(84), 0.05f, 0.4f);
     return b;
   };
+  m["nene.wav"] =
+      say(kGirl, {"n e: n e:!", {{0, 4}, {0.35f, 7}, {0.5f, 4}, {0.8f, 9}, {1, 8}}, 1, 0.4f}, 99);
   m["kimi.wav"] = [=] {
-    Buf b;  // a little sung phrase
-    float t = 0;
+    Buf b;  // a visitor from space sings what she picked up
     const float mel[] = {76, 79, 81, 79, 76, 72, 74, 76};
-    const char vow[] = {'a', 'a', 'i', 'o', 'a', 'u', 'e', 'a'};
+    const char* syl[] = {"r a", "r a", "r i", "r o", "r a", "r u", "r e", "r a:"};
+    float t = 0;
     for (int i = 0; i < 8; i++) {
-      float p = mf(mel[i]) / kGirl;
-      speak(b, t, kGirl, {{vow[i], 0.2f, p, p, 1}}, 0.5f, 100u + unsigned(i), 0.05f);
+      const float st = 12 * std::log2(mf(mel[i]) / kRobot.f0);
+      Line l{syl[i], {{0, st}, {1, st}}, 0.9f, 0.2f, i == 7 ? 0.5f : 0.2f, 6};
+      speak(b, t, kRobot, l, 1, 100u + unsigned(i));
       t += 0.21f;
     }
     return b;
   };
-  // --- the owner (a gruff man) ---
-  m["fun.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kOwner, {{'u', 0.1f, 1.1f, 1.1f, 1, 'h'}, {'n', 0.3f, 1.1f, 0.85f}}, 0.7f, 101,
-          0.2f);
-    return b;
-  };
-  m["aha.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kOwner,
-          {{'a', 0.12f, 1.2f, 1.3f},
-           {'a', 0.12f, 1.3f, 1.1f, 1, 'h'},
-           {'a', 0.12f, 1.2f, 1.25f, 1, 'h'},
-           {'a', 0.18f, 1.25f, 1.0f, 1, 'h'}},
-          0.7f, 102);
-    return b;
-  };
-  m["eto.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kOwner, {{'e', 0.14f, 1.0f, 1.05f}, {'o', 0.35f, 1.05f, 0.95f, 1, 't'}}, 0.7f, 103);
-    return b;
-  };
-  m["kora.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kOwner, {{'o', 0.12f, 1.4f, 1.6f, 1, 'k'}, {'a', 0.4f, 1.7f, 1.3f, 1.2f, 'r'}},
-          0.8f, 104);
-    return b;
-  };
-  m["yosi.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kOwner, {{'o', 0.12f, 1.2f, 1.3f}, {'i', 0.25f, 1.4f, 1.5f, 1, 's'}}, 0.7f, 105);
-    return b;
-  };
-  m["aa.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kOwner, {{'a', 0.7f, 1.1f, 0.8f, 1, 'h'}}, 0.6f, 106, 0.25f);
-    return b;
-  };
-  // --- customers' spoken reactions ---
-  auto cry = [](std::uint32_t seed, float base, int sobs, float wobble) {
-    Buf b;
-    float t = 0;
-    Rng r(seed);
-    for (int i = 0; i < sobs; i++) {
-      float len = r.range(0.16f, 0.3f);
-      float p0 = r.range(1.5f, 1.7f);
-      speak(b, t, base, {{i % 2 ? 'e' : 'u', len, p0, p0 - wobble, 1, char(i ? 'h' : 0)}}, 0.6f,
-            seed + unsigned(i), 0.2f);
-      t += len + r.range(0.03f, 0.08f);
-    }
-    return b;
-  };
-  m["naki.wav"] = [=] { return cry(110, kGirl, 3, 0.5f); };
-  m["naki2.wav"] = [=] { return cry(111, kGirl * 1.1f, 4, 0.6f); };
-  m["naki3.wav"] = [=] { return cry(112, kGirlLow, 3, 0.4f); };
-  m["naki4.wav"] = [=] {
-    Buf b = cry(113, kBoy * 1.2f, 2, 0.5f);
-    return b;
-  };
-  m["kangae.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirlLow,
-          {{'u', 0.25f, 1.0f, 1.0f}, {'u', 0.25f, 1.0f, 1.15f}, {'n', 0.35f, 1.15f, 0.9f}}, 0.6f,
-          114);
-    return b;
-  };
-  m["iranai.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl,
-          {{'i', 0.1f, 1.3f, 1.3f},
-           {'a', 0.1f, 1.3f, 1.2f, 1, 'r'},
-           {'a', 0.1f, 1.2f, 1.1f},
-           {'i', 0.2f, 1.1f, 0.9f}},
-          0.6f, 115);
-    return b;
-  };
-  m["konna.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirlLow,
-          {{'o', 0.12f, 1.2f, 1.2f, 1, 'k'}, {'n', 0.08f, 1.2f, 1.15f}, {'a', 0.3f, 1.15f, 0.85f}},
-          0.6f, 116);
-    return b;
-  };
-  m["dasai.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl,
-          {{'a', 0.12f, 1.1f, 1.1f, 1, 't'},
-           {'a', 0.1f, 1.1f, 1.0f, 1, 's'},
-           {'i', 0.25f, 1.0f, 0.75f}},
-          0.6f, 117);
-    return b;
-  };
+  m["naki.wav"] = [=] { return sobs(kChild, {"u: e:", "e: e: N", "u: e::"}, 3, 110); };
+  m["naki2.wav"] = [=] { return sobs(kGirl, {"e: e:", "u: e:", "e: N", "e::"}, 4, 111); };
+  m["naki3.wav"] = [=] { return sobs(kLady, {"u: u:", "u: e: N", "u::"}, 2, 112); };
+  m["naki4.wav"] = [=] { return sobs(kBoy, {"w a: a:", "a: N"}, 3, 113); };
+  m["kangae.wav"] =
+      say(kGirl, {"u:: N=100 _=60 u: N::", {{0, 1}, {0.4f, 2}, {0.55f, 0}, {1, -2}}, 1, 0}, 114);
+  m["iranai.wav"] = say(kChild, {"i r a n a i:", {{0, 3}, {0.5f, 2}, {1, -3}}, 1.1f, 0.3f}, 115);
+  m["konna.wav"] =
+      say(kLady, {"k o N n a n o::", {{0, 4}, {0.4f, 3}, {1, -4}}, 1, 0.2f, 0, 5.5f, 0.08f}, 116);
+  m["dasai.wav"] = say(kGirl, {"d a! s a i:", {{0, 5}, {0.45f, 3}, {1, -3}}, 1, 0.5f}, 117);
   m["oe.wav"] = [=] {
+    Speaker sick = kLady;
+    sick.growl = 0.25f;
+    sick.jitter = 0.02f;
     Buf b;
-    speak(b, 0, kGirlLow, {{'o', 0.15f, 0.9f, 0.8f}, {'e', 0.4f, 0.8f, 0.6f}}, 0.6f, 118, 0.35f);
+    speak(b, 0, sick, {"o e:! Q", {{0, -2}, {0.35f, 3}, {1, -5}}, 0.9f, 0.6f, 0, 5.5f, 0.08f}, 1,
+          118);
     return b;
   };
-  m["kirai.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl,
-          {{'i', 0.1f, 1.3f, 1.25f, 1, 'k'},
-           {'a', 0.12f, 1.25f, 1.1f, 1, 'r'},
-           {'i', 0.22f, 1.1f, 0.8f}},
-          0.65f, 119);
-    return b;
-  };
-  m["e.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'e', 0.4f, 1.0f, 1.6f}}, 0.65f, 120);
-    return b;
-  };
-  m["ii.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'i', 0.15f, 1.2f, 1.0f}, {'i', 0.3f, 1.0f, 1.4f}}, 0.6f, 121);
-    return b;
-  };
-  m["mu.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirlLow, {{'n', 0.18f, 1.0f, 0.95f}, {'u', 0.3f, 0.95f, 0.8f}}, 0.6f, 122);
-    return b;
-  };
-  m["funn.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'u', 0.1f, 1.2f, 1.3f, 1, 'h'}, {'n', 0.3f, 1.3f, 1.0f}}, 0.65f, 123);
-    return b;
-  };
-  m["are.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'a', 0.12f, 1.0f, 1.1f}, {'e', 0.28f, 1.1f, 1.45f, 1, 'r'}}, 0.6f, 124);
-    return b;
-  };
-  m["a-a.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'a', 0.2f, 1.2f, 1.2f}, {'a', 0.45f, 1.2f, 0.85f, 1, 'h'}}, 0.6f, 125,
-          0.2f);
-    return b;
-  };
-  m["naizo.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kBoy,
-          {{'a', 0.1f, 1.1f, 1.1f}, {'i', 0.1f, 1.1f, 1.0f}, {'o', 0.25f, 1.0f, 0.8f, 1, 's'}},
-          0.6f, 127);
-    return b;
-  };
-  m["naino.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl,
-          {{'a', 0.1f, 1.2f, 1.2f}, {'i', 0.1f, 1.2f, 1.15f}, {'o', 0.3f, 1.15f, 1.45f}}, 0.6f,
-          128);
-    return b;
-  };
-  m["nainoka.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirlLow,
-          {{'a', 0.1f, 1.1f, 1.1f},
-           {'i', 0.09f, 1.1f, 1.05f},
-           {'o', 0.1f, 1.05f, 1.0f},
-           {'a', 0.28f, 1.0f, 0.8f, 1, 'k'}},
-          0.6f, 129);
-    return b;
-  };
-  m["yame.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirlLow, {{'a', 0.12f, 1.1f, 1.1f}, {'e', 0.3f, 1.1f, 0.85f}}, 0.6f, 130);
-    return b;
-  };
-  m["haa.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'a', 0.6f, 1.1f, 0.75f, 1, 'h'}}, 0.6f, 131, 0.4f);
-    return b;
-  };
-  m["mo.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'o', 0.35f, 1.5f, 1.2f}}, 0.65f, 132);
-    return b;
-  };
-  m["choto.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirl, {{'o', 0.1f, 1.3f, 1.35f, 1, 't'}, {'o', 0.25f, 1.35f, 1.6f, 1, 't'}}, 0.65f,
-          133);
-    return b;
-  };
-  m["choto2.wav"] = [=] {
-    Buf b;
-    speak(b, 0, kGirlLow, {{'o', 0.1f, 1.2f, 1.2f, 1, 't'}, {'o', 0.3f, 1.2f, 1.0f, 1, 't'}}, 0.65f,
-          134);
-    return b;
-  };
+  m["kirai.wav"] = say(kChild, {"k i r a i!:", {{0, 6}, {0.5f, 4}, {1, -1}}, 1, 0.8f}, 119);
+  m["e.wav"] = say(kGirl, {"e::!", {{0, 0}, {0.35f, 0}, {1, 8}}, 1, 0.4f}, 120);
+  m["ii.wav"] = say(kChild, {"i::! Q", {{0, 3}, {1, 6}}, 1, 0.8f}, 121);
+  m["mu.wav"] = say(kChild, {"m=70 u! Q", {{0, 0}, {1, -3}}, 1, 0.3f}, 122);
+  m["funn.wav"] = say(kGirl, {"f u! N=120", {{0, 5}, {0.4f, 6}, {1, -1}}, 1.1f, 0.6f}, 123);
+  m["are.wav"] = say(kLady, {"a r e::", {{0, 0}, {0.4f, 1}, {1, 7}}, 1, 0.1f}, 124);
+  m["a-a.wav"] =
+      say(kGirl, {"a:: a:", {{0, 4}, {0.55f, 3}, {0.62f, 5}, {1, -3}}, 1, 0, 0, 5.5f, 0.1f}, 125);
+  m["naizo.wav"] = say(kBoy, {"n a i z o:", {{0, 3}, {0.5f, 2}, {1, -3}}, 1, 0.3f}, 127);
+  m["naino.wav"] = say(kGirl, {"n a i n o:", {{0, 1}, {0.55f, 1}, {1, 7}}, 1, 0.4f}, 128);
+  m["nainoka.wav"] = say(kBoy, {"n a i n o k a:", {{0, 2}, {0.6f, 1}, {1, -4}}, 0.9f, 0}, 129);
+  m["yame.wav"] = say(kBoy, {"y a m e t a", {{0, 4}, {0.5f, 2}, {1, -3}}, 1, 0.2f}, 130);
+  m["haa.wav"] = say(kLady, {"h=120 a:: h", {{0, 3}, {1, -5}}, 0.9f, -0.2f, 0, 5.5f, 0.25f}, 131);
+  m["mo.wav"] = say(kGirl, {"m o::! Q", {{0, 5}, {0.3f, 9}, {1, 4}}, 1, 0.9f}, 132);
+  m["choto.wav"] = say(kLady, {"ch o Q t o!", {{0, 4}, {0.55f, 6}, {1, 2}}, 1.1f, 0.8f}, 133);
+  m["choto2.wav"] =
+      say(kGirl, {"ch o Q t o::", {{0, 3}, {0.55f, 6}, {0.8f, 3}, {1, 5}}, 1, 0.3f}, 134);
   return m;
 }
 
 }  // namespace
+
+std::string wave_kind(const std::string& name) {
+  static const std::map<std::string, std::string> kinds = [] {
+    std::map<std::string, std::string> k;
+    auto put = [&](const char* kind, std::initializer_list<const char*> names) {
+      for (const char* n : names) k[n] = kind;
+    };
+    put("ui", {"1.wav", "3.wav", "4.wav", "key.wav", "key2.wav", "pi.wav", "moji.wav", "shift.wav",
+               "back.wav", "box.wav", "point.wav"});
+    put("wrap",
+        {"paper.wav",   "paper2.wav",  "small.wav",     "small2.wav",    "white0.wav", "white.wav",
+         "mis.wav",     "mis2.wav",    "don.wav",       "big.wav",       "dan.wav",    "hako2.wav",
+         "hako3.wav",   "hako4.wav",   "tesage.wav",    "tesage2.wav",   "kami.wav",   "kami2.wav",
+         "s_hako0.wav", "s_hako1.wav", "s_fukuro0.wav", "s_fukuro1.wav", "set.wav",    "katan.wav",
+         "pen.wav",     "draw.wav"});
+    put("reward", {"coin.wav", "buy.wav", "item.wav", "kira.wav", "exp.wav", "up2.wav", "love4.wav",
+                   "great.wav", "lvup.wav", "cong.wav", "takara.wav", "tirasi.wav", "save.wav",
+                   "ex_fukuro.wav", "start.wav", "start2.wav", "start3.wav", "hit.wav"});
+    put("fanfare", {"combo3.wav", "combo4.wav", "combo5.wav", "combo6.wav"});
+    put("bad", {"no.wav", "down.wav", "bad.wav", "gameover.wav"});
+    put("event", {"night.wav", "koke.wav", "milk.wav", "wolf.wav", "dorobou.wav", "kaminari.wav",
+                  "door.wav", "nock.wav", "gun.wav"});
+    put("owner", {"fun.wav", "aha.wav", "eto.wav", "kora.wav", "yosi.wav", "aa.wav"});
+    return k;
+  }();
+  auto it = kinds.find(name);
+  return it != kinds.end() ? it->second : "voice";
+}
+
+namespace {
+
+// Each family's level: its loudest moment (A-weighted, Fast) and the peak it may reach.
+Level level_of(const std::string& name) {
+  const std::string kind = wave_kind(name);
+  // A good reaction starts the reaction, the click ("3.wav"), the chain's fanfare and the
+  // satisfaction chime ("exp.wav") together: those keep their peaks low enough to add up
+  // inside the mixer's range.
+  if (name == "moji.wav") return {-23, 0.22f};  // once per line of text: the softest
+  if (name == "3.wav") return {-21, 0.16f};
+  if (name == "exp.wav") return {-19, 0.2f};
+  if (name == "suki.wav") return {-17, 0.28f};
+  // the other buttons, and the knocks and thumps that sound on their own: short sounds need
+  // higher peaks for the same loudness
+  if (kind == "ui") return {-21, 0.36f};
+  if (kind == "wrap") return {-18, 0.6f};
+  if (name == "great.wav" || name == "love4.wav" || name == "up2.wav") return {-17, 0.28f};
+  if (kind == "reward") return {-17, 0.33f};
+  if (kind == "fanfare") {
+    // growing with the chain
+    const int step = name == "combo4.wav"   ? 0
+                     : name == "combo6.wav" ? 1
+                     : name == "combo3.wav" ? 2
+                                            : 3;
+    return {-18.0 + step, 0.28f};
+  }
+  if (kind == "bad") return {-18, 0.42f};
+  if (kind == "event") return {-17, 0.7f};
+  if (kind == "owner") return {-16, 0.45f};
+  return {-17, 0.38f};  // voices
+}
+
+}  // namespace
+
+std::vector<std::string> wave_names() {
+  std::vector<std::string> v;
+  for (auto& [name, fn] : recipes()) v.push_back(name);
+  return v;
+}
+
+Bytes make_wave(const std::string& name) {
+  static const auto table = recipes();
+  auto it = table.find(name);
+  if (it == table.end()) return {};
+  // voices stay dry: an echo would fill the little silences that make their consonants
+  const std::string kind = wave_kind(name);
+  return encode_wav_16(finish(it->second(), level_of(name), kind != "voice" && kind != "owner"),
+                       kRate);
+}
 
 Bytes encode_wav_16(const std::vector<float>& samples, int rate) {
   Bytes out;
@@ -970,20 +771,6 @@ Bytes encode_wav_16(const std::vector<float>& samples, int rate) {
     u16(std::uint16_t(std::int16_t(q)));
   }
   return out;
-}
-
-std::vector<std::string> wave_names() {
-  std::vector<std::string> v;
-  for (auto& [name, fn] : recipes()) v.push_back(name);
-  return v;
-}
-
-Bytes make_wave(const std::string& name) {
-  static const auto table = recipes();
-  auto it = table.find(name);
-  if (it == table.end()) return {};
-  Buf b = finish(it->second());
-  return encode_wav_16(b.s, kRate);
 }
 
 }  // namespace ag
