@@ -4,22 +4,14 @@
 #include <cstring>
 #include <map>
 
+#include "bytes.h"
+
 namespace agtest {
 
-namespace {
-std::uint32_t le32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
-}
-std::uint16_t le16(const std::uint8_t* p) {
-  return std::uint16_t(p[0] | (p[1] << 8));
-}
-std::uint32_t be32(const std::uint8_t* p) {
-  return (std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
-}
-std::uint16_t be16(const std::uint8_t* p) {
-  return std::uint16_t((p[0] << 8) | p[1]);
-}
-}  // namespace
+using ag::be16;
+using ag::be32;
+using ag::le16;
+using ag::le32;
 
 WavInfo read_wav(const std::vector<std::uint8_t>& b) {
   WavInfo w;

@@ -249,19 +249,21 @@ TEST(AssetPictures, CustomersClearTheRowsTheGameNeverShows) {
   EXPECT_GE(people, 40 + 10);  // the roster and the visitors
 }
 
+// A colour's relative luminance (sRGB), for the contrast of text on a picture.
+static double luminance(plat::rgb c) {
+  auto lin = [](int v) {
+    double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * lin(plat::red_of(c)) + 0.7152 * lin(plat::green_of(c)) +
+         0.0722 * lin(plat::blue_of(c));
+}
+
 TEST(AssetPictures, ButtonCaptionsReadOnThePlate) {
   // The captions pulse from white to RGB(255,119,187) and stand 25 pixels right of the button's
   // left edge, 10-point bold, centred on the button's top + 14: in the plate (drawn 7 left of and
   // 14 above the button) that is x 32.. and y 22..34. Both ends of the pulse must stand out
   // against the plate there (a contrast ratio of at least 3, as for large text).
-  auto luminance = [](plat::rgb c) {
-    auto lin = [](int v) {
-      double s = v / 255.0;
-      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(plat::red_of(c)) + 0.7152 * lin(plat::green_of(c)) +
-           0.0722 * lin(plat::blue_of(c));
-  };
   auto contrast = [&](plat::rgb a, plat::rgb b) {
     double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
@@ -408,14 +410,6 @@ TEST(AssetPixelArt, TheDaysTotalsReadInWhiteOverLogin) {
   // The totals montage doubles login.bmp and writes "本日の集計" at the top left and the takings
   // and the count centred at (195, 165) and (195, 180), in white with a shadow: where they lie,
   // white must stand out at the contrast asked of normal text (4.5).
-  auto luminance = [](plat::rgb c) {
-    auto lin = [](int v) {
-      double s = v / 255.0;
-      return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(plat::red_of(c)) + 0.7152 * lin(plat::green_of(c)) +
-           0.0722 * lin(plat::blue_of(c));
-  };
   for (const std::string dir : {"", "en/"}) {
     const plat::Bitmap login = load_picture(dir + "login.bmp");
     int poor = 0;

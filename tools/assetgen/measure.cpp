@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 
+#include "bytes.h"
 #include "platform/midi/midi.h"
 
 namespace ag {
@@ -17,19 +18,6 @@ namespace ag {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-std::uint32_t le32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24);
-}
-std::uint16_t le16(const std::uint8_t* p) {
-  return std::uint16_t(p[0] | (p[1] << 8));
-}
-std::uint32_t be32(const std::uint8_t* p) {
-  return (std::uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
-}
-std::uint16_t be16(const std::uint8_t* p) {
-  return std::uint16_t((p[0] << 8) | p[1]);
-}
 
 double db(double mean_square) {
   return mean_square > 1e-20 ? 10 * std::log10(mean_square) : -200;
