@@ -301,6 +301,15 @@ bool Driver::run(const std::string& raw) {
     } nav[] = {{"up", plat::NavKey::up},          {"down", plat::NavKey::down},
                {"pageup", plat::NavKey::page_up}, {"pagedown", plat::NavKey::page_down},
                {"home", plat::NavKey::home},      {"end", plat::NavKey::end}};
+    static const struct {
+      const char* name;
+      plat::PressKey key;
+      bool shift;
+    } press[] = {{"1", plat::PressKey::one, false},
+                 {"2", plat::PressKey::two, false},
+                 {"3", plat::PressKey::three, false},
+                 {"shift+3", plat::PressKey::three, true},
+                 {"space", plat::PressKey::space, false}};
     if (w.size() == 2 && w[1] == "enter") {
       host_.queue_key_enter();
       return true;
@@ -310,7 +319,13 @@ bool Driver::run(const std::string& raw) {
         host_.queue_nav_key(k.key);
         return true;
       }
-    return error("key knows enter, up, down, pageup, pagedown, home and end");
+    for (const auto& k : press)
+      if (w.size() == 2 && w[1] == k.name) {
+        host_.queue_press_key(k.key, k.shift);
+        return true;
+      }
+    return error(
+        "key knows enter, 1, 2, 3, shift+3, space, up, down, pageup, pagedown, home and end");
   }
   if (cmd == "tick") {
     int n = 1;

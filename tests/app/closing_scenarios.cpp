@@ -187,7 +187,7 @@ void the_knock_leaves_the_parcel(int seed, int day, const std::string& who) {
                     later = f.root() + "/later.bmp";
   d.send("tick 2");
   d.send("shot " + before);
-  const auto opened = d.send("button 3");  // 扉をあける
+  const auto opened = d.send("key 3");  // 扉をあける, by its key
   EXPECT_TRUE(heard_start(opened, "sound 5 door.wav"));
   EXPECT_TRUE(heard_start(opened, "picture 1 " + who)) << "no visitor";
   EXPECT_FALSE(heard_start(opened, "picture 3 ")) << "the parcel was taken away";
