@@ -90,6 +90,7 @@ TEST(CommandLine, TheManualPagesNameTheOptionsOfTheHelp) {
     if (program == "florinet") {
       EXPECT_NE(page.find("my.dat"), std::string::npos);
       EXPECT_NE(help.out.find("Japanese"), std::string::npos);
+      EXPECT_NE(help.out.find("--lang en"), std::string::npos) << "how to choose English";
       EXPECT_NE(help.out.find("西部チール"), std::string::npos) << "the save seal";
     } else {
       EXPECT_EQ(help.out.find("ARCHITECTURE"), std::string::npos) << "a file not installed";
