@@ -21,8 +21,8 @@ the owner checks the takings against the day's quota; in the evening you buy
 wrappings and seals and stock goods, and flyers change which customers come.
 
 A reimplementation for Linux of a small Japanese game, played with the mouse
-(or the keys 1, 2, 3 and Space) in a 390x260 picture. The game's text is
-Japanese. Every picture, sound and tune is made for this game.")
+(or the keys 1, 2, 3 and Space) in a 390x260 picture, in Japanese or in
+English. Every picture, sound and tune is made for this game.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_strip.cmake)
 set(CPACK_GENERATOR DEB)

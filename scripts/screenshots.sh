@@ -4,10 +4,11 @@
 # a progress file written here) and takes its `shot`s, which the asset generator writes as PNG
 # files at twice the picture's size. Run it whenever the game's look changes, and look at them.
 #
-#   counter.png  a customer at the counter, her parcel wrapped, folded and sealed with the seal
-#                she loves most, and her delight
-#   title.png    the title menu
-#   evening.png  the first evening's shop, where wrappings and seals are bought
+#   counter.png     a customer at the counter, her parcel wrapped, folded and sealed with the
+#                   seal she loves most, and her delight
+#   counter-en.png  the same moment in the English game (--lang en)
+#   title.png       the title menu
+#   evening.png     the first evening's shop, where wrappings and seals are bought
 #
 # BUILD_DIR names the build (default: build); it is brought up to date first.
 set -euo pipefail
@@ -46,12 +47,12 @@ progress() {
 read_on() {
   for ((i = 0; i < $1; i++)); do printf 'tick 3\nkey space\n'; done
 }
-# Plays a script; every line it answers must be no error, and the trace must show each of the
-# given events.
+# Plays a script in a language; every line it answers must be no error, and the trace must show
+# each of the given events.
 play() {
-  local root=$1 seed=$2 script=$work/$3
-  shift 3
-  (cd "$work" && "$game/florinet-headless" --root "$root" --seed "$seed" --trace \
+  local root=$1 seed=$2 script=$work/$3 lang=$4
+  shift 4
+  (cd "$work" && "$game/florinet-headless" --root "$root" --seed "$seed" --lang "$lang" --trace \
     --script "$script" > "$script.out" 2> "$script.err") || fail "the driver: $(cat "$script.err")"
   if grep -q '^error:' "$script.out"; then fail "$(grep '^error:' "$script.out")"; fi
   for event in "$@"; do
@@ -79,10 +80,15 @@ progress "$work/counter/dat/my.dat" 8=1 1201=3000 1205=3 1206=5 2259=1 "${stock[
   printf 'tick 3\nkey 3\ntick 9\n'                # シール: the box
   printf 'click 225 85\ntick 1\n'                 # the ninth cell of the third row: コッコチール
   printf 'move 190 165\nclick 190 165\ntick 1\n'  # stuck on the parcel
-  printf 'shot counter.bmp\n'
 } > "$work/counter.txt"
-play "$work/counter" 5 counter.txt "picture 1 tam.bmp" "menu |はい終わり|シール" \
+# The same script and seed play the same game in either language.
+cp "$work/counter.txt" "$work/counter-en.txt"
+printf 'shot counter.bmp\n' >> "$work/counter.txt"
+printf 'shot counter-en.bmp\n' >> "$work/counter-en.txt"
+play "$work/counter" 5 counter.txt ja "picture 1 tam.bmp" "menu |はい終わり|シール" \
   "msg 0 【コッコチール】を貼った"
+progress "$work/counter/dat/my.dat" 8=1 1201=3000 1205=3 1206=5 2259=1 "${stock[@]}"
+play "$work/counter" 5 counter-en.txt en "picture 1 tam.bmp" "menu |All done|Sticker"
 
 # The title menu and the first evening of a new game (the easiest mode).
 program_folder "$work/new"
@@ -93,10 +99,10 @@ program_folder "$work/new"
   read_on 6
   printf 'tick 6\npanel select #2\ntick 2\nshot evening.bmp\n'
 } > "$work/new.txt"
-play "$work/new" 3 new.txt "menu |About|Start" "msg 303 ようちえんモードだな、よし"
+play "$work/new" 3 new.txt ja "menu |About|Start" "msg 303 ようちえんモードだな、よし"
 
 mkdir -p docs
-for shot in counter title evening; do
+for shot in counter counter-en title evening; do
   "$assetgen" --png "$work/$shot.bmp" "docs/$shot.png" 2
   echo "screenshots: docs/$shot.png ($(stat -c %s "docs/$shot.png") bytes)"
 done
