@@ -79,7 +79,8 @@ fi
 for f in "$headless" "$share/MIXER.INI" "$share/cg/00.bmp" "$share/cg/en/title.bmp" \
   "$share/cg/en/letter.bmp" "$share/dat/name.dat" "$share/dat/my.dat" "$share/dat/shop.mid" \
   "$prefix/share/metainfo/$APP_ID.metainfo.xml" \
-  "$prefix/share/man/man6/florinet.6.gz" "$prefix/share/man/man6/florinet-headless.6.gz"; do
+  "$prefix/share/man/man6/florinet.6.gz" "$prefix/share/man/man6/florinet-headless.6.gz" \
+  "$prefix/share/locale/en/LC_MESSAGES/florinet.mo"; do
   [ -e "$f" ] || fail "the installation has no $f"
 done
 # The shipped progress file is the fresh game's (2259 lines), never a player's.
