@@ -29,7 +29,7 @@ deb=$(ls "$BUILD_DIR"/florinet_*.deb)
 
 if command -v lintian > /dev/null; then
   echo "package-deb: lintian $deb" >&2
-  lintian --fail-on error --info "$deb" >&2 || { echo "package-deb: lintian found errors" >&2; exit 1; }
+  lintian --fail-on error --display-info "$deb" >&2 || { echo "package-deb: lintian found errors" >&2; exit 1; }
 else
   echo "package-deb: lintian is missing (scripts/setup.sh installs it): the package is unchecked" >&2
 fi
