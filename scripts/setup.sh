@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth clang-format xdotool x11-utils libx11-dev
   desktop-file-utils appstream
+  dpkg-dev lintian man-db
 )
 
 missing=()

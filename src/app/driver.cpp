@@ -301,6 +301,15 @@ bool Driver::run(const std::string& raw) {
     } nav[] = {{"up", plat::NavKey::up},          {"down", plat::NavKey::down},
                {"pageup", plat::NavKey::page_up}, {"pagedown", plat::NavKey::page_down},
                {"home", plat::NavKey::home},      {"end", plat::NavKey::end}};
+    static const struct {
+      const char* name;
+      plat::PressKey key;
+      bool shift;
+    } press[] = {{"1", plat::PressKey::one, false},
+                 {"2", plat::PressKey::two, false},
+                 {"3", plat::PressKey::three, false},
+                 {"shift+3", plat::PressKey::three, true},
+                 {"space", plat::PressKey::space, false}};
     if (w.size() == 2 && w[1] == "enter") {
       host_.queue_key_enter();
       return true;
@@ -310,7 +319,13 @@ bool Driver::run(const std::string& raw) {
         host_.queue_nav_key(k.key);
         return true;
       }
-    return error("key knows enter, up, down, pageup, pagedown, home and end");
+    for (const auto& k : press)
+      if (w.size() == 2 && w[1] == k.name) {
+        host_.queue_press_key(k.key, k.shift);
+        return true;
+      }
+    return error(
+        "key knows enter, 1, 2, 3, shift+3, space, up, down, pageup, pagedown, home and end");
   }
   if (cmd == "tick") {
     int n = 1;
@@ -377,18 +392,27 @@ int run_headless(int argc, char** argv) {
     std::printf(
         "%s\n"
         "The game driven by a script of commands (standard input, or --script FILE), for tests\n"
-        "and tools: a virtual clock, real pixels, the sound captured instead of played. The\n"
-        "commands and the trace are described in ARCHITECTURE.md.\n"
+        "and tools: a virtual clock, real pixels, the sound captured instead of played.\n"
         "\n"
         "  --root DIR          the program folder (cg/, dat/, MIXER.INI; the progress file and\n"
-        "                      the ledger are kept there too); default: the game's own\n"
+        "                      the ledger are kept there too); default: the game's own folder,\n"
+        "                      with the player's own progress where the game keeps it\n"
         "  --seed N            seed the game's random generator (0 to 4294967295)\n"
         "  --script FILE       read the commands from FILE\n"
         "  --trace             print the game's events as they happen\n"
-        "  --audio-out FILE    write the sound played as a WAV file\n"
+        "  --audio-out FILE.wav\n"
+        "                      write the sound played as a WAV file\n"
         "  --lang CODE         the game's language: en or ja (default: language= in\n"
         "                      settings.ini, else the environment's, else Japanese)\n"
-        "  --help              show this help and exit\n",
+        "  --help              show this help and exit\n"
+        "\n"
+        "Commands, one a line (# starts a comment), picture coordinates 0..389, 0..259:\n"
+        "  events   click X Y, rclick X Y, move X Y, drag X1 Y1 X2 Y2, wheel N, button N,\n"
+        "           rbutton N, hover N, key enter|1|2|3|shift+3|space|up|down|pageup|\n"
+        "           pagedown|home|end, tick [N], panel select TEXT|#I, panel action,\n"
+        "           panel close, panel mode, close\n"
+        "  queries  state, log, menu, panel, catalogue, roster, stories, shot FILE.bmp\n"
+        "The manual page florinet-headless(6) describes each command and the trace.\n",
         headless_usage());
     return 0;
   }

@@ -92,7 +92,8 @@ std::string game_help(const std::string& progress_place) {
   return game_usage() +
          "\n"
          "フロリネット (florinet): the clerk of a little fancy-goods shop wraps each customer's\n"
-         "purchase and sticks a seal on it. Played with the mouse.\n"
+         "purchase and sticks a seal on it. Played with the mouse. The game's text is Japanese;\n"
+         "--lang en plays it in English.\n"
          "\n"
          "  --fullscreen     start in fullscreen (F11 or Alt+Enter toggles it)\n"
          "  --scale N        show the picture N times its size, 1 to " +
@@ -105,9 +106,14 @@ std::string game_help(const std::string& progress_place) {
          "  --help           show this help and exit\n"
          "  --version        show the version and exit\n"
          "\n"
-         "In the window: M mutes and unmutes all sound, F12 saves a screenshot into your\n"
-         "pictures folder, F11 or Alt+Enter toggles fullscreen.\n"
+         "Keys: 1, 2 and 3 press the choice button of that number, Shift+3 switches 包む (Wrap)\n"
+         "to the 【Ex】 wrapping and back, Space goes on where the game waits for a click. In the\n"
+         "window: M mutes and unmutes all sound, F12 saves a screenshot into your pictures\n"
+         "folder, F11 or Alt+Enter toggles fullscreen.\n"
          "\n"
+         "The game is saved only when you stick the save seal (西部チール, the Wild Save ticker,\n"
+         "sold in the evening shop) on the shop's door with セーブ (Save) before going home:\n"
+         "there is no autosave.\n"
          "Progress (my.dat) and the sales ledger (うりあげ帳.txt) are kept in\n  " +
          progress_place + "\n";
 }

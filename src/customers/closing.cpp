@@ -74,8 +74,8 @@ bool knock_at_door() {
   const int answer = ask_choice({}, {}, TR("扉をあける"));
   if (window_closing() || answer != 3) return false;
   play_sound(5, SJ("door.wav"));
-  // The last customer's parcel is gone from the counter when the visitor steps up to it.
-  set_goods_picture(SJ("not.bmp"));
+  // Only the customer's place is cleared for the visitor: the last parcel and its card stay on
+  // the counter until the scene that follows sets its own background.
   return true;
 }
 

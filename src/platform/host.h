@@ -14,6 +14,10 @@ enum class MouseButton { left, right };
 // The keys that move through a list; the host repeats them while held.
 enum class NavKey { up, down, page_up, page_down, home, end };
 
+// Keys that stand for a press: the digits 1 to 3 (main row or keypad) and Space. Delivered once
+// per press, never repeated while the key is held, with whether Shift was down.
+enum class PressKey { one, two, three, space };
+
 // What the host delivers, always on the UI thread, from inside process_messages().
 class HostHandler {
  public:
@@ -31,6 +35,7 @@ class HostHandler {
   // at (x, y) on the picture.
   virtual void on_wheel(int /*notches*/, int /*x*/, int /*y*/) {}
   virtual void on_nav_key(NavKey) {}
+  virtual void on_press_key(PressKey, bool /*shift*/) {}
 };
 
 class Host {

@@ -87,6 +87,26 @@ class form_handler final : public plat::HostHandler {
     hooks.item_box_key(k);
     present_window();
   }
+  void on_press_key(plat::PressKey k, bool shift) override {
+    // The panel lies over the picture and the buttons alike: they are out of reach.
+    if (item_box_shown()) return;
+    const auto left = plat::MouseButton::left;
+    switch (k) {
+      case plat::PressKey::one:
+        if (!shift) key_choice(1, left);
+        break;
+      case plat::PressKey::two:
+        if (!shift) key_choice(2, left);
+        break;
+      case plat::PressKey::three:
+        // Shift+3 is the right press on the third button (the Ex wrapping's switch).
+        key_choice(3, shift ? plat::MouseButton::right : left);
+        break;
+      case plat::PressKey::space:
+        key_space();
+        break;
+    }
+  }
   void on_key_enter() override { key_enter(); }
   void on_close_request() override { close_request(); }
 

@@ -1,5 +1,5 @@
-// Input routing: presses and moves on the picture and on the three choice buttons, and the
-// Enter key's reminder box.
+// Input routing: presses and moves on the picture and on the three choice buttons, the keys that
+// stand for them, and the Enter key's reminder box.
 #include <string>
 
 #include "platform/i18n.h"
@@ -83,6 +83,24 @@ void press_button(int n, plat::MouseButton b, int local_x, int local_y) {
   // The dispatcher offers new captions; hand it a copy of the pressed one.
   const sjis caption = gs.menu_label[n - 1];
   if (hooks.dispatch) hooks.dispatch(caption);
+}
+
+void key_choice(int n, plat::MouseButton b) {
+  // A key stands for its button only while the button's caption is on offer. It never ends a
+  // wait on its own, and never reaches the seal box, which the game opens only after a press
+  // has closed the menu: those presses belong to the mouse.
+  if (gs.stage_mode < 0 || gs.menu_open != 1 || !has_caption(n)) return;
+  press_button(n, b, button_width / 2, button_height / 2);
+}
+
+void key_space() {
+  // What a click on the picture does to a wait or a start screen, without the click's place:
+  // nothing in the seal box is picked or stuck by a key.
+  if (gs.stage_mode == -2 || gs.stage_mode == -1) {
+    start_screen_click();
+    return;
+  }
+  if (gs.click_state == 0) take_click();
 }
 
 void key_enter() {

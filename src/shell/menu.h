@@ -25,6 +25,10 @@ void move_picture(int x, int y);
 void press_button(int n, plat::MouseButton b, int local_x, int local_y);
 void move_button(int n, int local_x, int local_y);
 void key_enter();
+// The keys 1, 2, 3 (a left press; Shift+3 a right press) on the button of that number while its
+// caption is on offer, and Space on a wait or a start screen.
+void key_choice(int n, plat::MouseButton b);
+void key_space();
 
 // Frame driver layer: slide the menu and draw the buttons.
 void draw_buttons(plat::Canvas& cg);

@@ -1,7 +1,8 @@
 // Closing time through florinet-headless, played by a small bot that answers what the game asks
 // (a click for a wait, a caption for a menu or a choice, the panel's close for the evening): a day
 // served to its end, its totals, the owner's review, the evening, the night and the next
-// morning; and a first day without sales, which ends the game.
+// morning; the knock at the door, which leaves the last parcel on the counter for the visitor;
+// and a first day without sales, which ends the game.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "app/driver_session.h"
 #include "customers/review.h"
 #include "goods/json_mini.h"
+#include "platform/bitmap.h"
 #include "shell/state.h"
 
 namespace {
@@ -134,6 +136,86 @@ TEST(ClosingScenario, ADayServedReviewedAndSleptOn) {
   for (int seed : {11, 12}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     a_day_served_reviewed_and_slept_on(seed);
+  }
+}
+
+// The last customer's parcel on the counter: doubled goods pictures stand in the square
+// 155..234 × 120..199, the lower part of it clear of the customer above and the log below.
+bool same_counter(const plat::Bitmap& a, const plat::Bitmap& b) {
+  for (int y = 142; y < 200; ++y)
+    for (int x = 155; x < 235; ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+  return true;
+}
+
+// Serves a day to its knock and opens the door with the key 3; `who` is the first picture the
+// visitor shows. The customer's place is cleared, the parcel stays until the next background.
+void the_knock_leaves_the_parcel(int seed, int day, const std::string& who) {
+  const program_folder f(seed);
+  f.progress({{8, 1},
+              {101 + 1, 20},
+              {101 + 2, 20},
+              {101 + 4, 20},
+              {101 + 18, 20},
+              {101 + 19, 20},
+              {101 + 33, 20},
+              {101 + 200, 30},
+              {101 + 201, 30},
+              {101 + 202, 30},
+              {101 + 203, 30},
+              {1201, 2000},  // money
+              {1205, 2},     // clerk level
+              {1206, day},   // the day before
+              {2259, 1}});
+  driver_test::session d(f.root(), f.seed());
+  std::vector<std::string> heard;
+  d.send("click 100 100");
+  d.send("click 100 100");
+  d.send("tick 8");
+  play(d, heard, [](const value& st) {
+    return num(st, "choice_pending") == 1 && st["menu_label"].items[2].str == "扉をあける";
+  });
+  ASSERT_FALSE(d.ended());
+  ASSERT_EQ(num(d.json("state"), "choice_pending"), 1) << "nobody knocked";
+  std::string parcel;
+  for (const auto& l : heard)
+    if (l.rfind("picture 3 ", 0) == 0) parcel = l;
+  ASSERT_NE(parcel, "picture 3 not.bmp") << "the last customer left no parcel";
+  ASSERT_FALSE(parcel.empty());
+
+  const std::string before = f.root() + "/before.bmp", after = f.root() + "/after.bmp",
+                    later = f.root() + "/later.bmp";
+  d.send("tick 2");
+  d.send("shot " + before);
+  const auto opened = d.send("key 3");  // 扉をあける, by its key
+  EXPECT_TRUE(heard_start(opened, "sound 5 door.wav"));
+  EXPECT_TRUE(heard_start(opened, "picture 1 " + who)) << "no visitor";
+  EXPECT_FALSE(heard_start(opened, "picture 3 ")) << "the parcel was taken away";
+  d.send("tick 2");
+  d.send("shot " + after);
+
+  // On to the first background the evening sets (the day's totals).
+  heard.clear();
+  play(d, heard, [&](const value&) { return heard_start(heard, "bg "); });
+  d.send("tick 2");
+  d.send("shot " + later);
+  plat::Bitmap a, b, c;
+  ASSERT_EQ(plat::read_bmp_file(before, a), plat::BmpError::none);
+  ASSERT_EQ(plat::read_bmp_file(after, b), plat::BmpError::none);
+  ASSERT_EQ(plat::read_bmp_file(later, c), plat::BmpError::none);
+  EXPECT_TRUE(same_counter(a, b)) << "the parcel changed when the door opened";
+  EXPECT_FALSE(same_counter(a, c)) << "the parcel outlived the next background";
+  EXPECT_EQ(d.finish(), 0);
+}
+
+TEST(ClosingScenario, TheKnockClearsOnlyTheCustomersPlace) {
+  {
+    SCOPED_TRACE("a visitor's evening");
+    the_knock_leaves_the_parcel(17, 8, "girl01.bmp");
+  }
+  {
+    SCOPED_TRACE("the printer's day");
+    the_knock_leaves_the_parcel(11, 11, "sumiko.bmp");
   }
 }
 

@@ -1,12 +1,15 @@
 // The programs' command lines as a player meets them: --help, --version, a bad option, no
 // display, and --data-dir: the first start fills the folder from the program's own my.dat, a
-// later start leaves the player's file alone, and the program folder is not written.
+// later start leaves the player's file alone, and the program folder is not written. The manual
+// pages name the same options as the programs' --help.
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <set>
 #include <thread>
 
 #include "process.h"
@@ -58,6 +61,55 @@ TEST(CommandLine, HelpVersionAndABadOption) {
   r = proc::run({std::string(FLORINET_GAME_DIR) + "/florinet-headless", "--help"}, {}, s.err());
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("usage: florinet-headless", 0), 0u) << r.out;
+}
+
+// The long options a text names ("--name"; troff writes the dash as "\-").
+std::set<std::string> options_in(std::string text) {
+  text = std::regex_replace(text, std::regex(R"(\\-)"), "-");
+  std::set<std::string> out;
+  const std::regex option("--[a-z][a-z-]*[a-z]");
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), option);
+       it != std::sregex_iterator(); ++it)
+    out.insert(it->str());
+  return out;
+}
+
+TEST(CommandLine, TheManualPagesNameTheOptionsOfTheHelp) {
+  scratch s;
+  for (const std::string program : {"florinet", "florinet-headless"}) {
+    SCOPED_TRACE(program);
+    const proc::result help =
+        proc::run({std::string(FLORINET_GAME_DIR) + "/" + program, "--help"}, s.env(), s.err());
+    const std::string page_file = std::string(FLORINET_BINARY_DIR) + "/man/" + program + ".6";
+    const std::string page = read_all(page_file);
+    ASSERT_FALSE(page.empty()) << page_file;
+    EXPECT_EQ(page.find('@'), std::string::npos) << "a value left unfilled";
+    EXPECT_GE(options_in(help.out).size(), 4u);
+    EXPECT_EQ(options_in(page), options_in(help.out));
+    // Both say where progress is kept (the game) or name the commands' manual (the driver).
+    if (program == "florinet") {
+      EXPECT_NE(page.find("my.dat"), std::string::npos);
+      EXPECT_NE(help.out.find("Japanese"), std::string::npos);
+      EXPECT_NE(help.out.find("--lang en"), std::string::npos) << "how to choose English";
+      EXPECT_NE(help.out.find("西部チール"), std::string::npos) << "the save seal";
+    } else {
+      EXPECT_EQ(help.out.find("ARCHITECTURE"), std::string::npos) << "a file not installed";
+      for (const char* key : {"key 1", "key shift+3", "key space", "panel select", "stories"})
+        EXPECT_NE(page.find(key), std::string::npos) << key;
+    }
+    // The page renders without a warning, where man is at hand.
+    if (proc::run({"sh", "-c", "command -v man"}).status == 0) {
+      const std::string warnings = s.dir + "/man-warnings";
+      const proc::result r =
+          proc::run({"man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8", page_file},
+                    {"MANWIDTH=80"}, warnings);
+      EXPECT_EQ(r.status, 0);
+      EXPECT_EQ(read_all(warnings), "");
+      // Bold may come as overstrikes ("S\bS"): the letters are read without them.
+      const std::string plain = std::regex_replace(r.out, std::regex(".\b"), "");
+      EXPECT_NE(plain.find("SYNOPSIS"), std::string::npos) << r.out.substr(0, 300);
+    }
+  }
 }
 
 TEST(CommandLine, NoDisplayIsOneClearLineAndStatusOne) {

@@ -127,7 +127,7 @@ TEST_F(HeadlessTest, ReadyBeforeEveryCommandAndExitAtTheEnd) {
 TEST_F(HeadlessTest, BadCommandsAnswerWithAnErrorAndTheScriptGoesOn) {
   const auto out = play(
       "fly away\nclick 10\nclick a b\nclick 390 10\nmove 0 -1\nrclick 5 260\ntick 0\ntick "
-      "-2\nbutton 4\nhover x\nkey space\nshot\n"
+      "-2\nbutton 4\nhover x\nkey shift+1\nshot\n"
       "shot /nonexistent/dir/x.bmp\nmenu\n",
       {});
   EXPECT_EQ(status_, 0);

@@ -3,6 +3,8 @@
 // spinning, and the window's close request ends the program with status 0. Its comforts: M
 // mutes and unmutes (remembered, told in the caption), F12 saves the picture as a PNG file at the
 // window's scale into the pictures folder. The evening shop's long list scrolls with the wheel.
+// The keys 1, 2, 3 press the buttons on offer, Space goes on where a click would, and a key held
+// down presses once.
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -293,6 +295,79 @@ TEST(WindowTest, MMutesAndF12SavesTheShownPictureAtTheWindowsScale) {
   EXPECT_EQ(window_size(x.name(), id).w, 390 * 2);
   EXPECT_NE(caption().find("消音"), std::string::npos) << caption();
   d.close_window(std::stoul(id));
+  EXPECT_EQ(game.wait_for(settle_ms), 0);
+}
+
+TEST(WindowTest, KeysPressTheOfferedButtonsOnceAndSpaceGoesOn) {
+  if (const std::string tool = missing_tool(); !tool.empty())
+    GTEST_SKIP() << tool << " is missing: run scripts/setup.sh";
+  windowed_game stage;
+  ASSERT_TRUE(stage.open());
+  constexpr plat::rgb c_about = plat::RGB(220, 120, 20), c_shop = plat::RGB(120, 20, 220);
+  stage.folder.put_solid("title2.bmp", 195, 130, c_about);
+  stage.folder.put_solid("haikei2.bmp", 195, 130, c_shop);
+  const std::vector<std::string>& xenv = stage.xenv;
+  proc::child game;
+  ASSERT_TRUE(game.start({stage.exe.string()}, stage.env));
+  const std::string id = stage.window_id();
+  ASSERT_FALSE(id.empty()) << "no window appeared";
+  x11::probe d(stage.x.name());
+  ASSERT_TRUE(d.ok());
+  const unsigned long w = std::stoul(id);
+  const int s = window_size(stage.x.name(), id).w / 390;
+  ASSERT_GT(s, 0);
+  auto at = [&](int px, int py) { return d.pixel(w, px * s + s / 2, py * s + s / 2); };
+  auto wait_at = [&](int px, int py, plat::rgb want) {
+    return wait_for_pixel(d, w, px * s + s / 2, py * s + s / 2, want, settle_ms);
+  };
+  auto key = [&](const std::string& k) { proc::run({"xdotool", "key", k}, xenv); };
+  // A key held for well over the display's repeat delay, then let go.
+  auto hold = [&](const std::string& k) {
+    proc::run({"xdotool", "keydown", k}, xenv);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    proc::run({"xdotool", "keyup", k}, xenv);
+  };
+  // Nothing more happens for a while: the background stays `c`.
+  auto stays = [&](plat::rgb c) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    return at(20, 20) == c;
+  };
+
+  ASSERT_EQ(wait_at(20, 20, shell_test::c_bg), shell_test::c_bg);
+  // The pointer rests on the picture, away from the buttons (a hovered plate moves).
+  proc::run(
+      {"xdotool", "mousemove", "--window", id, std::to_string(10 * s), std::to_string(10 * s)},
+      xenv);
+  proc::run({"timeout", "20", "xdotool", "windowfocus", "--sync", id}, xenv);
+  // Space past the two start screens.
+  key("space");
+  EXPECT_EQ(wait_at(20, 20, shell_test::c_title), shell_test::c_title);
+  key("space");
+  EXPECT_EQ(wait_at(20, 20, shell_test::c_login), shell_test::c_login);
+
+  // The title menu offers "", About, Start: 1 has no caption, and Shift+3 is the right press,
+  // which Start ignores.
+  key("1");
+  key("shift+3");
+  EXPECT_TRUE(stays(shell_test::c_login));
+  // 2 held: About, once. Its four lines each wait: Space until its menu's first plate shows.
+  hold("2");
+  EXPECT_EQ(wait_at(20, 20, c_about), c_about);
+  bool menu = false;
+  for (int t = 0; t < settle_ms && !menu; t += 400) {
+    key("space");
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    menu = at(255, 166) == shell_test::c_box;
+  }
+  ASSERT_TRUE(menu) << "About's menu did not come";
+  // 3 held: Back to the title menu, and no second press on its Start.
+  hold("3");
+  EXPECT_EQ(wait_at(20, 20, shell_test::c_login), shell_test::c_login);
+  EXPECT_TRUE(stays(shell_test::c_login)) << "a held key pressed again";
+  // A new press of 3: Start, the shop.
+  key("3");
+  EXPECT_EQ(wait_at(20, 20, c_shop), c_shop);
+  d.close_window(w);
   EXPECT_EQ(game.wait_for(settle_ms), 0);
 }
 

@@ -102,7 +102,7 @@ TEST_F(Closing, AVisitorsEveningReadsAndSoundsInItsOrder) {
       "sound 1 moji.wav", "msg 0 『あ、時間だ、今日はもう終わりだ・・・』", "wait",
       // The knock: both lines typed, the door's button is the wait.
       "sound 2 nock.wav", "sound 1 moji.wav", "msg 0 ドンドン", "sound 1 moji.wav",
-      "msg 0 誰か来た....", "choice", "wait", "sound 5 door.wav", "picture 3 not.bmp",
+      "msg 0 誰か来た....", "choice", "wait", "sound 5 door.wav",
       // The scene: spoken lines, the thunder and its narration, typed and read.
       "music star2.mid", "picture 1 boy02.bmp", "msg 310 やあ。今夜は空が暗くて、いい感じだね",
       "wait", "sound 4 kaminari.wav", "sound 1 moji.wav", "msg 0 ピカ！！ゴロゴロ…！", "wait",

@@ -218,7 +218,6 @@ TEST_F(Review, TheEndingEitherWayClosesTheGame) {
                                       "choice",
                                       "wait",
                                       "sound 5 door.wav",
-                                      "picture 3 not.bmp",
                                       "bg haikei2.bmp",
                                       "picture 1 seven.bmp",
                                       "sound 5 moji.wav",

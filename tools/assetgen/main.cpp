@@ -7,6 +7,8 @@
 // assetgen --sounds DIR [NAME...]        writes the sounds and tunes (all, or those named) into
 // DIR,
 //                                        without the pictures: quick to hear a change
+// assetgen --png IN.bmp OUT.png SCALE     writes a picture (a headless screenshot) as a PNG file,
+//                                        each pixel a SCALE × SCALE square
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "assets.h"
+#include "platform/png.h"
 
 int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "--sheet") == 0) {
@@ -81,11 +84,25 @@ int main(int argc, char** argv) {
     std::printf("assetgen: %d sounds and tunes in %s\n", n, argv[2]);
     return 0;
   }
+  if (argc == 5 && std::strcmp(argv[1], "--png") == 0) {
+    plat::Bitmap picture;
+    const int scale = std::atoi(argv[4]);
+    if (plat::read_bmp_file(argv[2], picture) != plat::BmpError::none || scale < 1 || scale > 8) {
+      std::fprintf(stderr, "assetgen: cannot read %s, or a scale not from 1 to 8\n", argv[2]);
+      return 1;
+    }
+    const ag::Bytes png = plat::encode_png(picture, scale);
+    if (png.empty() || !ag::write_file(argv[3], png)) {
+      std::fprintf(stderr, "assetgen: cannot write %s\n", argv[3]);
+      return 1;
+    }
+    return 0;
+  }
   if (argc != 2) {
     std::fprintf(stderr,
                  "usage: assetgen GAME_DIR | assetgen --sheet OUT.bmp [PREFIX...] |\n"
                  "       assetgen --desktop DIR APP_ID | assetgen --window-icon OUT.cpp SIZE |\n"
-                 "       assetgen --sounds DIR [NAME...]\n");
+                 "       assetgen --sounds DIR [NAME...] | assetgen --png IN.bmp OUT.png SCALE\n");
     return 2;
   }
   std::string error;

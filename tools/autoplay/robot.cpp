@@ -144,6 +144,7 @@ class robot {
   void end_wait();
   void answer_choice();
   void choose_caption();
+  void press(int n);
   void note_caption(const sjis& caption);
   void pick_seal();
   void place_seal();
@@ -393,8 +394,16 @@ void robot::end_wait() {
     const int n = between(1, 3);
     if (gs.menu_open == 1) note_caption(gs.menu_label[std::size_t(n - 1)]);
     act("button " + std::to_string(n));
-  } else if (r < 0.03) {
+  } else if (r < 0.025) {
+    // A digit key presses only a caption on offer; it never ends the wait by itself.
+    const int n = between(1, 3);
+    if (gs.menu_open == 1 && !gs.menu_label[std::size_t(n - 1)].empty())
+      note_caption(gs.menu_label[std::size_t(n - 1)]);
+    act("key " + std::to_string(n));
+  } else if (r < 0.035) {
     act("rclick " + std::to_string(between(0, 389)) + " " + std::to_string(between(0, 259)));
+  } else if (r < 0.2) {
+    act("key space");  // as a click on the picture
   } else {
     // Anywhere on the picture left of the buttons.
     click(between(0, 250), between(0, 259));
@@ -413,7 +422,7 @@ void robot::answer_choice() {
   for (int n = 1; n <= 3; ++n)
     if (!gs.menu_label[std::size_t(n - 1)].empty()) offered.push_back(n);
   if (offered.empty()) fail("a blocking choice with no caption to answer it");
-  act("button " + std::to_string(offered[std::size_t(pick(int(offered.size())))]));
+  press(offered[std::size_t(pick(int(offered.size())))]);
 }
 
 // The captions the robot knows, and how much a player would want each.
@@ -449,13 +458,13 @@ void robot::choose_caption() {
   const bool material_held = normal != 0 && gs.stock[std::size_t(normal)] > 0;
   const bool ex_held = ex != 0 && gs.stock[std::size_t(ex)] > 0;
 
-  // The Ex wrapping: a right press on the third button switches to it and back.
+  // The Ex wrapping: a right press on the third button (or Shift+3) switches to it and back.
   if (labels[2] == TR("包む") && ex_held && chance(0.3)) {
-    act("rbutton 3");
+    act(chance(0.2) ? "key shift+3" : "rbutton 3");
     return;
   }
   if (labels[2] == TR("【Ex】包装") && chance(0.15)) {
-    act("rbutton 3");
+    act(chance(0.2) ? "key shift+3" : "rbutton 3");
     return;
   }
   if (chance(0.01)) {
@@ -482,7 +491,12 @@ void robot::choose_caption() {
   std::discrete_distribution<int> d(w.begin(), w.end());
   const int n = d(rng_) + 1;
   note_caption(labels[std::size_t(n - 1)]);
-  act("button " + std::to_string(n));
+  press(n);
+}
+
+// A caption on offer pressed with the mouse, or one time in five with its digit key.
+void robot::press(int n) {
+  act((chance(0.2) ? "key " : "button ") + std::to_string(n));
 }
 
 // What pressing a caption means for the robot's own books.

@@ -31,6 +31,12 @@ void HeadlessHost::queue_nav_key(NavKey k) {
   queue_.push_back(event{kind::nav_key, MouseButton::left, 0, 0, int(k), {}, nullptr, nullptr});
 }
 
+void HeadlessHost::queue_press_key(PressKey k, bool shift) {
+  std::lock_guard lock(mu_);
+  queue_.push_back(
+      event{kind::press_key, MouseButton::left, shift ? 1 : 0, 0, int(k), {}, nullptr, nullptr});
+}
+
 void HeadlessHost::queue_move(int x, int y) {
   std::lock_guard lock(mu_);
   queue_.push_back(event{kind::move, MouseButton::left, x, y, 0, {}, nullptr, nullptr});
@@ -135,6 +141,9 @@ void HeadlessHost::deliver(event& e) {
       break;
     case kind::key_enter:
       if (handler_) handler_->on_key_enter();
+      break;
+    case kind::press_key:
+      if (handler_) handler_->on_press_key(PressKey(e.n), e.x != 0);
       break;
     case kind::tick: {
       // Time passes by the interval the timer runs at now; the sound plays for that long.

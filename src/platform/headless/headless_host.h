@@ -34,6 +34,7 @@ class HeadlessHost final : public Host {
   void queue_wheel(int notches);
   void queue_key_enter();
   void queue_nav_key(NavKey k);
+  void queue_press_key(PressKey k, bool shift);
   void queue_ticks(int n);  // each: the clock advances by the current interval, then on_timer
   void queue_close();
   void queue_call(std::function<void()> fn);  // any other action, run inside the pump
@@ -57,12 +58,24 @@ class HeadlessHost final : public Host {
   bool closed() const { return closed_; }
 
  private:
-  enum class kind { press, release, move, wheel, key_enter, nav_key, tick, close, call, task };
+  enum class kind {
+    press,
+    release,
+    move,
+    wheel,
+    key_enter,
+    nav_key,
+    press_key,
+    tick,
+    close,
+    call,
+    task
+  };
   struct event {
     kind k;
     MouseButton button = MouseButton::left;
     int x = 0, y = 0;
-    int n = 0;  // wheel notches, or the NavKey
+    int n = 0;  // wheel notches, the NavKey, or the PressKey (x: 1 with Shift)
     std::function<void()> call;
     void (*task)(void*) = nullptr;
     void* ctx = nullptr;

@@ -49,6 +49,24 @@ bool nav_key_of(SDL_Keycode k, NavKey& out) {
   }
 }
 
+// The digits by the key's place on the main row (whatever the layout prints on it) or on the
+// keypad, and Space. Presses with Ctrl, Alt or the system key held belong to the desktop.
+bool press_key_of(const SDL_Keysym& k, PressKey& out) {
+  if (k.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) return false;
+  if (k.scancode == SDL_SCANCODE_1 || k.sym == SDLK_1 || k.sym == SDLK_KP_1) {
+    out = PressKey::one;
+  } else if (k.scancode == SDL_SCANCODE_2 || k.sym == SDLK_2 || k.sym == SDLK_KP_2) {
+    out = PressKey::two;
+  } else if (k.scancode == SDL_SCANCODE_3 || k.sym == SDLK_3 || k.sym == SDLK_KP_3) {
+    out = PressKey::three;
+  } else if (k.sym == SDLK_SPACE) {
+    out = PressKey::space;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 std::string env(const char* name) {
   const char* v = std::getenv(name);
   return v ? v : "";
@@ -316,7 +334,13 @@ void SdlHost::handle(const SDL_Event& e) {
         if (handler_) handler_->on_nav_key(nav);
         break;
       }
+      // Every other key acts once per press: a held key does not press again.
       if (e.key.repeat) break;
+      PressKey press;
+      if (press_key_of(e.key.keysym, press)) {
+        if (handler_) handler_->on_press_key(press, (e.key.keysym.mod & KMOD_SHIFT) != 0);
+        break;
+      }
       const bool enter = k == SDLK_RETURN || k == SDLK_KP_ENTER;
       if ((enter && (e.key.keysym.mod & KMOD_ALT)) || k == SDLK_F11) {
         toggle_fullscreen();
