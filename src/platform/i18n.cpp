@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 #include <unordered_map>
 
 namespace plat {
@@ -55,13 +53,17 @@ void add_forms(std::string code, std::vector<std::string>& out) {
   if (u != std::string::npos && u > 0) add(code.substr(0, u));
 }
 
+// A catalogue is read whole; one larger than any real catalogue (the game's English is 150 kB)
+// is not read to its end, and then fails the check of its strings as damaged.
 bool read_file(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  bytes = ss.str();
-  return !in.bad();
+  constexpr std::size_t most = 16u << 20;
+  char buf[65536];
+  bytes.clear();
+  while (bytes.size() < most && in.read(buf, sizeof buf).gcount() > 0)
+    bytes.append(buf, std::size_t(in.gcount()));
+  return true;
 }
 
 struct string_sink {
@@ -107,7 +109,9 @@ std::vector<std::string> language_candidates(const LanguageAsked& asked,
 }
 
 bool is_language_code(std::string_view code) {
-  if (code.empty() || code.size() > 32) return false;
+  if (code.empty() || code.size() > 32 ||
+      !((code[0] >= 'a' && code[0] <= 'z') || (code[0] >= 'A' && code[0] <= 'Z')))
+    return false;
   for (char c : code) {
     const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                     c == '_' || c == '.' || c == '@' || c == '-';

@@ -38,8 +38,8 @@ struct LanguageAsked {
 std::vector<std::string> language_candidates(const LanguageAsked& asked,
                                              const char* (*env)(const char*));
 
-// Whether `code` may name a language (letters, digits and "_.@-", at most 32 characters): it
-// becomes part of a path, so nothing else is taken.
+// Whether `code` may name a language (a letter, then letters, digits and "_.@-", at most 32
+// characters): it becomes part of a path, so nothing else is taken.
 bool is_language_code(std::string_view code);
 
 // True for a code of the game's own language, Japanese ("ja", "ja_JP"...).

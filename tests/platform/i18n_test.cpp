@@ -124,6 +124,7 @@ TEST(Language, ChosenByOptionThenSettingsThenEnvironment) {
       << "nothing that could leave the catalogue folder is taken";
   EXPECT_TRUE(is_source_language("ja_JP"));
   EXPECT_FALSE(is_language_code("en/../x"));
+  EXPECT_FALSE(is_language_code(".."));
 }
 
 TEST(Language, StartsWithTheFirstCatalogueThatCanBeReadElseJapanese) {
